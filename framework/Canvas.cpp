@@ -1,0 +1,576 @@
+#include "framework/Canvas.h"
+
+#include "framework/Bitmap.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kRgbMask = 0x00FFFFFF;
+
+uint32_t Rop2(TPenMode mode, uint32_t dst, uint32_t pen)
+{
+    const uint32_t d = dst & kRgbMask;
+    const uint32_t p = pen & kRgbMask;
+    uint32_t r = 0;
+    switch (mode) {
+    case pmBlack: r = 0; break;
+    case pmWhite: r = kRgbMask; break;
+    case pmNop: r = d; break;
+    case pmNot: r = ~d; break;
+    case pmCopy: r = p; break;
+    case pmNotCopy: r = ~p; break;
+    case pmMergePenNot: r = p | ~d; break;
+    case pmMaskPenNot: r = p & ~d; break;
+    case pmMergeNotPen: r = ~p | d; break;
+    case pmMaskNotPen: r = ~p & d; break;
+    case pmMerge: r = p | d; break;
+    case pmNotMerge: r = ~(p | d); break;
+    case pmMask: r = p & d; break;
+    case pmNotMask: r = ~(p & d); break;
+    case pmXor: r = p ^ d; break;
+    case pmNotXor: r = ~(p ^ d); break;
+    }
+    return 0xFF000000u | (r & kRgbMask);
+}
+
+// Dash patterns of one-pixel pens: on, off, on, off ...
+const std::vector<int>& DashPattern(TPenStyle style)
+{
+    static const std::vector<int> solid;
+    static const std::vector<int> dash{18, 6};
+    static const std::vector<int> dot{3, 3};
+    static const std::vector<int> dashDot{9, 6, 3, 6};
+    static const std::vector<int> dashDotDot{9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case psDash: return dash;
+    case psDot: return dot;
+    case psDashDot: return dashDot;
+    case psDashDotDot: return dashDotDot;
+    default: return solid;
+    }
+}
+
+bool DashOn(TPenStyle style, int pos)
+{
+    const auto& pattern = DashPattern(style);
+    if (pattern.empty())
+        return true;
+    int total = 0;
+    for (int v : pattern)
+        total += v;
+    int at = pos % total;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (at < pattern[i])
+            return i % 2 == 0;
+        at -= pattern[i];
+    }
+    return true;
+}
+
+// 8 x 8 hatch patterns, bit 7 is the leftmost pixel of a row.
+constexpr std::array<std::array<uint8_t, 8>, 6> kHatches{{
+    {0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00}, // horizontal
+    {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08}, // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}, // forward diagonal
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}, // backward diagonal
+    {0x08, 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08}, // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
+}};
+
+// Bresenham from a to b; the end point is plotted only when asked.
+template <class Plot>
+void RasterLine(QPoint a, QPoint b, bool includeEnd, Plot plot)
+{
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    int err = dx + dy;
+    while (true) {
+        const bool atEnd = x == b.x() && y == b.y();
+        if (atEnd) {
+            if (includeEnd)
+                plot(x, y);
+            return;
+        }
+        plot(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+QImage MaskImage(const QRect& box)
+{
+    QImage mask(box.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    return mask;
+}
+
+} // namespace
+
+TCanvas::TCanvas(QImage* image) : image_(image) {}
+
+bool TCanvas::Visible(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+        return false;
+    return !clipped_ || clip_.contains(QPoint(x, y));
+}
+
+void TCanvas::ApplyPen(int x, int y, uint32_t px)
+{
+    if (!Visible(x, y))
+        return;
+    auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+    line[x] = Rop2(Pen.Mode, line[x], px);
+}
+
+void TCanvas::PlotPen(int x, int y) { ApplyPen(x, y, ColorToPixel(Pen.Color)); }
+
+bool TCanvas::BrushPixel(int x, int y) const
+{
+    if (Brush.Style == bsSolid)
+        return true;
+    if (Brush.Style == bsClear)
+        return false;
+    const auto& rows = kHatches[size_t(Brush.Style) - size_t(bsHorizontal)];
+    return (rows[size_t(y & 7)] >> (7 - (x & 7))) & 1;
+}
+
+void TCanvas::HLineBrush(int x0, int x1, int y)
+{
+    if (Brush.Style == bsClear || y < 0 || y >= image_->height())
+        return;
+    const uint32_t px = ColorToPixel(Brush.Color);
+    auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, image_->width() - 1);
+    for (int x = x0; x <= x1; ++x)
+        if (BrushPixel(x, y) && (!clipped_ || clip_.contains(QPoint(x, y))))
+            line[x] = px;
+}
+
+void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
+{
+    const uint32_t px = ColorToPixel(Pen.Color);
+    RasterLine(from, to, includeEnd, [&](int x, int y) {
+        if (DashOn(Pen.Style, dashPos_++))
+            ApplyPen(x, y, px);
+    });
+}
+
+void TCanvas::SetupPainterClip(QPainter& p) const
+{
+    if (clipped_)
+        p.setClipRegion(clip_);
+}
+
+void TCanvas::DrawWideLine(QPoint from, QPoint to)
+{
+    QPainter p(image_);
+    SetupPainterClip(p);
+    QPen pen(ColorToQColor(Pen.Color), Pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    if (Pen.Mode == pmXor)
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    else if (Pen.Mode == pmNotXor)
+        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    else if (Pen.Mode == pmNot)
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.drawLine(from, to);
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const QPoint to(x, y);
+    if (Pen.Style != psClear) {
+        dashPos_ = 0;
+        if (Pen.Width <= 1)
+            DrawLine1(PenPos, to, false);
+        else
+            DrawWideLine(PenPos, to);
+    }
+    PenPos = to;
+}
+
+void TCanvas::Polyline(const QVector<QPoint>& points)
+{
+    if (points.isEmpty())
+        return;
+    dashPos_ = 0;
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        if (Pen.Style == psClear)
+            continue;
+        if (Pen.Width <= 1)
+            DrawLine1(points[i - 1], points[i], false);
+        else
+            DrawWideLine(points[i - 1], points[i]);
+    }
+}
+
+// Fills the pixels set in the mask (box-relative) with the brush, or the pen when asked.
+void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
+{
+    const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
+    for (int my = 0; my < mask.height(); ++my) {
+        const uchar* m = mask.constScanLine(my);
+        const int y = origin.y() + my;
+        if (y < 0 || y >= image_->height())
+            continue;
+        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+        for (int mx = 0; mx < mask.width(); ++mx) {
+            if (m[mx] != 1)
+                continue;
+            const int x = origin.x() + mx;
+            if (!Visible(x, y))
+                continue;
+            if (usePen)
+                line[x] = Rop2(Pen.Mode, line[x], px);
+            else if (BrushPixel(x, y))
+                line[x] = px;
+        }
+    }
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    if (right == left || bottom == top)
+        return;
+    if (Pen.Style == psClear) {
+        FillRect(TRect(left, top, right, bottom));
+        return;
+    }
+    if (Pen.Width > 1) {
+        const int w = Pen.Width;
+        FillRect(TRect(left + w / 2, top + w / 2, right - w / 2, bottom - w / 2));
+        QPainter p(image_);
+        SetupPainterClip(p);
+        p.setPen(QPen(ColorToQColor(Pen.Color), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = w / 2.0;
+        p.drawRect(QRectF(left + inset, top + inset, right - left - 2 * inset, bottom - top - 2 * inset));
+        return;
+    }
+    FillRect(TRect(left + 1, top + 1, right - 1, bottom - 1));
+    dashPos_ = 0;
+    const int r = right - 1, b = bottom - 1;
+    if (r == left || b == top) {
+        DrawLine1(QPoint(left, top), QPoint(r, b), true);
+        return;
+    }
+    DrawLine1(QPoint(left, top), QPoint(r, top), false);
+    DrawLine1(QPoint(r, top), QPoint(r, b), false);
+    DrawLine1(QPoint(r, b), QPoint(left, b), false);
+    DrawLine1(QPoint(left, b), QPoint(left, top), false);
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom)
+{
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1)
+        return;
+    const QRect box(left, top, right - left, bottom - top);
+    QImage fill = MaskImage(box);
+    QImage outline = MaskImage(box);
+    const QRect local(0, 0, box.width() - 1, box.height() - 1);
+    {
+        QPainter p(&fill);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(1, 1, 1));
+        p.drawEllipse(local.adjusted(0, 0, 1, 1));
+    }
+    if (Pen.Style != psClear) {
+        QPainter p(&outline);
+        p.setPen(QPen(QColor(1, 1, 1), std::max(1, Pen.Width)));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(local);
+        // The inside is what the outline leaves of the filled shape.
+        for (int y = 0; y < fill.height(); ++y) {
+            uchar* f = fill.scanLine(y);
+            const uchar* o = outline.constScanLine(y);
+            for (int x = 0; x < fill.width(); ++x)
+                if (o[x])
+                    f[x] = 0;
+        }
+    }
+    FillMask(fill, box.topLeft(), false);
+    if (Pen.Style != psClear)
+        FillMask(outline, box.topLeft(), true);
+}
+
+void TCanvas::Polygon(const QVector<QPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    const QRect box = QPolygon(points).boundingRect().adjusted(0, 0, 1, 1);
+    QImage fill = MaskImage(box);
+    QImage outline = MaskImage(box);
+    {
+        QPainter p(&fill);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(1, 1, 1));
+        p.translate(-box.topLeft());
+        p.drawPolygon(QPolygon(points), Qt::OddEvenFill);
+    }
+    if (Pen.Style != psClear && Pen.Width <= 1) {
+        const auto mark = [&](int x, int y) {
+            const int mx = x - box.left(), my = y - box.top();
+            if (mx >= 0 && my >= 0 && mx < outline.width() && my < outline.height())
+                outline.scanLine(my)[mx] = 1;
+        };
+        for (qsizetype i = 0; i < points.size(); ++i)
+            RasterLine(points[i], points[(i + 1) % points.size()], false, mark);
+        for (int y = 0; y < fill.height(); ++y) {
+            uchar* f = fill.scanLine(y);
+            const uchar* o = outline.constScanLine(y);
+            for (int x = 0; x < fill.width(); ++x)
+                if (o[x])
+                    f[x] = 0;
+        }
+    }
+    FillMask(fill, box.topLeft(), false);
+    if (Pen.Style == psClear)
+        return;
+    if (Pen.Width <= 1) {
+        dashPos_ = 0;
+        for (qsizetype i = 0; i < points.size(); ++i)
+            DrawLine1(points[i], points[(i + 1) % points.size()], false);
+    } else {
+        for (qsizetype i = 0; i < points.size(); ++i)
+            DrawWideLine(points[i], points[(i + 1) % points.size()]);
+    }
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    if (Brush.Style == bsClear)
+        return;
+    const QRect area = r.ToQRect().intersected(image_->rect());
+    if (area.isEmpty())
+        return;
+    if (!clipped_ && Brush.Style == bsSolid) {
+        const uint32_t px = ColorToPixel(Brush.Color);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            std::fill(line + area.left(), line + area.right() + 1, px);
+        }
+        return;
+    }
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        HLineBrush(area.left(), area.right(), y);
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+    if (r.IsEmpty())
+        return;
+    const TBrushStyle keep = Brush.Style;
+    Brush.Style = bsSolid;
+    FillRect(TRect(r.Left, r.Top, r.Right, r.Top + 1));
+    FillRect(TRect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+    FillRect(TRect(r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1));
+    FillRect(TRect(r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1));
+    Brush.Style = keep;
+}
+
+void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
+{
+    if (!Visible(x, y) || Brush.Style == bsClear)
+        return;
+    const int w = image_->width(), h = image_->height();
+    const uint32_t key = ColorToPixel(color) & kRgbMask;
+    const auto pixelAt = [&](int px, int py) {
+        return reinterpret_cast<const uint32_t*>(image_->constScanLine(py))[px] & kRgbMask;
+    };
+    const auto inside = [&](int px, int py) {
+        const bool same = pixelAt(px, py) == key;
+        return (style == fsSurface ? same : !same) && Visible(px, py);
+    };
+    if (!inside(x, y))
+        return;
+    // Find the whole area first, then paint it, so that a hatch brush cannot
+    // change what counts as inside while the fill is running.
+    std::vector<uint8_t> seen(size_t(w) * size_t(h), 0);
+    std::vector<QPoint> stack{QPoint(x, y)};
+    while (!stack.empty()) {
+        const QPoint s = stack.back();
+        stack.pop_back();
+        int x0 = s.x();
+        const int sy = s.y();
+        if (seen[size_t(sy) * w + x0] || !inside(x0, sy))
+            continue;
+        while (x0 > 0 && !seen[size_t(sy) * w + x0 - 1] && inside(x0 - 1, sy))
+            --x0;
+        int x1 = x0;
+        while (x1 < w && !seen[size_t(sy) * w + x1] && inside(x1, sy)) {
+            seen[size_t(sy) * w + x1] = 1;
+            ++x1;
+        }
+        for (int ny : {sy - 1, sy + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            for (int nx = x0; nx < x1; ++nx)
+                if (!seen[size_t(ny) * w + nx] && inside(nx, ny))
+                    stack.emplace_back(nx, ny);
+        }
+    }
+    const uint32_t px = ColorToPixel(Brush.Color);
+    for (int py = 0; py < h; ++py) {
+        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(py));
+        for (int pxl = 0; pxl < w; ++pxl)
+            if (seen[size_t(py) * w + pxl] && BrushPixel(pxl, py))
+                line[pxl] = px;
+    }
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QFont font = Font.ToQFont();
+    const QFontMetrics fm(font);
+    QPainter p(image_);
+    SetupPainterClip(p);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.translate(x, y);
+    if (Font.Orientation() != 0)
+        p.rotate(-Font.Orientation() / 10.0);
+    if (Brush.Style == bsSolid)
+        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ColorToQColor(Brush.Color));
+    p.setFont(font);
+    p.setPen(ColorToQColor(Font.Color()));
+    p.drawText(QPoint(0, fm.ascent()), text);
+    PenPos = QPoint(x + fm.horizontalAdvance(text), y);
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
+{
+    const QRect area = r.ToQRect();
+    if (area.isEmpty())
+        return;
+    const bool hadClip = clipped_;
+    const QRegion oldClip = clip_;
+    const QRegion limited = clipped_ ? clip_.intersected(area) : QRegion(area);
+    if (Brush.Style == bsSolid)
+        FillRect(r);
+    clip_ = limited;
+    clipped_ = true;
+    const TBrushStyle keep = Brush.Style;
+    Brush.Style = bsClear; // the rectangle is already filled
+    TextOut(x, y, text);
+    Brush.Style = keep;
+    clip_ = oldClip;
+    clipped_ = hadClip;
+}
+
+int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font.ToQFont()).horizontalAdvance(text); }
+
+int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).height(); }
+
+QSize TCanvas::TextExtent(const QString& text) const
+{
+    const QFontMetrics fm(Font.ToQFont());
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+void TCanvas::PaintImage(const QImage& img, const QRect& dest, bool transparent, uint32_t transparentPx)
+{
+    const QRect area = dest.intersected(image_->rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* src = reinterpret_cast<const uint32_t*>(img.constScanLine(y - dest.top()));
+        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const uint32_t s = src[x - dest.left()] | 0xFF000000u;
+            if (transparent && (s & kRgbMask) == (transparentPx & kRgbMask))
+                continue;
+            if (clipped_ && !clip_.contains(QPoint(x, y)))
+                continue;
+            line[x] = s;
+        }
+    }
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
+{
+    if (bitmap.Empty())
+        return;
+    const QImage& src = bitmap.Image();
+    PaintImage(src, QRect(x, y, src.width(), src.height()), bitmap.Transparent,
+               ColorToPixel(bitmap.TransparentColor()));
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
+{
+    if (bitmap.Empty() || r.IsEmpty())
+        return;
+    const QImage& src = bitmap.Image();
+    const QImage scaled = (src.width() == r.Width() && src.height() == r.Height())
+                              ? src
+                              : src.scaled(r.Width(), r.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    PaintImage(scaled.convertToFormat(QImage::Format_RGB32), r.ToQRect(), bitmap.Transparent,
+               ColorToPixel(bitmap.TransparentColor()));
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
+{
+    if (dest.IsEmpty() || sourceRect.IsEmpty())
+        return;
+    // Pixels outside the source image read as black, as an off-canvas copy does.
+    QImage part(sourceRect.Width(), sourceRect.Height(), QImage::Format_RGB32);
+    part.fill(Qt::black);
+    {
+        QPainter p(&part);
+        p.drawImage(QPoint(0, 0), source.Image(), sourceRect.ToQRect());
+    }
+    if (part.size() != QSize(dest.Width(), dest.Height()))
+        part = part.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    PaintImage(part, dest.ToQRect(), false, 0);
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+        return clNone;
+    return PixelToColor(reinterpret_cast<const uint32_t*>(image_->constScanLine(y))[x]);
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color)
+{
+    if (!Visible(x, y))
+        return;
+    reinterpret_cast<uint32_t*>(image_->scanLine(y))[x] = ColorToPixel(color);
+}
+
+void TCanvas::SetClipRect(const TRect& r) { SetClipRegion(QRegion(r.ToQRect())); }
+
+void TCanvas::SetClipRegion(const QRegion& region)
+{
+    clip_ = region;
+    clipped_ = true;
+}
+
+void TCanvas::ClearClip()
+{
+    clip_ = QRegion();
+    clipped_ = false;
+}
+
+QRegion TCanvas::ClipRegion() const { return clipped_ ? clip_ : QRegion(image_->rect()); }

@@ -1,0 +1,443 @@
+#include "framework/Control.h"
+
+#include "framework/Screen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+TShiftState ShiftFrom(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
+{
+    TShiftState s;
+    if (mods & Qt::ShiftModifier)
+        s |= ssShift;
+    if (mods & Qt::AltModifier)
+        s |= ssAlt;
+    if (mods & Qt::ControlModifier)
+        s |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        s |= ssLeft;
+    if (buttons & Qt::RightButton)
+        s |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        s |= ssMiddle;
+    return s;
+}
+
+bool ButtonFrom(Qt::MouseButton button, TMouseButton& out)
+{
+    switch (button) {
+    case Qt::LeftButton: out = mbLeft; return true;
+    case Qt::RightButton: out = mbRight; return true;
+    case Qt::MiddleButton: out = mbMiddle; return true;
+    default: return false;
+    }
+}
+
+// Qt key -> classic virtual-key code (0 when there is none).
+uint16_t VirtualKey(const QKeyEvent* e)
+{
+    const int k = e->key();
+    switch (k) {
+    case Qt::Key_Backspace: return VK::Back;
+    case Qt::Key_Tab: return VK::Tab;
+    case Qt::Key_Clear: return VK::Clear;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK::Return;
+    case Qt::Key_Shift: return VK::Shift;
+    case Qt::Key_Control: return VK::Control;
+    case Qt::Key_Alt: return VK::Menu;
+    case Qt::Key_Escape: return VK::Escape;
+    case Qt::Key_Space: return VK::Space;
+    case Qt::Key_PageUp: return VK::Prior;
+    case Qt::Key_PageDown: return VK::Next;
+    case Qt::Key_End: return VK::End;
+    case Qt::Key_Home: return VK::Home;
+    case Qt::Key_Left: return VK::Left;
+    case Qt::Key_Up: return VK::Up;
+    case Qt::Key_Right: return VK::Right;
+    case Qt::Key_Down: return VK::Down;
+    case Qt::Key_Insert: return VK::Insert;
+    case Qt::Key_Delete: return VK::Delete;
+    default: break;
+    }
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return uint16_t(VK::F1 + (k - Qt::Key_F1));
+    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
+        return uint16_t(k);
+    if (k == Qt::Key_Plus)
+        return VK::Add;
+    if (k == Qt::Key_Minus)
+        return VK::Subtract;
+    return 0;
+}
+
+} // namespace
+
+TControl::TControl(QWidget* parent) : QWidget(parent), font_(new TFont(this))
+{
+    font_->setObjectName(QStringLiteral("Font"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(font_, &TFont::OnChange, this, [this] {
+        if (!propagating_)
+            parentFont_ = false;
+        FontChanged();
+        PropagateParentFontAndColor();
+    });
+    if (auto* p = ParentControl()) {
+        font_->Assign(*p->Font());
+        parentFont_ = true;
+    }
+}
+
+TControl::~TControl() { state_ |= csDestroying; }
+
+void TControl::SetLeft(int v) { SetBounds(v, y(), width(), height()); }
+void TControl::SetTop(int v) { SetBounds(x(), v, width(), height()); }
+void TControl::SetWidth(int v) { SetBounds(x(), y(), v, height()); }
+void TControl::SetHeight(int v) { SetBounds(x(), y(), width(), v); }
+
+void TControl::SetBounds(int left, int top, int w, int h)
+{
+    const QRect r(left, top, std::max(w, 0), std::max(h, 0));
+    if (r == geometry())
+        return;
+    setGeometry(r);
+}
+
+void TControl::SetAlign(TAlign value)
+{
+    if (value == align_)
+        return;
+    align_ = value;
+    if (auto* p = ParentControl())
+        p->ApplyAlign();
+}
+
+// Lays out the aligned children in creation order: top, bottom, left, right, then client.
+void TControl::ApplyAlign()
+{
+    QRect free = rect();
+    for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (QObject* o : children()) {
+            auto* c = qobject_cast<TControl*>(o);
+            if (!c || c->align_ != pass || c->isWindow())
+                continue;
+            switch (pass) {
+            case alTop:
+                c->setGeometry(free.left(), free.top(), free.width(), c->height());
+                free.setTop(free.top() + c->height());
+                break;
+            case alBottom:
+                c->setGeometry(free.left(), free.bottom() + 1 - c->height(), free.width(), c->height());
+                free.setBottom(free.bottom() - c->height());
+                break;
+            case alLeft:
+                c->setGeometry(free.left(), free.top(), c->width(), free.height());
+                free.setLeft(free.left() + c->width());
+                break;
+            case alRight:
+                c->setGeometry(free.right() + 1 - c->width(), free.top(), c->width(), free.height());
+                free.setRight(free.right() - c->width());
+                break;
+            default:
+                c->setGeometry(free);
+                break;
+            }
+        }
+    }
+}
+
+void TControl::SetColor(TColor value)
+{
+    if (value == color_)
+        return;
+    color_ = value;
+    if (!propagating_)
+        parentColor_ = false;
+    ColorChanged();
+    PropagateParentFontAndColor();
+}
+
+void TControl::SetParentColor(bool value)
+{
+    if (value == parentColor_)
+        return;
+    parentColor_ = value;
+    if (value)
+        if (auto* p = ParentControl()) {
+            propagating_ = true;
+            SetColor(p->Color());
+            propagating_ = false;
+        }
+}
+
+void TControl::SetParentFont(bool value)
+{
+    if (value == parentFont_)
+        return;
+    parentFont_ = value;
+    if (value)
+        if (auto* p = ParentControl()) {
+            propagating_ = true;
+            font_->Assign(*p->Font());
+            propagating_ = false;
+        }
+}
+
+void TControl::PropagateParentFontAndColor()
+{
+    for (QObject* o : children()) {
+        auto* c = qobject_cast<TControl*>(o);
+        if (!c || c->isWindow())
+            continue;
+        c->propagating_ = true;
+        if (c->parentFont_)
+            c->font_->Assign(*font_);
+        if (c->parentColor_)
+            c->SetColor(color_);
+        c->propagating_ = false;
+    }
+}
+
+void TControl::SetEnabled(bool value)
+{
+    if (value == isEnabled())
+        return;
+    setEnabled(value);
+}
+
+void TControl::SetVisible(bool value)
+{
+    visible_ = value;
+    // A top-level window is shown by its owner, not by the property.
+    if (isWindow() && !testAttribute(Qt::WA_WState_Created) && state_.testFlag(csLoading))
+        return;
+    setVisible(value);
+}
+
+void TControl::SetTabStop(bool value)
+{
+    tabStop_ = value;
+    setFocusPolicy(value ? Qt::StrongFocus : (focusPolicy() == Qt::StrongFocus ? Qt::ClickFocus : focusPolicy()));
+}
+
+void TControl::SetCursor(TCursor value)
+{
+    cursor_ = value;
+    setCursor(Screen::QtCursorShape(value));
+}
+
+void TControl::EndLoading()
+{
+    state_ &= ~TComponentState(csLoading);
+    Loaded();
+}
+
+void TControl::SetDesigning(bool value)
+{
+    if (value)
+        state_ |= csDesigning;
+    else
+        state_ &= ~TComponentState(csDesigning);
+}
+
+bool TControl::CanFocus() const { return focusPolicy() != Qt::NoFocus && isEnabled() && isVisible(); }
+
+void TControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+TCanvas& TControl::Canvas()
+{
+    if (buffer_.Width() != width() || buffer_.Height() != height())
+        buffer_.SetSize(width(), height());
+    return buffer_.Canvas();
+}
+
+const QImage& TControl::PaintToImage()
+{
+    Canvas();
+    Paint();
+    return buffer_.Image();
+}
+
+void TControl::CaptureParentBackground(TBitmap& target)
+{
+    target.SetSize(width(), height());
+    QWidget* p = parentWidget();
+    if (!p) {
+        target.Canvas().Brush.Color = color_;
+        target.Canvas().Brush.Style = bsSolid;
+        target.Canvas().FillRect(ClientRect());
+        return;
+    }
+    // While the parent renders, this control draws nothing, so what lies
+    // behind it is what gets captured.
+    capturing_ = true;
+    target.Image().fill(ColorToQColor(clBtnFace));
+    QPainter painter(&target.Image());
+    p->render(&painter, QPoint(0, 0), QRegion(geometry()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    capturing_ = false;
+}
+
+void TControl::Paint()
+{
+    TCanvas& c = Canvas();
+    c.Brush.Color = color_;
+    c.Brush.Style = bsSolid;
+    c.FillRect(ClientRect());
+}
+
+void TControl::paintEvent(QPaintEvent*)
+{
+    if (capturing_ || width() <= 0 || height() <= 0)
+        return;
+    Canvas();
+    Paint();
+    QPainter p(this);
+    p.drawImage(0, 0, buffer_.Image());
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    emit OnMouseDown(this, Button, Shift, X, Y);
+}
+void TControl::MouseMove(TShiftState Shift, int X, int Y) { emit OnMouseMove(this, Shift, X, Y); }
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    emit OnMouseUp(this, Button, Shift, X, Y);
+}
+void TControl::Click() { emit OnClick(this); }
+void TControl::DblClick() { emit OnDblClick(this); }
+void TControl::KeyDown(uint16_t& Key, TShiftState Shift) { emit OnKeyDown(this, Key, Shift); }
+void TControl::KeyUp(uint16_t& Key, TShiftState Shift) { emit OnKeyUp(this, Key, Shift); }
+void TControl::DoEnter() { emit OnEnter(this); }
+void TControl::DoExit() { emit OnExit(this); }
+void TControl::MouseEnter() { emit OnMouseEnter(this); }
+void TControl::MouseLeave() { emit OnMouseLeave(this); }
+void TControl::Resize() { emit OnResize(this); }
+
+QPoint TControl::ConfinedPosition(QMouseEvent* event)
+{
+    QPoint local = event->position().toPoint();
+    const auto clip = Screen::CursorClip();
+    if (!clip)
+        return local;
+    const QPoint global = mapToGlobal(local);
+    const QPoint clamped(std::clamp(global.x(), clip->Left, clip->Right - 1),
+                         std::clamp(global.y(), clip->Top, clip->Bottom - 1));
+    if (clamped != global)
+        Screen::SetCursorPos(clamped);
+    return mapFromGlobal(clamped);
+}
+
+void TControl::mousePressEvent(QMouseEvent* event)
+{
+    TMouseButton b;
+    if (!ButtonFrom(event->button(), b))
+        return;
+    if (focusPolicy() != Qt::NoFocus && !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    if (b == mbLeft)
+        leftDown_ = true;
+    const QPoint p = ConfinedPosition(event);
+    MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = ConfinedPosition(event);
+    MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    TMouseButton b;
+    if (!ButtonFrom(event->button(), b))
+        return;
+    const QPoint p = ConfinedPosition(event);
+    const bool click = b == mbLeft && leftDown_ && rect().contains(p);
+    if (b == mbLeft)
+        leftDown_ = false;
+    // Click comes before the release, as the classic platform orders them.
+    if (click)
+        Click();
+    MouseUp(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    DblClick();
+    // The second press of a double click is also a press.
+    TMouseButton b;
+    if (!ButtonFrom(event->button(), b))
+        return;
+    if (b == mbLeft)
+        leftDown_ = true;
+    const QPoint p = ConfinedPosition(event);
+    MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()) | ssDouble, p.x(), p.y());
+}
+
+void TControl::keyPressEvent(QKeyEvent* event)
+{
+    uint16_t key = VirtualKey(event);
+    if (key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    KeyDown(key, ShiftFrom(event->modifiers(), Qt::NoButton));
+    if (key == 0)
+        event->accept();
+}
+
+void TControl::keyReleaseEvent(QKeyEvent* event)
+{
+    uint16_t key = VirtualKey(event);
+    if (key == 0) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    KeyUp(key, ShiftFrom(event->modifiers(), Qt::NoButton));
+}
+
+void TControl::focusInEvent(QFocusEvent*) { DoEnter(); }
+void TControl::focusOutEvent(QFocusEvent*) { DoExit(); }
+void TControl::enterEvent(QEnterEvent*) { MouseEnter(); }
+void TControl::leaveEvent(QEvent*) { MouseLeave(); }
+
+void TControl::resizeEvent(QResizeEvent*)
+{
+    ApplyAlign();
+    Resize();
+}
+
+void TControl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        EnabledChanged();
+    QWidget::changeEvent(event);
+}
+
+bool TControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        if (auto* p = ParentControl()) {
+            propagating_ = true;
+            if (parentFont_)
+                font_->Assign(*p->Font());
+            if (parentColor_)
+                SetColor(p->Color());
+            propagating_ = false;
+        }
+    }
+    return QWidget::event(event);
+}
+
+TGraphicControl::TGraphicControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::NoFocus); }
+
+TCustomControl::TCustomControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::ClickFocus); }

@@ -1,0 +1,201 @@
+#pragma once
+// TControl: the base of every visible component. It gives Qt widgets the
+// classic control semantics:
+//  - Paint() draws into an off-screen bitmap of the control's size (Canvas()),
+//    which is copied to the screen in one block; background erasing draws nothing;
+//  - Qt input arrives as MouseDown/MouseMove/MouseUp/Click/DblClick,
+//    KeyDown/KeyUp with classic virtual-key codes, DoEnter/DoExit and
+//    MouseEnter/MouseLeave, each of which raises the matching On... event;
+//  - Invalidate() schedules a repaint, Repaint() paints at once;
+//  - ComponentState() tells "loading" (a window description is being read) and
+//    "designing"; Loaded() runs once all properties of a description are set.
+// Published properties follow the convention in docs/architecture.md.
+
+#include "framework/Bitmap.h"
+#include "framework/Color.h"
+#include "framework/Font.h"
+#include "framework/Rect.h"
+#include "framework/Types.h"
+
+#include <QWidget>
+
+class TControl : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(fw::TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+
+public:
+    explicit TControl(QWidget* parent = nullptr);
+    ~TControl() override;
+
+    QString Name() const { return objectName(); }
+    void SetName(const QString& name) { setObjectName(name); }
+
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const { return width(); }
+    int Height() const { return height(); }
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);
+    void SetHeight(int v);
+    void SetBounds(int left, int top, int width, int height);
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign value);
+    TRect ClientRect() const { return TRect(0, 0, width(), height()); }
+    TRect BoundsRect() const { return Bounds(x(), y(), width(), height()); }
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    TFont* Font() const { return font_; }
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool value);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool value);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool value);
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int value) { tabOrder_ = value; }
+    QString Hint() const { return toolTip(); }
+    void SetHint(const QString& value) { setToolTip(value); }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool value) { showHint_ = value; }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value);
+    int Tag() const { return tag_; }
+    void SetTag(int value) { tag_ = value; }
+
+    TComponentState ComponentState() const { return state_; }
+    // Called by the window-description reader around reading this component.
+    void BeginLoading() { state_ |= csLoading; }
+    void EndLoading();
+    void SetDesigning(bool value);
+
+    void Invalidate() { update(); }
+    void Repaint() { repaint(); }
+    bool Focused() const { return hasFocus(); }
+    bool CanFocus() const;
+    void SetFocus();
+
+    // The off-screen surface Paint() draws on; sized to the control.
+    TCanvas& Canvas();
+    TBitmap& OffscreenBitmap() { return buffer_; }
+    // Runs Paint() into the off-screen bitmap without touching the screen (for
+    // tests and picture export) and returns it.
+    const QImage& PaintToImage();
+
+    QPoint ClientToScreen(QPoint p) const { return mapToGlobal(p); }
+    QPoint ScreenToClient(QPoint p) const { return mapFromGlobal(p); }
+    TControl* ParentControl() const { return qobject_cast<TControl*>(parentWidget()); }
+
+    // Copies what the parent shows under this control into the bitmap, for
+    // controls that draw on the parent's background.
+    void CaptureParentBackground(TBitmap& target);
+
+signals:
+    void OnClick(QObject* Sender);
+    void OnDblClick(QObject* Sender);
+    void OnMouseDown(QObject* Sender, fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
+    void OnMouseMove(QObject* Sender, fw::TShiftState Shift, int X, int Y);
+    void OnMouseUp(QObject* Sender, fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
+    void OnMouseEnter(QObject* Sender);
+    void OnMouseLeave(QObject* Sender);
+    void OnEnter(QObject* Sender);
+    void OnExit(QObject* Sender);
+    void OnKeyDown(QObject* Sender, uint16_t& Key, fw::TShiftState Shift);
+    void OnKeyUp(QObject* Sender, uint16_t& Key, fw::TShiftState Shift);
+    void OnResize(QObject* Sender);
+
+protected:
+    // Draw the whole control on Canvas(). The default fills it with Color.
+    virtual void Paint();
+    virtual void Loaded() {}
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void Resize();
+    virtual void FontChanged() { Invalidate(); }
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void EnabledChanged() { Invalidate(); }
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+    // Controls whose unpainted pixels should show the parent (see TImage).
+    bool paintsOpaque_ = true;
+
+private:
+    void ApplyAlign();
+    void PropagateParentFontAndColor();
+    QPoint ConfinedPosition(QMouseEvent* event);
+
+    TBitmap buffer_;
+    TFont* font_;
+    TColor color_ = clBtnFace;
+    TAlign align_ = alNone;
+    bool parentColor_ = false;
+    bool parentFont_ = true;
+    bool visible_ = true;
+    bool tabStop_ = false;
+    bool showHint_ = false;
+    bool capturing_ = false;
+    bool propagating_ = false;
+    bool leftDown_ = false;
+    int tabOrder_ = -1;
+    int tag_ = 0;
+    TCursor cursor_ = crDefault;
+    TComponentState state_;
+};
+
+// A control without a window of its own in the classic sense: it never takes focus.
+class TGraphicControl : public TControl {
+    Q_OBJECT
+public:
+    explicit TGraphicControl(QWidget* parent = nullptr);
+};
+
+// A windowed control that can take the keyboard focus.
+class TCustomControl : public TControl {
+    Q_OBJECT
+public:
+    explicit TCustomControl(QWidget* parent = nullptr);
+};

@@ -1,0 +1,116 @@
+#include "framework/Font.h"
+
+#include "framework/Types.h"
+
+#include <QFontDatabase>
+
+TFont::TFont(QObject* parent) : QObject(parent) {}
+
+int TFont::Size() const { return -MulDiv(height_, 72, PixelsPerInch); }
+
+void TFont::SetCharset(int value)
+{
+    if (value == charset_)
+        return;
+    charset_ = value;
+    Changed();
+}
+
+void TFont::SetColor(TColor value)
+{
+    if (value == color_)
+        return;
+    color_ = value;
+    Changed();
+}
+
+void TFont::SetHeight(int value)
+{
+    if (value == height_)
+        return;
+    height_ = value;
+    Changed();
+}
+
+void TFont::SetName(const QString& value)
+{
+    if (value == name_)
+        return;
+    name_ = value;
+    Changed();
+}
+
+void TFont::SetPitch(TFontPitch value)
+{
+    if (value == pitch_)
+        return;
+    pitch_ = value;
+    Changed();
+}
+
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
+
+void TFont::SetStyle(TFontStyles value)
+{
+    if (value == style_)
+        return;
+    style_ = value;
+    Changed();
+}
+
+void TFont::SetOrientation(int tenths)
+{
+    if (tenths == orientation_)
+        return;
+    orientation_ = tenths;
+    Changed();
+}
+
+void TFont::Assign(const TFont& other)
+{
+    if (SameAs(other))
+        return;
+    charset_ = other.charset_;
+    color_ = other.color_;
+    height_ = other.height_;
+    name_ = other.name_;
+    pitch_ = other.pitch_;
+    style_ = other.style_;
+    orientation_ = other.orientation_;
+    Changed();
+}
+
+bool TFont::SameAs(const TFont& o) const
+{
+    return charset_ == o.charset_ && color_ == o.color_ && height_ == o.height_ && name_ == o.name_ &&
+           pitch_ == o.pitch_ && style_ == o.style_ && orientation_ == o.orientation_;
+}
+
+QFont TFont::ToQFont() const
+{
+    QFont f(name_);
+    // A negative height is the character height without internal leading (the
+    // em size); a positive one is the cell height, of which the em is ~7/8.
+    const int px = height_ < 0 ? -height_ : (height_ == 0 ? 11 : qMax(1, height_ * 7 / 8));
+    f.setPixelSize(px);
+    f.setBold(style_.testFlag(fsBold));
+    f.setItalic(style_.testFlag(fsItalic));
+    f.setUnderline(style_.testFlag(fsUnderline));
+    f.setStrikeOut(style_.testFlag(fsStrikeOut));
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::NoAntialias);
+    if (pitch_ == fpFixed)
+        f.setFixedPitch(true);
+    return f;
+}
+
+void TFont::InstallSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+void TFont::Changed() { emit OnChange(this); }

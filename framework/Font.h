@@ -1,0 +1,68 @@
+#pragma once
+// TFont: the font of a control or canvas. Published as a nested record
+// (Font.Name, Font.Height, Font.Style, Font.Color) in window descriptions.
+
+#include "framework/Color.h"
+#include "framework/Types.h"
+
+#include <QFont>
+#include <QObject>
+
+
+class TFont : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Charset READ Charset WRITE SetCharset)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(fw::TFontPitch Pitch READ Pitch WRITE SetPitch)
+    Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
+    Q_PROPERTY(fw::TFontStyles Style READ Style WRITE SetStyle)
+
+public:
+    explicit TFont(QObject* parent = nullptr);
+
+    // Screen resolution used for all off-screen drawing, so point sizes give
+    // the same pixel sizes on every machine.
+    static constexpr int PixelsPerInch = 96;
+
+    int Charset() const { return charset_; }
+    TColor Color() const { return color_; }
+    int Height() const { return height_; }
+    QString Name() const { return name_; }
+    TFontPitch Pitch() const { return pitch_; }
+    int Size() const;
+    TFontStyles Style() const { return style_; }
+    // Escapement of text drawn with this font, in tenths of a degree (counter-clockwise).
+    int Orientation() const { return orientation_; }
+
+    void SetCharset(int value);
+    void SetColor(TColor value);
+    void SetHeight(int value);
+    void SetName(const QString& value);
+    void SetPitch(TFontPitch value);
+    void SetSize(int points);
+    void SetStyle(TFontStyles value);
+    void SetOrientation(int tenths);
+
+    void Assign(const TFont& other);
+    bool SameAs(const TFont& other) const;
+    QFont ToQFont() const;
+
+    // Maps the classic face names to Debian's metric-compatible fonts; call once.
+    static void InstallSubstitutions();
+
+signals:
+    void OnChange(QObject* Sender);
+
+private:
+    void Changed();
+
+    int charset_ = 1; // DEFAULT_CHARSET
+    TColor color_ = clWindowText;
+    int height_ = -11;
+    QString name_ = QStringLiteral("MS Sans Serif");
+    TFontPitch pitch_ = fpDefault;
+    TFontStyles style_;
+    int orientation_ = 0;
+};

@@ -1,0 +1,38 @@
+#include "framework/Timer.h"
+
+#include <QMetaMethod>
+
+TTimer::TTimer(QObject* parent) : QObject(parent)
+{
+    connect(&timer_, &QTimer::timeout, this, [this] { emit OnTimer(this); });
+    Update();
+}
+
+void TTimer::SetEnabled(bool value)
+{
+    if (value == enabled_)
+        return;
+    enabled_ = value;
+    Update();
+}
+
+void TTimer::SetInterval(int ms)
+{
+    if (ms == interval_)
+        return;
+    interval_ = ms;
+    Update();
+}
+
+void TTimer::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&TTimer::OnTimer))
+        Update();
+}
+
+void TTimer::Update()
+{
+    timer_.stop();
+    if (enabled_ && interval_ > 0 && isSignalConnected(QMetaMethod::fromSignal(&TTimer::OnTimer)))
+        timer_.start(interval_);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// TTimer: a message-driven timer with the classic semantics: changing the
+// interval of an enabled timer restarts it; an interval of 0 stops it.
+
+#include <QObject>
+#include <QTimer>
+
+class TTimer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(int Interval READ Interval WRITE SetInterval)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+
+public:
+    explicit TTimer(QObject* parent = nullptr);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    int Interval() const { return interval_; }
+    void SetInterval(int ms);
+    int Tag() const { return tag_; }
+    void SetTag(int value) { tag_ = value; }
+    // True while the underlying timer is counting (enabled, interval > 0, handler assigned).
+    bool Running() const { return timer_.isActive(); }
+
+signals:
+    void OnTimer(QObject* Sender);
+
+protected:
+    void connectNotify(const QMetaMethod& signal) override;
+
+private:
+    void Update();
+
+    QTimer timer_;
+    bool enabled_ = true;
+    int interval_ = 1000;
+    int tag_ = 0;
+};

@@ -1,0 +1,100 @@
+#pragma once
+// Small value types shared by every control: mouse buttons, shift state,
+// alignment and the enumerations that window descriptions store by name.
+
+#include <QObject>
+#include <cstdint>
+
+namespace fw {
+Q_NAMESPACE
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+Q_ENUM_NS(TMouseButton)
+
+enum TShiftStateFlag {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_FLAG_NS(TShiftState)
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+Q_ENUM_NS(TAlign)
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
+enum TComponentStateFlag { csLoading = 0x01, csDesigning = 0x02, csDestroying = 0x04 };
+Q_DECLARE_FLAGS(TComponentState, TComponentStateFlag)
+Q_FLAG_NS(TComponentState)
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TBevelCut)
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+Q_ENUM_NS(TFormBorderStyle)
+
+enum TBorderIcon { biSystemMenu = 0x01, biMinimize = 0x02, biMaximize = 0x04, biHelp = 0x08 };
+Q_DECLARE_FLAGS(TBorderIcons, TBorderIcon)
+Q_FLAG_NS(TBorderIcons)
+
+enum TCursor { crDefault = 0, crArrow = -2, crHandPoint = -21, crHourGlass = -11, crCross = -3, crSizeAll = -22 };
+Q_ENUM_NS(TCursor)
+
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+Q_ENUM_NS(TButtonLayout)
+
+enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+Q_ENUM_NS(TFontPitch)
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+Q_ENUM_NS(TPenStyle)
+// The sixteen binary raster operations, in the classic order.
+enum TPenMode {
+    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+};
+Q_ENUM_NS(TPenMode)
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+Q_ENUM_NS(TBrushStyle)
+enum TFillStyle { fsSurface, fsBorder };
+Q_ENUM_NS(TFillStyle)
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
+Q_ENUM_NS(TPixelFormat)
+enum TTransparentMode { tmAuto, tmFixed };
+Q_ENUM_NS(TTransparentMode)
+} // namespace fw
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TShiftState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TComponentState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TBorderIcons)
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TFontStyles)
+
+using namespace fw; // the classic names are used unqualified throughout
+
+// Classic virtual-key codes, as KeyDown receives them.
+namespace VK {
+constexpr uint16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Menu = 18,
+                   Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36, Left = 37,
+                   Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46, Add = 107,
+                   Subtract = 109, F1 = 112;
+} // namespace VK
+
+// Classic integer helper: a * b / c with 64-bit intermediate, rounded half away from zero.
+inline int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const int64_t p = int64_t(a) * b;
+    const int64_t ap = p < 0 ? -p : p;
+    const int64_t ac = c < 0 ? -int64_t(c) : int64_t(c);
+    const int64_t q = (ap + ac / 2) / ac;
+    return int(((p < 0) != (c < 0)) ? -q : q);
+}
