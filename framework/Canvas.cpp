@@ -446,7 +446,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     if (text.isEmpty())
         return;
     const QFont font = Font.ToQFont();
-    const QFontMetrics fm(font);
+    const int width = Font.TextWidth(text);
     QPainter p(image_);
     SetupPainterClip(p);
     p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -454,11 +454,11 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     if (Font.Orientation() != 0)
         p.rotate(-Font.Orientation() / 10.0);
     if (Brush.Style == bsSolid)
-        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ColorToQColor(Brush.Color));
+        p.fillRect(QRect(0, 0, width, Font.TextHeight()), ColorToQColor(Brush.Color));
     p.setFont(font);
     p.setPen(ColorToQColor(Font.Color()));
-    p.drawText(QPoint(0, fm.ascent()), text);
-    PenPos = QPoint(x + fm.horizontalAdvance(text), y);
+    p.drawText(QPoint(0, Font.Ascent()), text);
+    PenPos = QPoint(x + width, y);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
@@ -481,14 +481,13 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     clipped_ = hadClip;
 }
 
-int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font.ToQFont()).horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) const { return Font.TextWidth(text); }
 
 int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
 QSize TCanvas::TextExtent(const QString& text) const
 {
-    const QFontMetrics fm(Font.ToQFont());
-    return QSize(fm.horizontalAdvance(text), fm.height());
+    return QSize(Font.TextWidth(text), Font.TextHeight());
 }
 
 void TCanvas::PaintImage(const QImage& img, const QRect& dest, bool transparent, uint32_t transparentPx)

@@ -108,7 +108,12 @@ void TControl::SetBounds(int left, int top, int w, int h)
     const QRect r(left, top, std::max(w, 0), std::max(h, 0));
     if (r == geometry())
         return;
+    const bool resized = r.size() != size();
     setGeometry(r);
+    // A hidden widget gets its resize event only when shown; children aligned
+    // to its edges must follow now.
+    if (resized)
+        ApplyAlign();
 }
 
 void TControl::SetAlign(TAlign value)

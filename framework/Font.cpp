@@ -2,7 +2,9 @@
 
 #include "framework/Types.h"
 
-#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 
 TFont::TFont(QObject* parent) : QObject(parent) {}
 
@@ -86,7 +88,24 @@ bool TFont::SameAs(const TFont& o) const
            pitch_ == o.pitch_ && style_ == o.style_ && orientation_ == o.orientation_;
 }
 
-QFont TFont::ToQFont() const
+const TFont::Cache& TFont::Cached() const
+{
+    if (!cache_.valid) {
+        cache_.font = BuildQFont();
+        const QFontMetricsF fm(cache_.font);
+        cache_.ascent = int(std::ceil(fm.ascent() - 0.01));
+        cache_.descent = int(std::ceil(fm.descent() - 0.01));
+        cache_.valid = true;
+    }
+    return cache_;
+}
+
+QFont TFont::ToQFont() const { return Cached().font; }
+int TFont::Ascent() const { return Cached().ascent; }
+int TFont::Descent() const { return Cached().descent; }
+int TFont::TextWidth(const QString& text) const { return QFontMetrics(Cached().font).horizontalAdvance(text); }
+
+QFont TFont::BuildQFont() const
 {
     QFont f(name_);
     // A negative height is the character height without internal leading (the
@@ -113,4 +132,8 @@ void TFont::InstallSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
-void TFont::Changed() { emit OnChange(this); }
+void TFont::Changed()
+{
+    cache_.valid = false;
+    emit OnChange(this);
+}

@@ -48,6 +48,12 @@ public:
     void Assign(const TFont& other);
     bool SameAs(const TFont& other) const;
     QFont ToQFont() const;
+    // Cell metrics as the classic platform reports them: ascent and descent
+    // each rounded up, height their sum.
+    int Ascent() const;
+    int Descent() const;
+    int TextHeight() const { return Ascent() + Descent(); }
+    int TextWidth(const QString& text) const;
 
     // Maps the classic face names to Debian's metric-compatible fonts; call once.
     static void InstallSubstitutions();
@@ -57,6 +63,7 @@ signals:
 
 private:
     void Changed();
+    QFont BuildQFont() const;
 
     int charset_ = 1; // DEFAULT_CHARSET
     TColor color_ = clWindowText;
@@ -65,4 +72,13 @@ private:
     TFontPitch pitch_ = fpDefault;
     TFontStyles style_;
     int orientation_ = 0;
+
+    struct Cache {
+        bool valid = false;
+        QFont font;
+        int ascent = 0;
+        int descent = 0;
+    };
+    const Cache& Cached() const;
+    mutable Cache cache_;
 };

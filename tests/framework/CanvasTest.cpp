@@ -6,14 +6,22 @@
 namespace {
 
 struct Surface {
-    TBitmap bmp{10, 10};
-    TCanvas& c = bmp.Canvas();
-    Surface()
+    TBitmap bmp;
+    TCanvas& c;
+    explicit Surface(int w = 10, int h = 10) : bmp(w, h), c(bmp.Canvas())
     {
         c.Brush.Color = clWhite;
-        c.FillRect(TRect(0, 0, 10, 10));
+        c.FillRect(TRect(0, 0, w, h));
     }
     TColor at(int x, int y) const { return bmp.Canvas().Pixel(x, y); }
+    int count(TColor color) const
+    {
+        int n = 0;
+        for (int y = 0; y < bmp.Height(); ++y)
+            for (int x = 0; x < bmp.Width(); ++x)
+                n += at(x, y) == color;
+        return n;
+    }
 };
 
 } // namespace
@@ -27,6 +35,23 @@ TEST(Canvas, LineToPaintsStartButNotEnd)
     EXPECT_EQ(s.at(4, 1), clBlack);
     EXPECT_EQ(s.at(5, 1), clWhite);
     EXPECT_EQ(s.c.PenPos, QPoint(5, 1));
+    // Diagonal and backwards lines follow the same rule.
+    s.c.MoveTo(8, 8);
+    s.c.LineTo(5, 5);
+    EXPECT_EQ(s.at(8, 8), clBlack);
+    EXPECT_EQ(s.at(6, 6), clBlack);
+    EXPECT_EQ(s.at(5, 5), clWhite);
+}
+
+TEST(Canvas, PolylineJoinsWithoutDoublePaintingCorners)
+{
+    Surface s;
+    s.c.Pen.Mode = pmXor;
+    s.c.Pen.Color = clWhite; // white XOR white gives black
+    s.c.Polyline({QPoint(1, 1), QPoint(6, 1), QPoint(6, 6)});
+    EXPECT_EQ(s.at(6, 1), clBlack) << "the corner is painted once, by the second segment";
+    EXPECT_EQ(s.at(6, 6), clWhite);
+    EXPECT_EQ(s.count(clBlack), 10);
 }
 
 TEST(Canvas, RectangleCoversLeftToRightMinusOne)
@@ -44,4 +69,275 @@ TEST(Canvas, RectangleCoversLeftToRightMinusOne)
             const bool border = x == 1 || x == 3 || y == 0 || y == 2;
             EXPECT_EQ(s.at(x, y), border ? clBlack : clRed) << x << "," << y;
         }
+}
+
+TEST(Canvas, FillRectAndFrameRectStayInsideTheRectangle)
+{
+    Surface s;
+    s.c.Brush.Color = clBlue;
+    s.c.FillRect(TRect(2, 2, 5, 4));
+    EXPECT_EQ(s.count(clBlue), 6);
+    EXPECT_EQ(s.at(4, 3), clBlue);
+    EXPECT_EQ(s.at(5, 3), clWhite);
+    s.c.Brush.Color = clRed;
+    s.c.FrameRect(TRect(0, 6, 4, 10));
+    EXPECT_EQ(s.count(clRed), 12);
+    EXPECT_EQ(s.at(1, 7), clWhite);
+}
+
+TEST(Canvas, EllipseStaysInsideItsBox)
+{
+    Surface s(20, 20);
+    s.c.Brush.Color = clLime;
+    s.c.Ellipse(2, 3, 12, 9);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (x < 2 || x > 11 || y < 3 || y > 8)
+                EXPECT_EQ(s.at(x, y), clWhite) << x << "," << y;
+    EXPECT_EQ(s.at(7, 6), clLime);
+    EXPECT_EQ(s.at(2, 3), clWhite) << "corners of the box are outside the ellipse";
+    EXPECT_GT(s.count(clBlack), 16);
+}
+
+TEST(Canvas, XorDrawnTwiceRestoresThePicture)
+{
+    Surface s(30, 30);
+    s.c.Brush.Color = clYellow;
+    s.c.FillRect(TRect(5, 5, 20, 20));
+    const QImage before = s.bmp.Image().copy();
+    s.c.Pen.Mode = pmXor;
+    s.c.Pen.Color = clRed;
+    s.c.Brush.Style = bsClear;
+    for (int pass = 0; pass < 2; ++pass) {
+        s.c.Rectangle(2, 2, 25, 25);
+        s.c.MoveTo(0, 0);
+        s.c.LineTo(29, 17);
+        s.c.Polygon({QPoint(3, 3), QPoint(20, 8), QPoint(8, 22)});
+        EXPECT_EQ(s.bmp.Image() == before, pass == 1);
+    }
+}
+
+TEST(Canvas, NotXorAndNotModes)
+{
+    Surface s;
+    s.c.Pen.Mode = pmNot;
+    s.c.MoveTo(0, 0);
+    s.c.LineTo(3, 0);
+    EXPECT_EQ(s.at(0, 0), clBlack);
+    s.c.Pen.Mode = pmNotXor;
+    s.c.Pen.Color = clBlack;
+    s.c.MoveTo(0, 0);
+    s.c.LineTo(3, 0);
+    EXPECT_EQ(s.at(0, 0), clWhite);
+}
+
+TEST(Canvas, DottedPenLeavesGaps)
+{
+    Surface s(20, 3);
+    s.c.Pen.Style = psDot;
+    s.c.MoveTo(0, 1);
+    s.c.LineTo(20, 1);
+    EXPECT_EQ(s.at(0, 1), clBlack);
+    EXPECT_EQ(s.at(2, 1), clBlack);
+    EXPECT_EQ(s.at(3, 1), clWhite);
+    EXPECT_EQ(s.at(6, 1), clBlack);
+    EXPECT_EQ(s.count(clBlack), 11) << "on 0-2, 6-8, 12-14, 18-19";
+    s.c.Pen.Style = psClear;
+    s.c.MoveTo(0, 0);
+    s.c.LineTo(20, 0);
+    EXPECT_EQ(s.count(clBlack), 11);
+}
+
+TEST(Canvas, SurfaceFloodFillStopsAtAnotherColour)
+{
+    Surface s;
+    s.c.Brush.Style = bsClear;
+    s.c.Rectangle(2, 2, 8, 8); // black frame, white inside
+    s.c.Brush.Style = bsSolid;
+    s.c.Brush.Color = clRed;
+    s.c.FloodFill(4, 4, clWhite, fsSurface);
+    EXPECT_EQ(s.at(4, 4), clRed);
+    EXPECT_EQ(s.at(3, 3), clRed);
+    EXPECT_EQ(s.at(2, 2), clBlack);
+    EXPECT_EQ(s.at(0, 0), clWhite);
+    EXPECT_EQ(s.count(clRed), 16);
+    // A seed that does not have the surface colour fills nothing.
+    s.c.Brush.Color = clBlue;
+    s.c.FloodFill(0, 0, clGreen, fsSurface);
+    EXPECT_EQ(s.count(clBlue), 0);
+}
+
+TEST(Canvas, BorderFloodFillStopsAtTheBorderColour)
+{
+    Surface s;
+    s.c.Brush.Color = clYellow;
+    s.c.FillRect(TRect(4, 4, 6, 6)); // an island of another colour inside
+    s.c.Brush.Style = bsClear;
+    s.c.Pen.Color = clBlue;
+    s.c.Rectangle(2, 2, 8, 8);
+    s.c.Brush.Style = bsSolid;
+    s.c.Brush.Color = clRed;
+    s.c.FloodFill(3, 3, clBlue, fsBorder);
+    EXPECT_EQ(s.at(4, 4), clRed) << "a border fill covers every colour but the border";
+    EXPECT_EQ(s.at(2, 2), clBlue);
+    EXPECT_EQ(s.at(0, 0), clWhite);
+    EXPECT_EQ(s.count(clRed), 16);
+}
+
+TEST(Canvas, HatchBrushLeavesTheBackground)
+{
+    Surface s(16, 16);
+    s.c.Brush.Color = clRed;
+    s.c.Brush.Style = bsHorizontal;
+    s.c.FillRect(TRect(0, 0, 16, 16));
+    EXPECT_EQ(s.count(clRed), 32);
+    EXPECT_EQ(s.at(0, 4), clRed);
+    EXPECT_EQ(s.at(0, 5), clWhite);
+    s.c.Brush.Style = bsBDiagonal;
+    s.c.Brush.Color = clBlue;
+    s.c.FillRect(TRect(0, 0, 8, 8));
+    EXPECT_EQ(s.count(clBlue), 8);
+    s.c.Brush.Style = bsDiagCross;
+    s.c.Brush.Color = clLime;
+    s.c.FillRect(TRect(8, 8, 16, 16));
+    EXPECT_EQ(s.count(clLime), 16);
+}
+
+TEST(Canvas, TransparentDrawLeavesTransparentPixelsUntouched)
+{
+    TBitmap sprite(4, 4);
+    sprite.Canvas().Brush.Color = clFuchsia;
+    sprite.Canvas().FillRect(TRect(0, 0, 4, 4));
+    sprite.Canvas().SetPixel(1, 1, clGreen);
+    Surface s;
+    s.c.Draw(2, 2, sprite);
+    EXPECT_EQ(s.count(clFuchsia), 15);
+    Surface t;
+    sprite.Transparent = true; // automatic: the bottom-left pixel
+    EXPECT_EQ(sprite.TransparentColor(), clFuchsia);
+    t.c.Draw(2, 2, sprite);
+    EXPECT_EQ(t.count(clFuchsia), 0);
+    EXPECT_EQ(t.at(3, 3), clGreen);
+    sprite.SetTransparentColor(clGreen);
+    Surface u;
+    u.c.Draw(2, 2, sprite);
+    EXPECT_EQ(u.at(3, 3), clWhite);
+    EXPECT_EQ(u.count(clFuchsia), 15);
+}
+
+TEST(Canvas, StretchDrawAndCopyRectScale)
+{
+    TBitmap src(2, 2);
+    src.Canvas().SetPixel(0, 0, clRed);
+    src.Canvas().SetPixel(1, 0, clBlue);
+    src.Canvas().SetPixel(0, 1, clBlue);
+    src.Canvas().SetPixel(1, 1, clRed);
+    Surface s;
+    s.c.StretchDraw(TRect(0, 0, 4, 4), src);
+    EXPECT_EQ(s.at(1, 1), clRed);
+    EXPECT_EQ(s.at(2, 1), clBlue);
+    EXPECT_EQ(s.at(3, 3), clRed);
+    EXPECT_EQ(s.at(4, 4), clWhite);
+    Surface t;
+    t.c.CopyRect(TRect(5, 5, 7, 7), s.c, TRect(2, 0, 4, 2));
+    EXPECT_EQ(t.at(5, 5), clBlue);
+    EXPECT_EQ(t.at(6, 6), clBlue);
+    EXPECT_EQ(t.at(7, 7), clWhite);
+}
+
+TEST(Canvas, ClippingLimitsEveryOperation)
+{
+    Surface s;
+    s.c.SetClipRect(TRect(2, 2, 5, 5));
+    s.c.Brush.Color = clRed;
+    s.c.FillRect(TRect(0, 0, 10, 10));
+    s.c.MoveTo(0, 7);
+    s.c.LineTo(10, 7);
+    EXPECT_EQ(s.count(clRed), 9);
+    EXPECT_EQ(s.count(clBlack), 0);
+    s.c.SetClipRegion(QRegion(0, 0, 2, 2) + QRegion(8, 8, 2, 2));
+    s.c.Brush.Color = clBlue;
+    s.c.FillRect(TRect(0, 0, 10, 10));
+    EXPECT_EQ(s.count(clBlue), 8);
+    s.c.ClearClip();
+    s.c.SetPixel(9, 0, clGreen);
+    EXPECT_EQ(s.at(9, 0), clGreen);
+}
+
+TEST(Canvas, OutOfRangeAccessIsHarmless)
+{
+    Surface s;
+    s.c.SetPixel(-1, 3, clRed);
+    s.c.SetPixel(10, 3, clRed);
+    EXPECT_EQ(s.at(-1, 0), clNone);
+    s.c.MoveTo(-50, -50);
+    s.c.LineTo(60, 60);
+    s.c.FloodFill(100, 100, clWhite, fsSurface);
+    s.c.Brush.Color = clGreen;
+    s.c.Rectangle(-5, -5, 50, 50);
+    EXPECT_EQ(s.count(clRed), 0);
+    EXPECT_EQ(s.count(clGreen), 100) << "only the inside of the huge rectangle is visible";
+}
+
+TEST(Canvas, TextIsOpaqueOnSolidBrushAndTransparentOnClear)
+{
+    Surface s(60, 20);
+    s.c.Font.SetName(QStringLiteral("Arial"));
+    s.c.Font.SetHeight(-13);
+    s.c.Font.SetColor(clBlack);
+    s.c.Brush.Color = clYellow;
+    const QSize ext = s.c.TextExtent(QStringLiteral("Hi"));
+    EXPECT_GT(ext.width(), 5);
+    EXPECT_GE(ext.height(), 13);
+    EXPECT_EQ(s.c.TextWidth(QStringLiteral("Hi")), ext.width());
+    s.c.TextOut(0, 0, QStringLiteral("Hi"));
+    EXPECT_EQ(s.at(ext.width() - 1, ext.height() - 1), clYellow) << "cell background in the brush colour";
+    EXPECT_GT(s.count(clBlack), 5) << "glyph pixels drawn in the font colour";
+    EXPECT_EQ(s.at(ext.width() + 1, 0), clWhite);
+    Surface t(60, 20);
+    t.c.Brush.Style = bsClear;
+    t.c.TextOut(0, 0, QStringLiteral("Hi"));
+    EXPECT_EQ(t.count(clYellow), 0);
+    EXPECT_GT(t.count(clBlack), 5);
+}
+
+TEST(Canvas, DefaultFontHasThirteenPixelLines)
+{
+    Surface s;
+    EXPECT_EQ(s.c.TextHeight(QStringLiteral("Ag")), 13);
+    s.c.Font.SetSize(8);
+    EXPECT_EQ(s.c.Font.Height(), -11);
+    EXPECT_EQ(s.c.Font.Size(), 8);
+}
+
+TEST(Canvas, RotatedTextRunsUpwards)
+{
+    Surface s(30, 60);
+    s.c.Brush.Style = bsClear;
+    s.c.Font.SetHeight(-13);
+    s.c.Font.SetOrientation(900);
+    s.c.TextOut(5, 55, QStringLiteral("WWWW"));
+    int top = 60, bottom = -1, left = 30, right = -1;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 30; ++x)
+            if (s.at(x, y) == clBlack) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_GT(bottom - top, right - left) << "text at 90 degrees is taller than wide";
+    EXPECT_LE(bottom, 55);
+    EXPECT_LE(right, 5 + 14);
+}
+
+TEST(Canvas, TextRectClipsToItsRectangle)
+{
+    Surface s(60, 20);
+    s.c.Brush.Color = clAqua;
+    s.c.TextRect(TRect(0, 0, 10, 20), 0, 0, QStringLiteral("WWWWWW"));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 10; x < 60; ++x)
+            ASSERT_EQ(s.at(x, y), clWhite) << x << "," << y;
+    EXPECT_EQ(s.at(9, 19), clAqua) << "the whole rectangle is filled while the brush is solid";
 }
