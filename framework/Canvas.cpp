@@ -55,22 +55,41 @@ const std::vector<int>& DashPattern(TPenStyle style)
     }
 }
 
-bool DashOn(TPenStyle style, int pos)
-{
-    const auto& pattern = DashPattern(style);
-    if (pattern.empty())
-        return true;
-    int total = 0;
-    for (int v : pattern)
-        total += v;
-    int at = pos % total;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (at < pattern[i])
-            return i % 2 == 0;
-        at -= pattern[i];
+// Walks a dash pattern pixel by pixel.
+class DashWalker {
+public:
+    DashWalker(TPenStyle style, int start) : pattern_(DashPattern(style))
+    {
+        if (pattern_.empty())
+            return;
+        int total = 0;
+        for (int v : pattern_)
+            total += v;
+        int at = start % total;
+        while (at >= pattern_[index_]) {
+            at -= pattern_[index_];
+            index_ = (index_ + 1) % pattern_.size();
+        }
+        left_ = pattern_[index_] - at;
     }
-    return true;
-}
+    // Whether the current pixel is drawn; then moves to the next one.
+    bool Next()
+    {
+        if (pattern_.empty())
+            return true;
+        const bool on = index_ % 2 == 0;
+        if (--left_ == 0) {
+            index_ = (index_ + 1) % pattern_.size();
+            left_ = pattern_[index_];
+        }
+        return on;
+    }
+
+private:
+    const std::vector<int>& pattern_;
+    size_t index_ = 0;
+    int left_ = 0;
+};
 
 // 8 x 8 hatch patterns, bit 7 is the leftmost pixel of a row.
 constexpr std::array<std::array<uint8_t, 8>, 6> kHatches{{
@@ -128,16 +147,6 @@ bool TCanvas::Visible(int x, int y) const
     return !clipped_ || clip_.contains(QPoint(x, y));
 }
 
-void TCanvas::ApplyPen(int x, int y, uint32_t px)
-{
-    if (!Visible(x, y))
-        return;
-    auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-    line[x] = Rop2(Pen.Mode, line[x], px);
-}
-
-void TCanvas::PlotPen(int x, int y) { ApplyPen(x, y, ColorToPixel(Pen.Color)); }
-
 bool TCanvas::BrushPixel(int x, int y) const
 {
     if (Brush.Style == bsSolid)
@@ -164,10 +173,22 @@ void TCanvas::HLineBrush(int x0, int x1, int y)
 void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
 {
     const uint32_t px = ColorToPixel(Pen.Color);
+    const TPenMode mode = Pen.Mode;
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    const int w = image_->width(), h = image_->height();
+    DashWalker dash(Pen.Style, dashPos_);
+    int drawn = 0;
     RasterLine(from, to, includeEnd, [&](int x, int y) {
-        if (DashOn(Pen.Style, dashPos_++))
-            ApplyPen(x, y, px);
+        ++drawn;
+        if (!dash.Next() || x < 0 || y < 0 || x >= w || y >= h)
+            return;
+        if (clipped_ && !clip_.contains(QPoint(x, y)))
+            return;
+        auto* p = reinterpret_cast<uint32_t*>(bits + y * stride) + x;
+        *p = mode == pmCopy ? px : Rop2(mode, *p, px);
     });
+    dashPos_ += drawn;
 }
 
 void TCanvas::SetupPainterClip(QPainter& p) const
@@ -223,22 +244,21 @@ void TCanvas::Polyline(const QVector<QPoint>& points)
 void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
 {
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
+    const int w = image_->width(), h = image_->height();
+    const bool solid = usePen || Brush.Style == bsSolid;
     for (int my = 0; my < mask.height(); ++my) {
-        const uchar* m = mask.constScanLine(my);
         const int y = origin.y() + my;
-        if (y < 0 || y >= image_->height())
+        if (y < 0 || y >= h)
             continue;
+        const uchar* m = mask.constScanLine(my);
         auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
         for (int mx = 0; mx < mask.width(); ++mx) {
-            if (m[mx] != 1)
-                continue;
             const int x = origin.x() + mx;
-            if (!Visible(x, y))
+            if (m[mx] != 1 || x < 0 || x >= w)
                 continue;
-            if (usePen)
-                line[x] = Rop2(Pen.Mode, line[x], px);
-            else if (BrushPixel(x, y))
-                line[x] = px;
+            if ((clipped_ && !clip_.contains(QPoint(x, y))) || (!solid && !BrushPixel(x, y)))
+                continue;
+            line[x] = usePen ? Rop2(Pen.Mode, line[x], px) : px;
         }
     }
 }

@@ -90,8 +90,6 @@ public:
 
 private:
     bool Visible(int x, int y) const;
-    void ApplyPen(int x, int y, uint32_t px);
-    void PlotPen(int x, int y);
     void HLineBrush(int x0, int x1, int y);
     bool BrushPixel(int x, int y) const;
     void DrawLine1(QPoint from, QPoint to, bool includeEnd);
