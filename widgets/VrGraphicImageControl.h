@@ -1,0 +1,65 @@
+#pragma once
+// TVrGraphicImageControl: the windowless base of the Vr instrument family
+// (thermometer, LED, shaped window). Every paint starts from a cleared image
+// of the control's size: filled with Color, or, when Transparent, with a copy
+// of the parent's pixels under the control. Subclasses draw on Canvas() after
+// calling this class's Paint(); the framework copies the image in one block.
+//
+// Transparency and repaints: an ordinary repaint (the parent or the platform
+// asks for it) captures the parent's pixels afresh and keeps them. A repaint
+// the control asks for itself after a property change (UpdateControlCanvas)
+// reuses the kept copy; for that one repaint the control counts as opaque, so
+// the parent does not paint beneath it. Requests are ignored while loading or
+// between BeginUpdate and EndUpdate.
+
+#include "framework/Control.h"
+
+#include <QAccessible>
+
+class TVrGraphicImageControl : public TGraphicControl {
+    Q_OBJECT
+
+public:
+    explicit TVrGraphicImageControl(QWidget* parent = nullptr);
+
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& value);
+
+    // Brackets a group of changes so that the control repaints once, at the end.
+    void BeginUpdate();
+    void EndUpdate();
+
+    // What assistive technology reads: the name (accessible name, else the
+    // caption, else the component name) and the current value or state.
+    QString AccessibleNameText() const;
+    virtual QString AccessibleValueText() const { return {}; }
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Indicator; }
+
+protected:
+    // Clears the image; subclasses call this first, then draw.
+    void Paint() override;
+    // The repaint a control requests after one of its own properties changed.
+    void UpdateControlCanvas();
+    void Loaded() override;
+    void FontChanged() override { UpdateControlCanvas(); }
+    void ColorChanged() override { UpdateControlCanvas(); }
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ClearBitmapCanvas();
+    void CaptureBackground();
+    void NotifyAccessibleValue();
+
+    TBitmap background_; // the parent's pixels under the control, kept between repaints
+    QString caption_;
+    bool transparent_ = false;
+    bool reuseBackground_ = false;
+    bool capturingSelf_ = false;
+    int updateCount_ = 0;
+    // Captures in progress anywhere: while the parent is rendered for one
+    // control, the other image controls show their last picture instead of
+    // capturing in turn (which would nest once per sibling).
+    static int captureDepth_;
+};
