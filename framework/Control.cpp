@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/Application.h"
 #include "framework/Screen.h"
 
 #include <QApplication>
@@ -440,7 +441,14 @@ bool TControl::event(QEvent* event)
             propagating_ = false;
         }
     }
-    return QWidget::event(event);
+    // Handler exceptions are shown here, before they could unwind through
+    // Qt's own dispatch code.
+    try {
+        return QWidget::event(event);
+    } catch (const std::exception& e) {
+        TApplication::HandleException(e);
+        return true;
+    }
 }
 
 TGraphicControl::TGraphicControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::NoFocus); }

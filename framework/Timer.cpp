@@ -1,10 +1,19 @@
 #include "framework/Timer.h"
 
+#include "framework/Application.h"
+
 #include <QMetaMethod>
 
 TTimer::TTimer(QObject* parent) : QObject(parent)
 {
-    connect(&timer_, &QTimer::timeout, this, [this] { emit OnTimer(this); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        // A failing handler is reported like any other, and the timer goes on.
+        try {
+            emit OnTimer(this);
+        } catch (const std::exception& e) {
+            TApplication::HandleException(e);
+        }
+    });
     Update();
 }
 

@@ -273,3 +273,17 @@ TEST(ScreenCursor, ShapeAndConfinement)
     Screen::ClipCursor(std::nullopt);
     EXPECT_FALSE(Screen::CursorClip().has_value());
 }
+
+TEST(ApplicationObject, ExceptionFromATimerHandlerIsShownAndTheTimerGoesOn)
+{
+    MessageCapture messages;
+    TTimer t;
+    t.SetInterval(5);
+    QObject::connect(&t, &TTimer::OnTimer, [] { throw Exception(QStringLiteral("tick failed")); });
+    QElapsedTimer clock;
+    clock.start();
+    while (messages.Texts.size() < 2 && clock.elapsed() < 3000)
+        QTest::qWait(5);
+    ASSERT_GE(messages.Texts.size(), 2);
+    EXPECT_EQ(messages.Texts.front(), QStringLiteral("tick failed"));
+}
