@@ -1,0 +1,111 @@
+#pragma once
+// TVrRocker: a rocker switch with an upper and a lower half. Pressing a half
+// shows it down at once; releasing raises the click event of that half, unless
+// the press was dragged off the control and released there, which cancels it.
+// rsSwitch keeps the half down (a two-position switch; pressing the half that
+// is already down raises nothing); rsButton springs back to stNone.
+// Setting State through the property raises no click.
+
+#include "framework/Control.h"
+
+
+class TVrRocker : public TCustomControl {
+    Q_OBJECT
+public:
+    enum TVrRockerStyle { rsButton, rsSwitch };
+    Q_ENUM(TVrRockerStyle)
+    enum TVrRockerState { stUpperDown, stLowerDown, stNone };
+    Q_ENUM(TVrRockerState)
+
+private:
+    Q_PROPERTY(int Depth READ Depth WRITE SetDepth)
+    Q_CLASSINFO("default:Depth", "2")
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_CLASSINFO("default:ShadowColor", "clBtnShadow")
+    Q_PROPERTY(TColor ShadowLightColor READ ShadowLightColor WRITE SetShadowLightColor)
+    Q_CLASSINFO("default:ShadowLightColor", "clBtnFace")
+    Q_PROPERTY(TColor HighlightColor READ HighlightColor WRITE SetHighlightColor)
+    Q_CLASSINFO("default:HighlightColor", "clBtnHighlight")
+    Q_PROPERTY(TColor OutlineColor READ OutlineColor WRITE SetOutlineColor)
+    Q_CLASSINFO("default:OutlineColor", "clBlack")
+    Q_PROPERTY(int OutlineWidth READ OutlineWidth WRITE SetOutlineWidth)
+    Q_CLASSINFO("default:OutlineWidth", "1")
+    Q_PROPERTY(TColor FocusColor READ FocusColor WRITE SetFocusColor)
+    Q_CLASSINFO("default:FocusColor", "clBlue")
+    Q_PROPERTY(TVrRockerState State READ State WRITE SetState)
+    Q_CLASSINFO("default:State", "stNone")
+    Q_PROPERTY(TVrRockerStyle Style READ Style WRITE SetStyle)
+    Q_CLASSINFO("default:Style", "rsButton")
+    Q_CLASSINFO("default:TabStop", "False")
+
+public:
+    explicit TVrRocker(QWidget* parent = nullptr);
+
+    int Depth() const { return depth_; }
+    void SetDepth(int value);
+    TColor ShadowColor() const { return shadowColor_; }
+    void SetShadowColor(TColor value);
+    TColor ShadowLightColor() const { return shadowLightColor_; }
+    void SetShadowLightColor(TColor value);
+    TColor HighlightColor() const { return highlightColor_; }
+    void SetHighlightColor(TColor value);
+    TColor OutlineColor() const { return outlineColor_; }
+    void SetOutlineColor(TColor value);
+    int OutlineWidth() const { return outlineWidth_; }
+    void SetOutlineWidth(int value);
+    TColor FocusColor() const { return focusColor_; }
+    void SetFocusColor(TColor value);
+    TVrRockerState State() const { return state_; }
+    void SetState(TVrRockerState value);
+    TVrRockerStyle Style() const { return style_; }
+    void SetStyle(TVrRockerStyle value);
+
+    // The half under a point: upper, lower, or stNone below the last whole row pair.
+    TVrRockerState NewState(int X, int Y) const;
+
+    // What assistive technology reads: the name and the state as words.
+    QString AccessibleNameText() const;
+    QString AccessibleValueText() const;
+
+signals:
+    void OnUpperClick(QObject* Sender);
+    void OnLowerClick(QObject* Sender);
+
+protected:
+    virtual void UpperClick();
+    virtual void LowerClick();
+    void Paint() override;
+    // The four bands of the rocker inside the outline.
+    void DrawSwitch(const TRect& inner);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void DoEnter() override;
+    void DoExit() override;
+
+private:
+    template <class T>
+    void Store(T& field, T value);
+    void ChangeState(TVrRockerState value);
+    void PointerLeft();
+    void PointerEntered();
+    void FillBand(const TRect& inner, int top, int bottom, TColor color);
+
+    int depth_ = 2;
+    TColor shadowColor_ = clBtnShadow;
+    TColor shadowLightColor_ = clBtnFace;
+    TColor highlightColor_ = clBtnHighlight;
+    TColor outlineColor_ = clBlack;
+    int outlineWidth_ = 1;
+    TColor focusColor_ = clBlue;
+    TVrRockerState state_ = stNone;
+    TVrRockerStyle style_ = rsButton;
+
+    bool tracking_ = false;     // a left press on this control is in progress
+    bool pressed_ = false;      // ... and the pointer is over the control
+    bool savedPressed_ = false; // pressed_ while the pointer is outside
+    bool inside_ = true;        // where the pointer was last seen during a press
+    TVrRockerState stateBeforePress_ = stNone;
+};
