@@ -1,0 +1,3 @@
+#include "diagram/AllSetpoints.h"
+
+TAllSetpoints::TAllSetpoints(QObject* owner) : owner_(owner) { setObjectName(QStringLiteral("AllSetpoints")); }

@@ -1,0 +1,70 @@
+#pragma once
+// TDiagramSettings: the display settings of every diagram, published as the
+// nested record "DiagramSettings". The axis ranges are plain integers because
+// points refer to them (a point at the left end of the X axis, the limits of a
+// dragged point); every setter stores a changed value and repaints the owner.
+
+#include <QObject>
+
+class TMasterDiagram;
+
+class TDiagramSettings : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool ShowXValues MEMBER ShowXValues WRITE SetShowXValues)
+    Q_CLASSINFO("default:ShowXValues", "True")
+    Q_PROPERTY(bool ShowYValues MEMBER ShowYValues WRITE SetShowYValues)
+    Q_CLASSINFO("default:ShowYValues", "True")
+    Q_PROPERTY(bool ShowPointValues MEMBER ShowPointValues WRITE SetShowPointValues)
+    Q_CLASSINFO("default:ShowPointValues", "False")
+    Q_PROPERTY(bool ShowGrid MEMBER ShowGrid WRITE SetShowGrid)
+    Q_CLASSINFO("default:ShowGrid", "True")
+    Q_PROPERTY(bool ShowSymbols MEMBER ShowSymbols WRITE SetShowSymbols)
+    Q_CLASSINFO("default:ShowSymbols", "False")
+    Q_PROPERTY(int MinXValue MEMBER MinXValue WRITE SetMinXValue)
+    Q_CLASSINFO("default:MinXValue", "0")
+    Q_PROPERTY(int MaxXValue MEMBER MaxXValue WRITE SetMaxXValue)
+    Q_CLASSINFO("default:MaxXValue", "0")
+    Q_PROPERTY(int MinYValue MEMBER MinYValue WRITE SetMinYValue)
+    Q_CLASSINFO("default:MinYValue", "0")
+    Q_PROPERTY(int MaxYValue MEMBER MaxYValue WRITE SetMaxYValue)
+    Q_CLASSINFO("default:MaxYValue", "0")
+    Q_PROPERTY(int XAxisDecimals MEMBER XAxisDecimals WRITE SetXAxisDecimals)
+    Q_CLASSINFO("default:XAxisDecimals", "1")
+    Q_PROPERTY(int YAxisDecimals MEMBER YAxisDecimals WRITE SetYAxisDecimals)
+    Q_CLASSINFO("default:YAxisDecimals", "0")
+
+public:
+    explicit TDiagramSettings(TMasterDiagram* owner);
+
+    TMasterDiagram* Owner() const { return owner_; }
+
+    bool ShowXValues = true;
+    bool ShowYValues = true;
+    bool ShowPointValues = false;
+    bool ShowGrid = true;
+    bool ShowSymbols = false;
+    int MinXValue = 0;
+    int MaxXValue = 500;
+    int MinYValue = 0;
+    int MaxYValue = 100;
+    int XAxisDecimals = 1;
+    int YAxisDecimals = 0;
+
+    void SetShowXValues(bool value);
+    void SetShowYValues(bool value);
+    void SetShowPointValues(bool value);
+    void SetShowGrid(bool value);
+    void SetShowSymbols(bool value);
+    void SetMinXValue(int value);
+    void SetMaxXValue(int value);
+    void SetMinYValue(int value);
+    void SetMaxYValue(int value);
+    void SetXAxisDecimals(int value);
+    void SetYAxisDecimals(int value);
+
+private:
+    template <class T>
+    void Store(T& field, T value);
+
+    TMasterDiagram* owner_;
+};
