@@ -97,11 +97,16 @@ void TThread::Resume()
 {
     if (started_.exchange(true))
         return;
+    // The worker waits for this lock, so thread_ is assigned before it can
+    // detach itself.
+    std::lock_guard lock(mutex_);
     thread_ = std::thread([this] { ThreadMain(); });
+    workerId_ = thread_.get_id();
 }
 
 void TThread::ThreadMain()
 {
+    { std::lock_guard lock(mutex_); }
     try {
         Execute();
     } catch (const Exception& e) {
@@ -118,17 +123,22 @@ void TThread::ThreadMain()
     }
     finishedCv_.notify_all();
     if (selfRelease) {
-        thread_.detach();
+        {
+            std::lock_guard lock(mutex_);
+            thread_.detach();
+        }
         delete this;
     }
 }
 
 void TThread::WaitFor()
 {
-    if (!started_ || std::this_thread::get_id() == thread_.get_id())
+    if (!started_)
         return;
     const bool gui = OnGuiThread();
     std::unique_lock lock(mutex_);
+    if (std::this_thread::get_id() == workerId_)
+        return;
     while (!finished_) {
         if (gui) {
             lock.unlock();
