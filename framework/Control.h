@@ -38,6 +38,21 @@ class TControl : public QWidget {
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(fw::TCursor Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    // Declared streaming defaults (see docs/architecture.md). Color and Font
+    // are not stored while they follow the parent.
+    Q_CLASSINFO("default:Align", "alNone")
+    Q_CLASSINFO("default:ParentColor", "False")
+    Q_CLASSINFO("default:ParentFont", "True")
+    Q_CLASSINFO("default:Enabled", "True")
+    Q_CLASSINFO("default:Visible", "True")
+    Q_CLASSINFO("default:TabStop", "False")
+    Q_CLASSINFO("default:TabOrder", "-1")
+    Q_CLASSINFO("default:Hint", "''")
+    Q_CLASSINFO("default:ShowHint", "False")
+    Q_CLASSINFO("default:Cursor", "crDefault")
+    Q_CLASSINFO("default:Tag", "0")
+    Q_CLASSINFO("stored:Color", "IsColorStored")
+    Q_CLASSINFO("stored:Font", "IsFontStored")
 
 public:
     explicit TControl(QWidget* parent = nullptr);
@@ -67,6 +82,8 @@ public:
     void SetParentColor(bool value);
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool value);
+    Q_INVOKABLE bool IsColorStored() const { return !parentColor_; }
+    Q_INVOKABLE bool IsFontStored() const { return !parentFont_; }
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool value);
     bool Visible() const { return visible_; }

@@ -18,6 +18,7 @@ class TFont : public QObject {
     Q_PROPERTY(fw::TFontPitch Pitch READ Pitch WRITE SetPitch)
     Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
     Q_PROPERTY(fw::TFontStyles Style READ Style WRITE SetStyle)
+    Q_CLASSINFO("default:Pitch", "fpDefault")
 
 public:
     explicit TFont(QObject* parent = nullptr);

@@ -10,6 +10,9 @@ class TTimer : public QObject {
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(int Interval READ Interval WRITE SetInterval)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_CLASSINFO("default:Enabled", "True")
+    Q_CLASSINFO("default:Interval", "1000")
+    Q_CLASSINFO("default:Tag", "0")
 
 public:
     explicit TTimer(QObject* parent = nullptr);

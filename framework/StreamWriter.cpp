@@ -1,0 +1,138 @@
+#include "framework/StreamWriter.h"
+
+#include "framework/ComponentRegistry.h"
+#include "framework/Exception.h"
+#include "framework/StreamCollection.h"
+#include "framework/StreamConvert.h"
+#include "framework/StreamEvents.h"
+#include "framework/StreamParser.h"
+#include "framework/StreamProperties.h"
+
+#include <QSaveFile>
+
+namespace {
+using Kind = TPublishedProperties::Kind;
+const QString kStep = QStringLiteral("  ");
+} // namespace
+
+QString TStreamWriter::Write(const QObject* root)
+{
+    TStreamWriter writer(root);
+    writer.WriteObject(root, QString());
+    return writer.out_;
+}
+
+void TStreamWriter::WriteToFile(const QObject* root, const QString& path)
+{
+    const QByteArray text = Write(root).toUtf8();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw Exception(QStringLiteral("Cannot write window description '%1'").arg(path));
+}
+
+bool TStreamWriter::IsComponent(const QObject* child)
+{
+    return !child->objectName().isEmpty() && FindComponentClass(QLatin1String(child->metaObject()->className()));
+}
+
+void TStreamWriter::WriteObject(const QObject* object, const QString& indent)
+{
+    const QString className = QLatin1String(object->metaObject()->className());
+    out_ += indent + QStringLiteral("object ") +
+            (object->objectName().isEmpty() ? className : object->objectName() + QStringLiteral(": ") + className) +
+            QLatin1Char('\n');
+    WriteProperties(object, QString(), indent + kStep);
+    for (const TStreamEvents::Binding& b : TStreamEvents::Bindings(object))
+        out_ += indent + kStep + b.Event + QStringLiteral(" = ") + b.Handler + QLatin1Char('\n');
+    for (const QObject* child : object->children())
+        if (IsComponent(child))
+            WriteObject(child, indent + kStep);
+    out_ += indent + QStringLiteral("end\n");
+}
+
+void TStreamWriter::WriteProperties(const QObject* object, const QString& prefix, const QString& indent)
+{
+    for (const QMetaProperty& p : TPublishedProperties::Of(object->metaObject()))
+        if (TPublishedProperties::IsStored(object, p))
+            WriteProperty(object, p, prefix, indent);
+}
+
+void TStreamWriter::WriteProperty(const QObject* object, const QMetaProperty& p, const QString& prefix, const QString& indent)
+{
+    const QString name = prefix + QLatin1String(p.name());
+    switch (TPublishedProperties::KindOf(p)) {
+    case Kind::Record: {
+        const QObject* record = p.read(object).value<QObject*>();
+        // Only owned sub-objects are records; anything else is not ours to write.
+        if (record && record->parent() == object)
+            WriteRecord(record, name, indent);
+        return;
+    }
+    case Kind::Reference: WriteReference(object, p, prefix, indent); return;
+    case Kind::Unsupported: return;
+    default: break;
+    }
+    if (!p.isWritable())
+        return;
+    const TStreamValue value = TStreamConvert::FromVariant(p, p.read(object));
+    if (EqualsDefault(object, p, TStreamConvert::Format(value, QString())))
+        return;
+    out_ += indent + name + QStringLiteral(" = ") + TStreamConvert::Format(value, indent) + QLatin1Char('\n');
+}
+
+void TStreamWriter::WriteRecord(const QObject* record, const QString& name, const QString& indent)
+{
+    const auto* collection = dynamic_cast<const TStreamCollection*>(record);
+    if (!collection) {
+        WriteProperties(record, name + QLatin1Char('.'), indent);
+        return;
+    }
+    out_ += indent + name + QStringLiteral(" = <");
+    for (const QObject* item : collection->Items()) {
+        out_ += QLatin1Char('\n') + indent + kStep + QStringLiteral("item\n");
+        WriteProperties(item, QString(), indent + kStep + kStep);
+        out_ += indent + kStep + QStringLiteral("end");
+    }
+    out_ += QStringLiteral(">\n");
+}
+
+void TStreamWriter::WriteReference(const QObject* object, const QMetaProperty& p, const QString& prefix, const QString& indent)
+{
+    const QObject* target = p.read(object).value<QObject*>();
+    // A link to something outside the written tree could not be restored.
+    if (!target || target->objectName().isEmpty() || !IsWithinRoot(target))
+        return;
+    out_ += indent + prefix + QLatin1String(p.name()) + QStringLiteral(" = ") + target->objectName() + QLatin1Char('\n');
+}
+
+bool TStreamWriter::IsWithinRoot(const QObject* object) const
+{
+    for (const QObject* o = object; o; o = o->parent())
+        if (o == root_)
+            return true;
+    return false;
+}
+
+bool TStreamWriter::EqualsDefault(const QObject* object, const QMetaProperty& p, const QString& canonical)
+{
+    const QMetaObject* meta = object->metaObject();
+    const QString key = QLatin1String(meta->className()) + QLatin1Char('.') + QLatin1String(p.name());
+    auto cached = defaults_.constFind(key);
+    if (cached == defaults_.constEnd()) {
+        const auto declared = TPublishedProperties::DeclaredDefault(meta, p);
+        QString text;
+        if (declared) {
+            QString error;
+            try {
+                const auto v = TStreamConvert::ToVariant(p, TStreamParser::ParseValue(*declared, key), error);
+                if (!v)
+                    throw Exception(error);
+                text = TStreamConvert::Format(TStreamConvert::FromVariant(p, *v), QString());
+            } catch (const Exception& e) {
+                throw Exception(QStringLiteral("Invalid declared default of %1: %2").arg(key, e.Message));
+            }
+        }
+        cached = defaults_.insert(key, text);
+    }
+    return !cached->isNull() && *cached == canonical;
+}
