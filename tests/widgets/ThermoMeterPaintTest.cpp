@@ -112,8 +112,9 @@ TEST(ThermoMeterPaint, DemoTickRows)
         for (int x = kBaseLine; x < kBaseLine + length; ++x)
             EXPECT_EQ(PixelColor(img, x, y), clBlack) << x << "," << y;
         // Small ticks stop after 8 px (the end pixel is not painted).
-        if (!isBig)
+        if (!isBig) {
             EXPECT_NE(PixelColor(img, kBaseLine + 8, y), clBlack) << y;
+        }
     }
 }
 
