@@ -1,19 +1,18 @@
 #include "framework/RegistryFileKey.h"
 
 #include "framework/Exception.h"
+#include "framework/RegistryFileLock.h"
 #include "framework/RegistryTextFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
 namespace {
 
 // Far above any settings key; protects against reading an unrelated huge file.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
-// Long enough for a slow disk under several writers; a lock left by a killed
-// program is taken over at once, since its process is gone.
+// Long enough for a slow disk under several writers.
 constexpr int LockTimeoutMs = 10000;
 
 } // namespace
@@ -60,8 +59,8 @@ bool TRegistryFileKey::SetValue(const TRegistryValue& value)
 
 bool TRegistryFileKey::Update(const Change& change)
 {
-    QLockFile lock(filePath_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockTimeoutMs))
+    const TRegistryFileLock lock(QFileInfo(filePath_).path(), LockTimeoutMs);
+    if (!lock.IsLocked())
         return false;
     // Another program may have saved since this key was opened: start from its file.
     QList<TRegistryValue> values = ReadFile();

@@ -1,7 +1,7 @@
 #pragma once
 // TRegistryFileKey: a key kept in one text file (TRegistryTextFormat).
 //
-// Every write takes the key's lock file, reads the file again, applies the
+// Every write takes the lock of the key's folder, reads the file again, applies the
 // change and saves the whole file atomically (a temporary file renamed over
 // the old one). A program killed while saving therefore leaves the old or the
 // new file, and programs writing at the same time each keep the other's

@@ -204,8 +204,8 @@ private:
             AppendHexChunk(chunk, continues, bytes);
             if (!continues)
                 return bytes;
-            if (++index_ >= lines_.size())
-                Fail(index_, QStringLiteral("the file ends inside a continued hex list"));
+            if (++index_ >= lines_.size() || lines_[index_].trimmed().isEmpty())
+                Fail(qMin(index_ + 1, lines_.size()), QStringLiteral("the hex list breaks off after a trailing backslash"));
             chunk = lines_[index_];
         }
     }
