@@ -1,0 +1,74 @@
+// Renders the ventilation diagram at the main window's size (489 x 297) in the
+// demo's stored state, and in its heating and cooling variants, to PNG files in
+// the folder given on the command line, for looking at them.
+//   vent_diagram_png <output folder>
+
+#include "diagram/DiagramSettings.h"
+#include "diagram/LvdVentDiagram.h"
+#include "framework/Application.h"
+
+#include <QDir>
+#include <QTextStream>
+
+namespace {
+
+// The values the main window's description stores for its diagram.
+void ApplyDemoState(TLvdVentDiagram& d)
+{
+    d.SetBounds(0, 0, 489, 297);
+    TDiagramSettings& ds = *d.DiagramSettings();
+    ds.SetShowPointValues(true);
+    ds.SetShowSymbols(true);
+    ds.SetMaxXValue(500);
+    ds.SetMaxYValue(100);
+    TSetpoints& s = *d.Setpoints();
+    s.SetMinAlarm(100);
+    s.SetMaxAlarm(360);
+    s.SetBandbreedte(60);
+    s.SetStreefTemp(185);
+    s.SetVerwarmVerschil(30);
+    s.SetMengAbsoluut(0);
+    s.SetMengVerschil(0);
+    d.SetGemetenTemperatuur(203);
+    d.SetVentilatieStand(37);
+}
+
+bool Save(TLvdVentDiagram& d, const QDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    if (!d.PaintToImage().save(path)) {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        return false;
+    }
+    QTextStream(stdout) << path << ": position " << d.VentilatieStand() << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: vent_diagram_png <output folder>\n";
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(dir.path())) {
+        QTextStream(stderr) << "cannot create " << dir.path() << "\n";
+        return 1;
+    }
+    TLvdVentDiagram d;
+    ApplyDemoState(d);
+    bool ok = Save(d, dir, QStringLiteral("vent_diagram.png"));
+    d.SetOptieKoeling(true);
+    d.SetGemetenTemperatuur(228);
+    ok &= Save(d, dir, QStringLiteral("vent_diagram_cooling.png"));
+    d.SetOptieKoeling(false);
+    d.SetOptieVentilatie(false);
+    d.SetGemetenTemperatuur(150);
+    ok &= Save(d, dir, QStringLiteral("vent_diagram_heating.png"));
+    return ok ? 0 : 1;
+}
