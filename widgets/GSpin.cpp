@@ -1,0 +1,471 @@
+#include "widgets/GSpin.h"
+
+#include "framework/Timer.h"
+#include "widgets/GSpinAccessible.h"
+
+#include <QMouseEvent>
+#include <limits>
+
+namespace {
+
+constexpr TColor kLight = 0xE0E0E0;
+constexpr TColor kDark = clGray;
+
+void Lines(TCanvas& c, TColor color, std::initializer_list<QPoint> points)
+{
+    c.Pen.Color = color;
+    c.Polyline(QVector<QPoint>(points));
+}
+
+// Steps can go one past a limit before the clamp; keep that inside int.
+int Saturate(int64_t v)
+{
+    return int(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+int SaturatingAdd(int a, int b) { return Saturate(int64_t(a) + b); }
+int SaturatingSub(int a, int b) { return Saturate(int64_t(a) - b); }
+
+} // namespace
+
+TGSpin::TGSpin(QWidget* parent) : TCustomControl(parent)
+{
+    TGSpinAccessible::Install();
+    SetBounds(Left(), Top(), 19, 25);
+    SetTabStop(true);
+}
+
+TGSpin::~TGSpin() { UnPrepareTimer(); }
+
+void TGSpin::SetDelay(int value)
+{
+    if (value == delay_)
+        return;
+    delay_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetSpeed(int value)
+{
+    if (value == speed_)
+        return;
+    speed_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetValue(int value)
+{
+    const int old = value_;
+    value_ = value;
+    if (value_ > max_)
+        value_ = max_;
+    if (value_ < min_)
+        value_ = min_;
+    if (autoDisable_ && value_ != old)
+        Invalidate();
+    if (value_ != old)
+        TGSpinAccessible::ValueChanged(this);
+    if (!ComponentState().testFlag(csLoading))
+        emit OnChange(this);
+}
+
+void TGSpin::SetLimited(bool value)
+{
+    if (value == limited_)
+        return;
+    limited_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetCtl3D(bool value)
+{
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetParentCtl3D(bool value)
+{
+    if (value == parentCtl3D_)
+        return;
+    parentCtl3D_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetAutoDisable(bool value)
+{
+    if (value == autoDisable_)
+        return;
+    autoDisable_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetColorOff(TColor value)
+{
+    if (value == colorOff_)
+        return;
+    colorOff_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetColorOn(TColor value)
+{
+    if (value == colorOn_)
+        return;
+    colorOn_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetLargeChanges(bool value)
+{
+    if (value == largeChanges_)
+        return;
+    largeChanges_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetLargeChange(int value)
+{
+    if (value == largeChange_)
+        return;
+    largeChange_ = value;
+    Invalidate();
+}
+
+void TGSpin::SetEnabled(bool value)
+{
+    enabled_ = value;
+    TCustomControl::SetEnabled(value);
+    Invalidate();
+}
+
+// The published Enabled property reaches the framework setter directly; the
+// own flag follows the explicit state so that a description's "Enabled =
+// False" greys the triangles too.
+void TGSpin::EnabledChanged()
+{
+    enabled_ = !testAttribute(Qt::WA_Disabled);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TGSpin::PaintNormal()
+{
+    const int W = Width(), H = Height(), M = H / 2, C = W / 2;
+    TCanvas& c = Canvas();
+    c.Pen.Width = 1;
+    c.Pen.Style = psSolid;
+    c.Pen.Mode = pmCopy;
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clBtnFace;
+    c.FillRect(ClientRect());
+
+    Lines(c, clBlack,
+          {{3, 0}, {W - 4, 0}, {W - 1, 3}, {W - 1, M - 1}, {W - 2, M}, {W - 1, M + 1}, {W - 1, H - 4}, {W - 4, H - 1},
+           {3, H - 1}, {0, H - 4}, {0, M + 1}, {1, M}, {0, M - 1}, {0, 3}, {3, 0}});
+    Lines(c, clBlack, {{1, M}, {W - 2, M}});
+    for (const QPoint p : {QPoint(0, 2), QPoint(1, 1), QPoint(2, 0), QPoint(W - 3, 0), QPoint(W - 2, 1),
+                           QPoint(W - 1, 2), QPoint(0, H - 3), QPoint(1, H - 2), QPoint(2, H - 1),
+                           QPoint(W - 3, H - 1), QPoint(W - 2, H - 2), QPoint(W - 1, H - 3)})
+        c.SetPixel(p.x(), p.y(), clBlack);
+
+    Lines(c, kLight, {{3, 1}, {W - 4, 1}, {W - 5, 2}, {2, 2}, {3, 3}, {1, 3}, {1, M - 2}, {2, M - 3}, {2, 3}});
+    Lines(c, kLight, {{1, M + 1}, {W - 3, M + 1}, {W - 2, M + 2}, {1, M + 2}, {1, H - 4}, {2, H - 3}, {2, M + 2}});
+    Lines(c, kLight, {{4, M - 3}, {W - 4, M - 3}});
+    Lines(c, kLight, {{4, M + 4}, {C, H - 4}, {W - 4, M + 3}});
+
+    Lines(c, kDark,
+          {{W - 4, H - 2}, {3, H - 2}, {4, H - 3}, {W - 3, H - 3}, {W - 4, H - 4}, {W - 2, H - 4}, {W - 2, M + 2},
+           {W - 3, M + 3}, {W - 3, H - 4}});
+    Lines(c, kDark, {{2, M - 1}, {W - 2, M - 1}, {W - 2, 3}, {W - 3, 4}, {W - 3, M - 2}, {3, M - 2}});
+    Lines(c, kDark, {{4, M - 4}, {C, 3}, {W - 4, M - 3}});
+    Lines(c, kDark, {{4, M + 3}, {W - 4, M + 3}});
+}
+
+void TGSpin::PaintFocus()
+{
+    const int W = Width(), H = Height(), M = H / 2;
+    TCanvas& c = Canvas();
+    Lines(c, clBlack, {{1, M + 1}, {1, H - 4}, {3, H - 2}, {W - 4, H - 2}, {W - 2, H - 4}, {W - 2, M - 1}});
+    Lines(c, clBlack, {{1, M - 1}, {1, 3}, {3, 1}, {W - 4, 1}, {W - 2, 3}, {W - 2, M - 1}});
+}
+
+void TGSpin::PaintPush(THalf half)
+{
+    const int W = Width(), H = Height(), M = H / 2;
+    TCanvas& c = Canvas();
+    if (half == THalf::Lower) {
+        Lines(c, clBlack, {{W - 5, H - 3}, {W - 4, H - 3}, {W - 2, H - 5}});
+        Lines(c, clBlack, {{2, H - 5}, {2, H - 4}, {4, H - 2}});
+        Lines(c, clBlack, {{2, M + 2}, {2, M + 1}, {W - 3, M + 1}, {W - 3, M + 3}});
+        Lines(c, kDark,
+              {{W - 3, M + 3}, {W - 3, H - 5}, {W - 5, H - 3}, {4, H - 3}, {2, H - 5}, {2, M + 3}, {3, M + 2},
+               {W - 3, M + 2}});
+    } else {
+        Lines(c, clBlack, {{4, 2}, {3, 2}, {1, 4}});
+        Lines(c, clBlack, {{W - 3, 4}, {W - 3, 3}, {W - 5, 1}});
+        Lines(c, clBlack, {{2, M - 2}, {2, M - 1}, {W - 3, M - 1}, {W - 3, M - 3}});
+        Lines(c, kDark,
+              {{W - 3, M - 3}, {W - 3, 4}, {W - 5, 2}, {4, 2}, {2, 4}, {2, M - 3}, {3, M - 2}, {W - 3, M - 2}});
+    }
+}
+
+void TGSpin::FillBtn(THalf half, TColor color)
+{
+    const int M = Height() / 2, C = Width() / 2;
+    const QPoint seed(C, half == THalf::Lower ? M + 5 : M - 5);
+    TCanvas& c = Canvas();
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = color;
+    c.FloodFill(seed.x(), seed.y(), c.Pixel(seed.x(), seed.y()), fsSurface);
+}
+
+void TGSpin::Paint()
+{
+    PaintNormal();
+    if (focused_)
+        PaintFocus();
+    if (downPressed_) {
+        PaintPush(THalf::Lower);
+        FillBtn(THalf::Lower, colorOn_);
+        FillBtn(THalf::Upper, colorOff_);
+    } else if (upPressed_) {
+        PaintPush(THalf::Upper);
+        FillBtn(THalf::Upper, colorOn_);
+        FillBtn(THalf::Lower, colorOff_);
+    } else {
+        FillBtn(THalf::Upper, colorOff_);
+        FillBtn(THalf::Lower, colorOff_);
+    }
+    if (autoDisable_ && value_ >= max_)
+        FillBtn(THalf::Upper, clBtnFace);
+    if (autoDisable_ && value_ <= min_)
+        FillBtn(THalf::Lower, clBtnFace);
+    if (!enabled_) {
+        FillBtn(THalf::Upper, clBtnFace);
+        FillBtn(THalf::Lower, clBtnFace);
+    }
+}
+
+// ---------------------------------------------------------------- stepping
+
+// One step of a mouse press or a timer tick: the click event sees the stepped
+// value before the clamp. Returns true when the step reached the limit.
+bool TGSpin::StepUp(int step)
+{
+    const int old = value_;
+    value_ = SaturatingAdd(value_, step);
+    emit OnUpClick(this);
+    bool atLimit = false;
+    if (value_ >= max_) {
+        value_ = max_;
+        atLimit = true;
+        if (autoDisable_ && value_ != old)
+            Invalidate();
+    }
+    PublishValue();
+    return atLimit;
+}
+
+bool TGSpin::StepDown(int step)
+{
+    const int old = value_;
+    value_ = SaturatingSub(value_, step);
+    emit OnDownClick(this);
+    bool atLimit = false;
+    if (value_ <= min_) {
+        value_ = min_;
+        atLimit = true;
+        if (autoDisable_ && value_ != old)
+            Invalidate();
+    }
+    PublishValue();
+    return atLimit;
+}
+
+void TGSpin::PublishValue()
+{
+    TGSpinAccessible::ValueChanged(this);
+    emit OnChange(this);
+}
+
+// ---------------------------------------------------------------- mouse
+
+// A right or middle press is not a press at all while large steps are off,
+// so it must not take the focus either.
+void TGSpin::mousePressEvent(QMouseEvent* event)
+{
+    if ((event->button() == Qt::RightButton || event->button() == Qt::MiddleButton) && !largeChanges_) {
+        event->ignore();
+        return;
+    }
+    TCustomControl::mousePressEvent(event);
+}
+
+// Row M belongs to the up button, so it counts as the up half here as well:
+// a greyed button never takes a press.
+bool TGSpin::PressOnGreyedButton(int Y) const
+{
+    const int M = Height() / 2;
+    return (Y <= M && value_ >= max_) || (Y > M && value_ <= min_);
+}
+
+void TGSpin::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (!AcceptsButton(Button))
+        return;
+    if (CanFocus() && !Focused())
+        SetFocus();
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (autoDisable_ && PressOnGreyedButton(Y))
+        return;
+    if (upPressed_ || downPressed_)
+        return;
+    smallStep_ = Button == mbLeft;
+    const int step = smallStep_ ? 1 : largeChange_;
+    bool atLimit;
+    if (Y > Height() / 2) {
+        downPressed_ = true;
+        atLimit = StepDown(step);
+    } else {
+        upPressed_ = true;
+        atLimit = StepUp(step);
+    }
+    if (atLimit && limited_)
+        UnPrepareTimer();
+    else
+        PrepareTimer();
+    Repaint();
+}
+
+void TGSpin::MouseMove(TShiftState Shift, int X, int Y) { TCustomControl::MouseMove(Shift, X, Y); }
+
+void TGSpin::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (!AcceptsButton(Button))
+        return;
+    UnPrepareTimer();
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (upPressed_ || downPressed_) {
+        upPressed_ = false;
+        downPressed_ = false;
+        Repaint();
+    }
+}
+
+// ---------------------------------------------------------------- repeat timer
+
+void TGSpin::PrepareTimer()
+{
+    if (!timer_) {
+        timer_ = new TTimer(this);
+        timer_->SetEnabled(false);
+        connect(timer_, &TTimer::OnTimer, this, [this] { TimerExpired(); });
+    }
+    timer_->SetEnabled(false);
+    timer_->SetInterval(delay_);
+    timer_->SetEnabled(true);
+}
+
+void TGSpin::TimerExpired()
+{
+    if (!timer_)
+        return;
+    timer_->SetInterval(speed_);
+    const int step = smallStep_ ? 1 : largeChange_;
+    bool atLimit = false;
+    if (upPressed_)
+        atLimit = StepUp(step);
+    else if (downPressed_)
+        atLimit = StepDown(step);
+    if (atLimit && limited_ && timer_)
+        timer_->SetEnabled(false);
+}
+
+// The timer may be the sender of the signal being handled, so it is released
+// once control is back in the event loop.
+void TGSpin::UnPrepareTimer()
+{
+    if (!timer_)
+        return;
+    timer_->SetEnabled(false);
+    timer_->deleteLater();
+    timer_ = nullptr;
+}
+
+// ---------------------------------------------------------------- keyboard and focus
+
+// Keys clamp before the click event; the keyboard's own repeat supplies repeats.
+void TGSpin::KeyStep(bool up, int step)
+{
+    upPressed_ = up;
+    downPressed_ = !up;
+    value_ = up ? std::min(SaturatingAdd(value_, step), max_) : std::max(SaturatingSub(value_, step), min_);
+    if (up)
+        emit OnUpClick(this);
+    else
+        emit OnDownClick(this);
+    PublishValue();
+    Repaint();
+}
+
+void TGSpin::KeyDown(uint16_t& Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    switch (Key) {
+    case VK::Up:
+        if (value_ < max_)
+            KeyStep(true, 1);
+        break;
+    case VK::Down:
+        if (value_ > min_)
+            KeyStep(false, 1);
+        break;
+    case VK::Prior:
+        if (value_ < max_ && largeChanges_)
+            KeyStep(true, largeChange_);
+        break;
+    case VK::Next:
+        if (value_ > min_ && largeChanges_)
+            KeyStep(false, largeChange_);
+        break;
+    case VK::Home: SetValue(max_); break;
+    case VK::End: SetValue(min_); break;
+    default: break;
+    }
+}
+
+void TGSpin::KeyUp(uint16_t& Key, TShiftState Shift)
+{
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key == VK::Up || Key == VK::Prior)
+        upPressed_ = false;
+    else if (Key == VK::Down || Key == VK::Next)
+        downPressed_ = false;
+    else
+        return;
+    Repaint();
+}
+
+void TGSpin::DoEnter()
+{
+    focused_ = true;
+    Invalidate();
+    TCustomControl::DoEnter();
+}
+
+void TGSpin::DoExit()
+{
+    focused_ = false;
+    upPressed_ = false;
+    downPressed_ = false;
+    Invalidate();
+    TCustomControl::DoExit();
+}
+
+void TGSpin::Resize()
+{
+    Invalidate();
+    TCustomControl::Resize();
+}

@@ -1,0 +1,146 @@
+#pragma once
+// TGSpin: a round spin control made of two stacked push buttons (up in the
+// upper half, down in the lower half) inside one bevelled frame. It holds an
+// integer Value between Min and Max; a press steps it by one (or by
+// LargeChange) and holding the button repeats the step on a timer, first after
+// Delay ms and then every Speed ms. The control does not show the value.
+
+#include "framework/Control.h"
+
+class TTimer;
+
+class TGSpin : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(int Delay READ Delay WRITE SetDelay)
+    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed)
+    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int Max READ Max WRITE SetMax)
+    Q_PROPERTY(int Min READ Min WRITE SetMin)
+    Q_PROPERTY(bool Limited READ Limited WRITE SetLimited)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(bool AutoDisable READ AutoDisable WRITE SetAutoDisable)
+    Q_PROPERTY(TColor ColorOff READ ColorOff WRITE SetColorOff)
+    Q_PROPERTY(TColor ColorOn READ ColorOn WRITE SetColorOn)
+    Q_PROPERTY(bool LargeChanges READ LargeChanges WRITE SetLargeChanges)
+    Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange)
+    Q_CLASSINFO("default:Visible", "True")
+    Q_CLASSINFO("default:Enabled", "True")
+    Q_CLASSINFO("default:Delay", "280")
+    Q_CLASSINFO("default:Speed", "40")
+    Q_CLASSINFO("default:Value", "0")
+    Q_CLASSINFO("default:Max", "100")
+    Q_CLASSINFO("default:Min", "0")
+    Q_CLASSINFO("default:Limited", "True")
+    // The constructor turns TabStop on and ParentCtl3D off, so both differ
+    // from the framework defaults declared here and are always written.
+    Q_CLASSINFO("default:TabStop", "False")
+    Q_CLASSINFO("default:Ctl3D", "False")
+    Q_CLASSINFO("default:ParentCtl3D", "True")
+    Q_CLASSINFO("default:AutoDisable", "False")
+    Q_CLASSINFO("default:ColorOff", "clNavy")
+    Q_CLASSINFO("default:ColorOn", "clBlue")
+    Q_CLASSINFO("default:LargeChanges", "False")
+    Q_CLASSINFO("default:LargeChange", "0")
+
+public:
+    enum class THalf { Lower, Upper };
+
+    explicit TGSpin(QWidget* parent = nullptr);
+    ~TGSpin() override;
+
+    int Delay() const { return delay_; }
+    void SetDelay(int value);
+    int Speed() const { return speed_; }
+    void SetSpeed(int value);
+    int Value() const { return value_; }
+    void SetValue(int value);
+    // Plain limits: changing them does not touch Value until the next step.
+    int Max() const { return max_; }
+    void SetMax(int value) { max_ = value; }
+    int Min() const { return min_; }
+    void SetMin(int value) { min_ = value; }
+    bool Limited() const { return limited_; }
+    void SetLimited(bool value);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value);
+    bool AutoDisable() const { return autoDisable_; }
+    void SetAutoDisable(bool value);
+    TColor ColorOff() const { return colorOff_; }
+    void SetColorOff(TColor value);
+    TColor ColorOn() const { return colorOn_; }
+    void SetColorOn(TColor value);
+    bool LargeChanges() const { return largeChanges_; }
+    void SetLargeChanges(bool value);
+    int LargeChange() const { return largeChange_; }
+    void SetLargeChange(int value);
+
+    // Keeps the control's own enabled flag beside the framework's state; a
+    // disabled spin paints both triangles in the face colour.
+    void SetEnabled(bool value);
+
+    bool UpPressed() const { return upPressed_; }
+    bool DownPressed() const { return downPressed_; }
+    bool IsFocused() const { return focused_; }
+    // The repeat timer exists only while a mouse press repeats; null when idle.
+    TTimer* RepeatTimer() const { return timer_; }
+
+signals:
+    void OnUpClick(QObject* Sender);
+    void OnDownClick(QObject* Sender);
+    void OnChange(QObject* Sender);
+
+protected:
+    void Paint() override;
+    void PaintNormal();
+    void PaintFocus();
+    void PaintPush(THalf half);
+    void FillBtn(THalf half, TColor color);
+
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void KeyUp(uint16_t& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resize() override;
+    void EnabledChanged() override;
+
+    void PrepareTimer();
+    void TimerExpired();
+    void UnPrepareTimer();
+
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool AcceptsButton(TMouseButton button) const { return button == mbLeft || largeChanges_; }
+    bool PressOnGreyedButton(int Y) const;
+    bool StepUp(int step);
+    bool StepDown(int step);
+    void KeyStep(bool up, int step);
+    void PublishValue();
+
+    int delay_ = 280;
+    int speed_ = 40;
+    int value_ = 0;
+    int max_ = 100;
+    int min_ = 0;
+    bool limited_ = true;
+    bool ctl3D_ = false;
+    bool parentCtl3D_ = false;
+    bool autoDisable_ = false;
+    TColor colorOff_ = clNavy;
+    TColor colorOn_ = clBlue;
+    bool largeChanges_ = false;
+    int largeChange_ = 0;
+
+    bool enabled_ = true;
+    bool focused_ = false;
+    bool upPressed_ = false;
+    bool downPressed_ = false;
+    bool smallStep_ = true;
+    TTimer* timer_ = nullptr;
+};
