@@ -407,3 +407,77 @@ TEST(MasterAreaTest, HatchFillsBetweenCurveAndAreaBottom)
     EXPECT_GT(red, 100) << "the zone is hatched";
     EXPECT_EQ(redOutside, 0) << "nothing beyond the area's right edge";
 }
+
+TEST(MasterFrameTest, FrameTitleAndGuideLinesToTheAxes)
+{
+    TTestDiagram d;
+    d.SetDiagramTitle(QStringLiteral("Ventilatie"));
+    TPointInfo& inner = d.AddPoint(200, 50, true);
+    TPointInfo& edge = d.AddPoint(500, 80, true);
+    const QImage img = d.PaintToImage();
+    EXPECT_EQ(PixelColor(img, 1, d.Height() / 2), clBlack);
+    EXPECT_EQ(PixelColor(img, d.Width() / 2, d.Height() - 1), clBlack);
+    EXPECT_EQ(PixelColor(img, d.Width() - 1, d.Height() / 2), clBlack);
+    EXPECT_TRUE(HasInk(img, QRect(d.Width() / 2 - 20, 4, 40, 10))) << "the title, centred";
+    EXPECT_FALSE(HasInk(img, QRect(2, 4, 60, 10)));
+
+    const auto blackIn = [&](int x, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            n += PixelColor(img, x, y) == clBlack;
+        return n;
+    };
+    // Two-pixel dotted guide down to the X axis, except for a point on the axis end.
+    EXPECT_GT(blackIn(inner.XPixel - 1, inner.YPixel + 8, d.YOrigin), 10);
+    EXPECT_GT(blackIn(inner.XPixel, inner.YPixel + 8, d.YOrigin), 10);
+    EXPECT_EQ(blackIn(edge.XPixel - 1, edge.YPixel + 8, d.YOrigin), 0);
+    EXPECT_EQ(edge.XPixel, d.XOrigin + d.XAxisWidth);
+}
+
+TEST(MasterFrameTest, FirstAndLastLinesRunToTheAxes)
+{
+    TTestDiagram d;
+    TPointInfo& first = d.AddPoint(100, 30, true);
+    TPointInfo& last = d.AddPoint(300, 70, true);
+    d.PaintToImage();
+    d.DrawFirstLastHorLinesPoints();
+    QImage img = d.OffscreenBitmap().Image();
+    EXPECT_EQ(PixelColor(img, d.XOrigin + 3, first.YPixel + 1), clRed);
+    EXPECT_EQ(PixelColor(img, d.XOrigin + d.XAxisWidth - 3, last.YPixel + 1), clRed);
+
+    d.PaintToImage();
+    d.DrawFirstLastVertLinesPoints();
+    img = d.OffscreenBitmap().Image();
+    EXPECT_EQ(PixelColor(img, last.XPixel, (last.YPixel + d.YOrigin) / 2), clRed);
+    EXPECT_NE(PixelColor(img, d.XOrigin + 3, first.YPixel + 1), clRed) << "no horizontal line this time";
+}
+
+TEST(MasterPointTest, LeavingAHoveredPointRestoresWhatItsLabelCovered)
+{
+    TTestDiagram d;
+    TPointInfo& p = d.AddPoint(250, 50, true);
+    const QImage before = d.PaintToImage();
+    d.MMove({}, p.XPixel, p.YPixel);
+    const QRect box(p.XPixel - 10, p.DrawRect.Top - d.GetLineHeight(), 20, 10);
+    EXPECT_NE(d.OffscreenBitmap().Image().copy(box), before.copy(box)) << "the label is drawn at once";
+    d.MMove({}, 5, 5);
+    EXPECT_EQ(d.OffscreenBitmap().Image().copy(box), before.copy(box));
+    EXPECT_FALSE(p.MouseOver);
+}
+
+TEST(MasterSymbolTest, ShortArrowsKeepTheirHeadBetweenStartAndTip)
+{
+    TTestDiagram d;
+    d.PaintToImage();
+    TCanvas& c = d.OffscreenBitmap().Canvas();
+    c.Pen.Color = clBlack;
+    d.DrawArrow(100, 103, 50); // pointing right, shorter than a head
+    const QImage& img = d.OffscreenBitmap().Image();
+    EXPECT_EQ(PixelColor(img, 100, 47), clBlack) << "head base clamped to the start";
+    EXPECT_EQ(PixelColor(img, 99, 53), clBlack) << "start bar";
+    EXPECT_EQ(PixelColor(img, 104, 50), kBackground) << "nothing beyond the tip";
+    d.DrawArrow(200, 150, 80); // pointing left
+    EXPECT_EQ(PixelColor(img, 150, 80), clBlack);
+    EXPECT_EQ(PixelColor(img, 156, 77), clBlack);
+    EXPECT_EQ(PixelColor(img, 149, 80), kBackground);
+}
