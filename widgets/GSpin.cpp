@@ -3,7 +3,6 @@
 #include "framework/Timer.h"
 #include "widgets/GSpinAccessible.h"
 
-#include <QMouseEvent>
 #include <limits>
 
 namespace {
@@ -52,20 +51,35 @@ void TGSpin::SetSpeed(int value)
     Invalidate();
 }
 
+// While a window description is read, Value arrives before Max and Min (it
+// is published first), so the clamp waits until everything is loaded.
 void TGSpin::SetValue(int value)
 {
     const int old = value_;
     value_ = value;
-    if (value_ > max_)
-        value_ = max_;
-    if (value_ < min_)
-        value_ = min_;
+    if (ComponentState().testFlag(csLoading))
+        return;
+    value_ = Clamped(value_);
     if (autoDisable_ && value_ != old)
         Invalidate();
     if (value_ != old)
         TGSpinAccessible::ValueChanged(this);
-    if (!ComponentState().testFlag(csLoading))
-        emit OnChange(this);
+    emit OnChange(this);
+}
+
+void TGSpin::Loaded()
+{
+    TCustomControl::Loaded();
+    value_ = Clamped(value_);
+}
+
+int TGSpin::Clamped(int value) const
+{
+    if (value > max_)
+        value = max_;
+    if (value < min_)
+        value = min_;
+    return value;
 }
 
 void TGSpin::SetLimited(bool value)
@@ -291,17 +305,6 @@ void TGSpin::PublishValue()
 }
 
 // ---------------------------------------------------------------- mouse
-
-// A right or middle press is not a press at all while large steps are off,
-// so it must not take the focus either.
-void TGSpin::mousePressEvent(QMouseEvent* event)
-{
-    if ((event->button() == Qt::RightButton || event->button() == Qt::MiddleButton) && !largeChanges_) {
-        event->ignore();
-        return;
-    }
-    TCustomControl::mousePressEvent(event);
-}
 
 // Row M belongs to the up button, so it counts as the up half here as well:
 // a greyed button never takes a press.

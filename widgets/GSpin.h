@@ -24,18 +24,15 @@ class TGSpin : public TCustomControl {
     Q_PROPERTY(TColor ColorOn READ ColorOn WRITE SetColorOn)
     Q_PROPERTY(bool LargeChanges READ LargeChanges WRITE SetLargeChanges)
     Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange)
-    Q_CLASSINFO("default:Visible", "True")
-    Q_CLASSINFO("default:Enabled", "True")
     Q_CLASSINFO("default:Delay", "280")
     Q_CLASSINFO("default:Speed", "40")
     Q_CLASSINFO("default:Value", "0")
     Q_CLASSINFO("default:Max", "100")
     Q_CLASSINFO("default:Min", "0")
     Q_CLASSINFO("default:Limited", "True")
-    // The constructor turns TabStop on and ParentCtl3D off, so both differ
-    // from the framework defaults declared here and are always written.
-    Q_CLASSINFO("default:TabStop", "False")
     Q_CLASSINFO("default:Ctl3D", "False")
+    // The constructor turns TabStop on and ParentCtl3D off, so both differ
+    // from the framework defaults and are always written.
     Q_CLASSINFO("default:ParentCtl3D", "True")
     Q_CLASSINFO("default:AutoDisable", "False")
     Q_CLASSINFO("default:ColorOff", "clNavy")
@@ -108,16 +105,16 @@ protected:
     void DoExit() override;
     void Resize() override;
     void EnabledChanged() override;
+    void Loaded() override;
 
     void PrepareTimer();
     void TimerExpired();
     void UnPrepareTimer();
 
-    void mousePressEvent(QMouseEvent* event) override;
-
 private:
     bool AcceptsButton(TMouseButton button) const { return button == mbLeft || largeChanges_; }
     bool PressOnGreyedButton(int Y) const;
+    int Clamped(int value) const;
     bool StepUp(int step);
     bool StepDown(int step);
     void KeyStep(bool up, int step);
