@@ -41,7 +41,6 @@ private:
     Q_PROPERTY(int SegmentSize READ SegmentSize WRITE SetSegmentSize)
     Q_PROPERTY(QString Value READ Value WRITE SetValue)
     Q_CLASSINFO("default:About", "abNone")
-    Q_CLASSINFO("default:Align", "alNone")
     Q_CLASSINFO("default:Animation", "anNone")
     Q_CLASSINFO("default:AnimationDelay", "0")
     Q_CLASSINFO("default:Color", "clBlack")
@@ -50,16 +49,13 @@ private:
     Q_CLASSINFO("default:DotDisplay", "False")
     Q_CLASSINFO("default:DotSpacing", "2")
     Q_CLASSINFO("default:DoubleBuffer", "True")
-    Q_CLASSINFO("default:Enabled", "True")
     Q_CLASSINFO("default:GapX", "2")
     Q_CLASSINFO("default:GapY", "2")
     Q_CLASSINFO("default:OffColor", "clBlack")
     Q_CLASSINFO("default:OnColor", "clLime")
     Q_CLASSINFO("default:Preview", "False")
     Q_CLASSINFO("default:SegmentSize", "2")
-    Q_CLASSINFO("default:ShowHint", "False")
     Q_CLASSINFO("default:Value", "''")
-    Q_CLASSINFO("default:Visible", "True")
 
 public:
     explicit TLCD99(QWidget* parent = nullptr);
