@@ -3,7 +3,10 @@
 //   thermo_led_png <output folder>
 
 #include "framework/Application.h"
+#include "widgets/VrBlinkLed.h"
 #include "widgets/VrThermoMeter.h"
+
+#include <QPainter>
 
 #include <QDir>
 #include <QTextStream>
@@ -80,6 +83,86 @@ bool RenderThermometers(const QDir& dir)
     return ok;
 }
 
+// A front-panel LED: 20 x 16 rectangle, margin 2, spacing 3, white on maroon,
+// blinking every 200 ms, palettes of a setpoint key or of an alarm key.
+void SetUpPanelLed(TVrBlinkLed& led, bool alarmKey)
+{
+    led.SetBlinkLedType(TVrBlinkLed::ltRectangle);
+    led.SetBounds(led.Left(), led.Top(), 20, 16);
+    led.SetBlinkSpeed(200);
+    led.Palette1()->SetLow(clWhite);
+    led.Palette1()->SetHigh(alarmKey ? clRed : clLime);
+    led.Palette2()->SetLow(clWhite);
+    led.Palette2()->SetHigh(clWhite);
+    led.Palette3()->SetLow(alarmKey ? clRed : clWhite);
+    led.Palette3()->SetHigh(alarmKey ? clRed : clWhite);
+    led.Palette4()->SetLow(clBlack);
+    led.Palette4()->SetHigh(clLime);
+    led.SetColorIndex(2);
+}
+
+// The LEDs on a light-blue panel, so that their transparent corners show it:
+// off, selected (both blink phases) and alarm, for a setpoint and an alarm key.
+bool RenderPanelLeds(const QDir& dir)
+{
+    TControl panel;
+    panel.SetBounds(0, 0, 6 * 24 + 4, 2 * 20 + 4);
+    panel.SetColor(RGB(0xB4, 0xDC, 0xF0));
+    for (int row = 0; row < 2; ++row) {
+        const bool alarmKey = row == 1;
+        for (int col = 0; col < 6; ++col) {
+            auto* led = new TVrBlinkLed(&panel);
+            led->SetLeft(4 + col * 24);
+            led->SetTop(4 + row * 20);
+            SetUpPanelLed(*led, alarmKey);
+            if (col == 1 || col == 2) {
+                led->SetColorIndex(1);
+                led->SetEnableBlinking(true);
+                if (col == 2)
+                    led->TimerEvent(nullptr); // the lit phase
+            }
+            if (col == 3)
+                led->SetColorIndex(3);
+            if (col == 4)
+                led->SetColorIndex(4);
+            if (col == 5)
+                led->SetCaption(QStringLiteral("x"));
+        }
+    }
+    panel.show();
+    return Save(panel.grab().toImage(), dir, QStringLiteral("leds_front_panel.png"), 4);
+}
+
+// Every lamp type in every layout, with a caption, margin and spacing -1 in the last column.
+bool RenderLedLayouts(const QDir& dir)
+{
+    const int cellW = 90, cellH = 44;
+    QImage sheet(4 * cellW, 3 * cellH, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    const TVrBlinkLed::TVrBlinkLedType types[] = {TVrBlinkLed::ltRounded, TVrBlinkLed::ltRectangle,
+                                                   TVrBlinkLed::ltLargeRect};
+    const TVrBlinkLed::TVrImageTextLayout layouts[] = {TVrBlinkLed::ImageLeft, TVrBlinkLed::ImageRight,
+                                                        TVrBlinkLed::ImageTop, TVrBlinkLed::ImageBottom};
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col) {
+            TVrBlinkLed led;
+            led.SetTransparent(false);
+            led.SetBounds(0, 0, cellW - 4, cellH - 4);
+            led.SetBlinkLedType(types[row]);
+            led.SetLayout(layouts[col]);
+            led.SetCaption(QStringLiteral("Led"));
+            led.SetColorIndex(1 + (row + col) % 4);
+            if (col == 3) {
+                led.SetMargin(-1);
+                led.SetSpacing(-1);
+            }
+            p.drawImage(col * cellW + 2, row * cellH + 2, led.PaintToImage());
+        }
+    p.end();
+    return Save(sheet, dir, QStringLiteral("leds_layouts.png"), 2);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,5 +179,6 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "cannot create " << dir.path() << "\n";
         return 1;
     }
-    return RenderThermometers(dir) ? 0 : 1;
+    const bool ok = RenderThermometers(dir) & RenderPanelLeds(dir) & RenderLedLayouts(dir);
+    return ok ? 0 : 1;
 }

@@ -3,18 +3,23 @@
 // (thermometer, LED, shaped window). Every paint starts from a cleared image
 // of the control's size: filled with Color, or, when Transparent, with a copy
 // of the parent's pixels under the control. Subclasses draw on Canvas() after
-// calling this class's Paint(); the framework copies the image in one block.
+// calling this class's Paint(); the image reaches the screen in one block.
 //
-// Transparency and repaints: an ordinary repaint (the parent or the platform
-// asks for it) captures the parent's pixels afresh and keeps them. A repaint
-// the control asks for itself after a property change (UpdateControlCanvas)
-// reuses the kept copy; for that one repaint the control counts as opaque, so
-// the parent does not paint beneath it. Requests are ignored while loading or
-// between BeginUpdate and EndUpdate.
+// Transparency and repaints: during an ordinary repaint (the parent or the
+// platform asks for it) the control counts as not opaque, so the parent has
+// painted beneath it; the control reads those pixels from the surface being
+// painted and keeps them. A repaint the control asks for itself after a
+// property change (UpdateControlCanvas) reuses the kept copy; for that one
+// repaint the control counts as opaque, so the parent does not paint beneath
+// it. Where the surface cannot be read (off-screen pictures, scaled screens)
+// the parent and the controls beneath are rendered instead. Requests are
+// ignored while loading or between BeginUpdate and EndUpdate.
 
 #include "framework/Control.h"
 
 #include <QAccessible>
+
+class QPainter;
 
 class TVrGraphicImageControl : public TGraphicControl {
     Q_OBJECT
@@ -42,6 +47,8 @@ protected:
     void Paint() override;
     // The repaint a control requests after one of its own properties changed.
     void UpdateControlCanvas();
+    // Tells assistive technology that the value text changed (UpdateControlCanvas does this too).
+    void NotifyAccessibleValue();
     void Loaded() override;
     void FontChanged() override { UpdateControlCanvas(); }
     void ColorChanged() override { UpdateControlCanvas(); }
@@ -49,17 +56,19 @@ protected:
 
 private:
     void ClearBitmapCanvas();
+    bool CaptureFromPaintDevice(QPainter& painter);
     void CaptureBackground();
-    void NotifyAccessibleValue();
+    void RenderBeneath(QWidget* widget, QPainter& painter, QWidget::RenderFlags flags);
 
     TBitmap background_; // the parent's pixels under the control, kept between repaints
     QString caption_;
     bool transparent_ = false;
-    bool reuseBackground_ = false;
+    bool reuseBackground_ = false; // the next paint was asked for by the control itself
+    bool capturedNow_ = false;     // background_ was just read from the screen
     bool capturingSelf_ = false;
     int updateCount_ = 0;
-    // Captures in progress anywhere: while the parent is rendered for one
-    // control, the other image controls show their last picture instead of
-    // capturing in turn (which would nest once per sibling).
+    // Captures in progress anywhere: while the parent and the controls beneath
+    // are rendered for one control, image controls show their last picture
+    // instead of capturing in turn (which would nest once per sibling).
     static int captureDepth_;
 };

@@ -1,0 +1,36 @@
+#pragma once
+// TVrBlinkLed: the LED as placed on windows, with its published properties
+// and their streaming defaults.
+
+#include "widgets/VrCustomBlinkLed.h"
+
+class TVrBlinkLed : public TVrCustomBlinkLed {
+    Q_OBJECT
+    Q_PROPERTY(TVrPalette* Palette1 READ Palette1 WRITE SetPalette1)
+    Q_PROPERTY(TVrPalette* Palette2 READ Palette2 WRITE SetPalette2)
+    Q_PROPERTY(TVrPalette* Palette3 READ Palette3 WRITE SetPalette3)
+    Q_PROPERTY(TVrPalette* Palette4 READ Palette4 WRITE SetPalette4)
+    Q_PROPERTY(TVrCustomBlinkLed::TVrBlinkLedType BlinkLedType READ BlinkLedType WRITE SetBlinkLedType)
+    Q_CLASSINFO("default:BlinkLedType", "ltRounded")
+    Q_PROPERTY(TVrCustomBlinkLed::TVrImageTextLayout Layout READ Layout WRITE SetLayout)
+    Q_CLASSINFO("default:Layout", "ImageLeft")
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
+    Q_CLASSINFO("default:Margin", "2")
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_CLASSINFO("default:Spacing", "3")
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_CLASSINFO("default:Transparent", "True")
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_CLASSINFO("default:Caption", "''")
+    Q_CLASSINFO("default:Color", "clMaroon")
+    Q_CLASSINFO("default:ParentColor", "False")
+    Q_PROPERTY(bool EnableBlinking READ EnableBlinking WRITE SetEnableBlinking)
+    Q_CLASSINFO("default:EnableBlinking", "False")
+    Q_PROPERTY(int BlinkSpeed READ BlinkSpeed WRITE SetBlinkSpeed)
+    Q_CLASSINFO("default:BlinkSpeed", "500")
+    Q_PROPERTY(int ColorIndex READ ColorIndex WRITE SetColorIndex)
+    Q_CLASSINFO("default:ColorIndex", "1")
+
+public:
+    explicit TVrBlinkLed(QWidget* parent = nullptr) : TVrCustomBlinkLed(parent) {}
+};
