@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <cstdio>
 
 namespace {
@@ -134,6 +135,29 @@ bool LcdPictures(const QDir& dir)
     return ok;
 }
 
+// The 24 x 24 component-palette pictures (resources/bitmaps/TGSPIN.png and
+// TLCD99.png are made from these).
+bool PalettePictures(const QDir& dir)
+{
+    QImage spinPicture(24, 24, QImage::Format_RGB32);
+    spinPicture.fill(ColorToQColor(clBtnFace));
+    {
+        TGSpin spin;
+        spin.SetBounds(0, 0, 16, 24);
+        QPainter(&spinPicture).drawImage(4, 0, spin.PaintToImage());
+    }
+    TLCD99 lcd;
+    lcd.SetBounds(0, 0, 24, 24);
+    lcd.SetDigitNum(1);
+    lcd.SetDigitSpacing(2);
+    lcd.SetSegmentSize(3);
+    lcd.SetGapX(1);
+    lcd.SetGapY(1);
+    lcd.SetOffColor(0x004000);
+    lcd.SetValue(QStringLiteral("8"));
+    return Save(spinPicture, dir, "TGSPIN", 1) && Save(lcd.PaintToImage(), dir, "TLCD99", 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -152,5 +176,6 @@ int main(int argc, char** argv)
     }
     const bool spins = SpinPictures(dir);
     const bool lcds = LcdPictures(dir);
-    return spins && lcds ? 0 : 1;
+    const bool palette = PalettePictures(dir);
+    return spins && lcds && palette ? 0 : 1;
 }
