@@ -26,7 +26,7 @@ qsizetype IndexOfClass(const Registry& r, const QString& className)
 void RegisterComponents(const QString& page, const QList<TComponentClass>& classes)
 {
     Registry& r = TheRegistry();
-    if (!r.pages.contains(page, Qt::CaseInsensitive))
+    if (!page.isEmpty() && !r.pages.contains(page, Qt::CaseInsensitive))
         r.pages.append(page);
     for (TComponentClass c : classes) {
         if (c.ClassName.isEmpty() || !c.Create)

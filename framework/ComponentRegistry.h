@@ -52,7 +52,8 @@ TComponentClass TComponentClass::Of(const QString& paletteBitmap)
     return c;
 }
 
-// Records the classes on a palette page. Registering a class name again
+// Records the classes on a palette page; an empty page registers classes
+// that descriptions may use but the palette does not show (forms). Registering a class name again
 // replaces the earlier entry (the page may change), so registration functions
 // can safely run more than once.
 void RegisterComponents(const QString& page, const QList<TComponentClass>& classes);

@@ -1,6 +1,12 @@
 #include "framework/RegisterStandard.h"
 
 #include "framework/ComponentRegistry.h"
+#include "framework/Form.h"
+#include "framework/GroupBox.h"
+#include "framework/Image.h"
+#include "framework/Label.h"
+#include "framework/Panel.h"
+#include "framework/SpeedButton.h"
 #include "framework/Timer.h"
 
 void RegisterStandardComponents()
@@ -9,5 +15,10 @@ void RegisterStandardComponents()
     if (done)
         return;
     done = true;
-    RegisterComponents(PalettePage::Standard, {TComponentClass::Of<TTimer>("TTIMER")});
+    RegisterComponents(PalettePage::Standard,
+                       {TComponentClass::Of<TPanel>("TPANEL"), TComponentClass::Of<TGroupBox>("TGROUPBOX"),
+                        TComponentClass::Of<TImage>("TIMAGE"), TComponentClass::Of<TSpeedButton>("TSPEEDBUTTON"),
+                        TComponentClass::Of<TLabel>("TLABEL"), TComponentClass::Of<TTimer>("TTIMER")});
+    // Forms are read from descriptions but are not placed from the palette.
+    RegisterComponents(QString(), {TComponentClass::Of<TForm>()});
 }

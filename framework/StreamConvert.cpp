@@ -186,6 +186,8 @@ std::optional<QVariant> TStreamConvert::ToBinary(const QMetaProperty& property, 
     if (!TPublishedProperties::IsCountedBinary(property.enclosingMetaObject(), property))
         return QVariant(value.Bytes);
     const QByteArray& b = value.Bytes;
+    if (b.isEmpty()) // {} is an empty value, as declared defaults write it
+        return QVariant(QByteArray());
     if (b.size() < 4) {
         error = QStringLiteral("truncated binary data for property '%1': no byte count").arg(QLatin1String(property.name()));
         return std::nullopt;

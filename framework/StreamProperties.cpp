@@ -1,6 +1,9 @@
 #include "framework/StreamProperties.h"
 
+#include "framework/ComponentRegistry.h"
+
 #include <QMetaClassInfo>
+#include <QWidget>
 #include <QStringList>
 
 namespace {
@@ -96,14 +99,22 @@ const QMetaObject* TPublishedProperties::PointeeClass(const QMetaProperty& prope
     return property.metaType().metaObject();
 }
 
+// A writable pointer to a component (a control, or a registered class) names
+// another component; a writable pointer to anything else is an owned
+// sub-object whose setter copies (a palette, a marker), streamed as a record.
+static bool IsComponentClass(const QMetaObject* meta)
+{
+    return meta->inherits(&QWidget::staticMetaObject) || FindComponentClass(QLatin1String(meta->className()));
+}
+
 TPublishedProperties::Kind TPublishedProperties::KindOf(const QMetaProperty& property)
 {
     if (property.isFlagType())
         return Set;
     if (property.isEnumType())
         return Enumeration;
-    if (PointeeClass(property))
-        return property.isWritable() ? Reference : Record;
+    if (const QMetaObject* pointee = PointeeClass(property))
+        return property.isWritable() && IsComponentClass(pointee) ? Reference : Record;
     if (DeclaredTypeName(property) == "TColor")
         return Color;
     switch (property.metaType().id()) {

@@ -18,8 +18,8 @@ class TPublishedProperties {
 public:
     enum Kind {
         Boolean, Integer, Color, Float, String, Enumeration, Set, Binary, StringList,
-        Reference, // writable pointer to a component: written by name
-        Record,    // read-only pointer to an owned sub-object: written as Record.Prop
+        Reference, // writable pointer to a component (control or registered class): written by name
+        Record,    // pointer to an owned sub-object (read-only, or set by copying): written as Record.Prop
         Unsupported
     };
 

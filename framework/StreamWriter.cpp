@@ -87,6 +87,9 @@ void TStreamWriter::WriteRecord(const QObject* record, const QString& name, cons
         WriteProperties(record, name + QLatin1Char('.'), indent);
         return;
     }
+    // An empty collection is a collection's default.
+    if (collection->Items().isEmpty())
+        return;
     out_ += indent + name + QStringLiteral(" = <");
     for (const QObject* item : collection->Items()) {
         out_ += QLatin1Char('\n') + indent + kStep + QStringLiteral("item\n");

@@ -2,8 +2,8 @@
 // Writes a component tree as a window description (the classic component-
 // stream text form). A property is written when it is stored and differs from
 // its declared default (a property without one is always written), in
-// published order; records are written as Record.Field, collections as
-// < item ... end >, references by component name, events by handler name.
+// published order; records are written as Record.Field, collections with
+// items as < item ... end >, references by component name, events by handler name.
 // Children are written as nested objects when their class is registered and
 // they have a name (unnamed helpers such as a control's own timer are parts
 // of their owner, not components of the window).

@@ -1,0 +1,124 @@
+#include "framework/Image.h"
+
+#include "framework/Exception.h"
+
+TImage::TImage(QWidget* parent) : TTransparentControl(parent) { SetBounds(0, 0, 105, 105); }
+
+void TImage::SetPicture(const QString& name)
+{
+    if (name == picture_)
+        return;
+    if (name.isEmpty()) {
+        bitmap_.Assign(QImage());
+    } else {
+        TBitmap loaded;
+        if (!loaded.LoadFromResourceName(name))
+            throw Exception(QStringLiteral("Picture '%1' not found").arg(name));
+        bitmap_.Assign(loaded.Image());
+    }
+    picture_ = name;
+    PictureChanged();
+}
+
+void TImage::SetPictureImage(const QImage& image)
+{
+    bitmap_.Assign(image);
+    picture_.clear();
+    PictureChanged();
+}
+
+void TImage::PictureChanged()
+{
+    bitmap_.Transparent = transparent_;
+    ApplyAutoSize();
+    Invalidate();
+}
+
+void TImage::SetStretch(bool value)
+{
+    if (value == stretch_)
+        return;
+    stretch_ = value;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool value)
+{
+    if (value == transparent_)
+        return;
+    transparent_ = value;
+    bitmap_.Transparent = value;
+    Invalidate();
+}
+
+void TImage::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    ApplyAutoSize();
+}
+
+void TImage::SetCenter(bool value)
+{
+    if (value == center_)
+        return;
+    center_ = value;
+    Invalidate();
+}
+
+// While a description is read the stored size wins; the picture's size
+// applies once loading ends, as the classic control does it.
+void TImage::ApplyAutoSize()
+{
+    if (!autoSize_ || bitmap_.Empty() || ComponentState().testFlag(csLoading))
+        return;
+    SetBounds(Left(), Top(), bitmap_.Width(), bitmap_.Height());
+}
+
+void TImage::Loaded() { ApplyAutoSize(); }
+
+TRect TImage::DestRect() const
+{
+    if (stretch_ || bitmap_.Empty())
+        return ClientRect();
+    const int w = bitmap_.Width(), h = bitmap_.Height();
+    if (!center_)
+        return Bounds(0, 0, w, h);
+    return Bounds((Width() - w) / 2, (Height() - h) / 2, w, h);
+}
+
+QImage TImage::ScaledPicture() const
+{
+    const TRect r = DestRect();
+    const QImage& src = bitmap_.Image();
+    if (src.width() == r.Width() && src.height() == r.Height())
+        return src;
+    return src.scaled(r.Width(), r.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// For pictures and tests: the parent's background with the picture on it.
+void TImage::Paint()
+{
+    TCanvas& c = Canvas();
+    TBitmap background;
+    CaptureParentBackground(background);
+    c.Draw(0, 0, background);
+    if (bitmap_.Empty())
+        return;
+    if (stretch_)
+        c.StretchDraw(DestRect(), bitmap_);
+    else
+        c.Draw(DestRect().Left, DestRect().Top, bitmap_);
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (bitmap_.Empty() || width() <= 0 || height() <= 0)
+        return;
+    const QRect target = DestRect().ToQRect();
+    if (transparent_)
+        PaintKeyed(ScaledPicture(), target, bitmap_.TransparentColor());
+    else
+        PaintPlain(ScaledPicture(), target);
+}

@@ -1,0 +1,3 @@
+object F: TFuzzForm
+  OnClick = Nothing
+end

@@ -1,0 +1,3 @@
+object P: TPanel
+  Caption = 'open
+end

@@ -1,0 +1,4 @@
+object P: TPanel
+  Color = {0102}
+  Align = alNowhere
+end

@@ -1,0 +1,3 @@
+object P: TPanel
+  object L: TLabel
+    Caption = 'x'
