@@ -1,19 +1,30 @@
-// quil-demo: the demonstration program.
+// quil-demo: the demonstration program. The main window is created first
+// (it becomes the application's main window and loads the settings), the
+// front panel second (it refers to the main window's setpoints); the message
+// loop runs until the main window closes. Destruction runs the other way
+// round, so the panel never outlives the setpoints it edits.
 
+#include "app/GraphForm.h"
+#include "app/MainForm.h"
 #include "framework/Application.h"
-#include "framework/Dialogs.h"
-#include "framework/Exception.h"
-#include "framework/Control.h"
+#include "framework/Bitmap.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quil demo"));
     try {
-        TControl window;
-        window.setWindowTitle(QStringLiteral("DEMO QUIL COMPUTER"));
-        window.resize(507, 561);
-        window.show();
+        TBitmap icon;
+        if (icon.LoadFromResourceName(QStringLiteral("QUILICON")))
+            QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image())));
+        auto mainForm = std::make_unique<TMainForm>();
+        app.SetMainForm(mainForm.get()); // the first window created
+        auto graphForm = std::make_unique<TGraphForm>();
+        mainForm->show();
         return app.Run();
     } catch (const std::exception& e) {
         // An error during start-up is shown, and the program still ends normally.
