@@ -86,10 +86,11 @@ TThread::TThread(bool createSuspended)
 
 TThread::~TThread()
 {
-    if (thread_.joinable()) {
+    // Always through the lock: a worker that has just set its flag may still
+    // be notifying, and the object must outlive that.
+    if (started_) {
         Terminate();
         WaitFor();
-        thread_.join();
     }
 }
 
@@ -97,16 +98,18 @@ void TThread::Resume()
 {
     if (started_.exchange(true))
         return;
-    // The worker waits for this lock, so thread_ is assigned before it can
-    // detach itself.
+    // The worker is detached at once: WaitFor and the destructor wait on the
+    // finished flag instead, and a self-releasing worker owns its object.
+    // Held until the id is stored: a worker that finishes at once takes this
+    // lock before it may release its object.
     std::lock_guard lock(mutex_);
-    thread_ = std::thread([this] { ThreadMain(); });
-    workerId_ = thread_.get_id();
+    std::thread worker([this] { ThreadMain(); });
+    workerId_ = worker.get_id();
+    worker.detach();
 }
 
 void TThread::ThreadMain()
 {
-    { std::lock_guard lock(mutex_); }
     try {
         Execute();
     } catch (const Exception& e) {
@@ -116,19 +119,19 @@ void TThread::ThreadMain()
         std::lock_guard lock(mutex_);
         fatal_ = QString::fromUtf8(e.what());
     }
-    const bool selfRelease = FreeOnTerminate;
-    {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-    }
-    finishedCv_.notify_all();
-    if (selfRelease) {
+    if (FreeOnTerminate) {
         {
             std::lock_guard lock(mutex_);
-            thread_.detach();
+            finished_ = true;
         }
         delete this;
+        return;
     }
+    // Notified under the lock: once a waiter sees the flag it may destroy
+    // this object, so nothing of it is touched after the unlock.
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+    finishedCv_.notify_all();
 }
 
 void TThread::WaitFor()
@@ -141,10 +144,12 @@ void TThread::WaitFor()
         return;
     while (!finished_) {
         if (gui) {
+            // Polled rather than a timed wait: the worker may be blocked in a
+            // Synchronize call that only this thread can run.
             lock.unlock();
             CheckSynchronize();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
             lock.lock();
-            finishedCv_.wait_for(lock, std::chrono::milliseconds(1));
         } else {
             finishedCv_.wait(lock);
         }

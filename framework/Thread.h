@@ -44,8 +44,7 @@ protected:
 private:
     void ThreadMain();
 
-    std::thread thread_;
-    std::thread::id workerId_;
+    std::atomic<std::thread::id> workerId_;
     std::atomic<bool> started_{false};
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
