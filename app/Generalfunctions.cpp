@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 const QString SettingsKeyPath = QStringLiteral("Software\\Brenvik\\Quil demo");
 

@@ -64,11 +64,15 @@ std::optional<TRegistryFileBackend::Location> TRegistryFileBackend::Resolve(cons
     return location;
 }
 
+bool TRegistryFileBackend::Location::Exists() const
+{
+    return QFileInfo(FilePath()).isFile() || QFileInfo(dir + QLatin1Char('/') + name).isDir();
+}
+
 bool TRegistryFileBackend::KeyExists(const QString& path) const
 {
     const std::optional<Location> location = Resolve(path);
-    return location && (QFileInfo(location->FilePath()).isFile()
-                        || QFileInfo(location->dir + QLatin1Char('/') + location->name).isDir());
+    return location && location->Exists();
 }
 
 std::unique_ptr<TRegistryKey> TRegistryFileBackend::OpenKey(const QString& path, bool canCreate)
@@ -77,7 +81,7 @@ std::unique_ptr<TRegistryKey> TRegistryFileBackend::OpenKey(const QString& path,
     if (!location)
         return nullptr;
     auto key = std::make_unique<TRegistryFileKey>(location->FilePath(), location->keyPath);
-    if (KeyExists(path)) {
+    if (location->Exists()) {
         key->Load();
         return key;
     }

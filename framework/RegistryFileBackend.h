@@ -25,6 +25,8 @@ private:
         QString name;     // the key's last name as spelled on disk
         QString keyPath;  // the whole path as spelled on disk
         QString FilePath() const;
+        // As a file, or as the folder of its sub-keys.
+        bool Exists() const;
     };
     // Null for paths that name no key: empty names, "." or "..", '/' or NUL.
     std::optional<Location> Resolve(const QString& path) const;

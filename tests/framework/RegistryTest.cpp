@@ -1,5 +1,6 @@
 #include "framework/Exception.h"
 #include "framework/Registry.h"
+#include "framework/RegistryTextFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -362,6 +364,52 @@ TEST(RegistryDayCount, CountsDaysFromTheClassicEpoch)
     EXPECT_EQ(DayCountToDateTime(-1.9999999999), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
     for (double bad : {std::nan(""), double(INFINITY), -693594.0, 2958466.0, 1e300})
         EXPECT_FALSE(DayCountToDateTime(bad).isValid()) << bad;
+}
+
+} // namespace
+
+namespace {
+
+// Damaged or hand-mangled text is either read or reported, never a crash; and
+// whatever is read is written back so that it reads the same again.
+TEST(RegistryTextFormat, MangledTextIsReadOrReportedAndWhatIsReadRoundTrips)
+{
+    const QByteArray sample = KeyHead + "\"D\"=dword:000000b9\n\"S\"=\"a \\\"b\\\" \\\\c\"\n"
+                                        "\"B\"=hex:01,02,\\\n  03\n\"M\"=hex(7):61,00,00,00,00,00\n@=\"\"\n";
+    const char alphabet[] = "\"\\=:,()[]@;-\r\n 0aFhexdword";
+    std::mt19937 random(20240501);
+    int read = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray text = sample;
+        const int edits = 1 + int(random() % 3);
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(random() % text.size());
+            switch (random() % 3) {
+            case 0: text[at] = alphabet[random() % (sizeof(alphabet) - 1)]; break;
+            case 1: text.remove(at, 1 + int(random() % 4)); break;
+            default: text.truncate(at); break;
+            }
+            if (text.isEmpty())
+                break;
+        }
+        QList<TRegistryValue> values;
+        try {
+            values = TRegistryTextFormat::Parse(text, QStringLiteral("mangled.reg"), KeyPath);
+        } catch (const ERegistryException& e) {
+            EXPECT_TRUE(e.Message.startsWith(QStringLiteral("Error in registry file mangled.reg, line "))) << e.what();
+            continue;
+        }
+        ++read;
+        const QList<TRegistryValue> again =
+            TRegistryTextFormat::Parse(TRegistryTextFormat::Format(KeyPath, values), QStringLiteral("again.reg"), KeyPath);
+        ASSERT_EQ(again.size(), values.size()) << text.toStdString();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(again[i].Name, values[i].Name) << text.toStdString();
+            EXPECT_EQ(again[i].Type, values[i].Type) << text.toStdString();
+            EXPECT_EQ(again[i].Data, values[i].Data) << text.toStdString();
+        }
+    }
+    EXPECT_GT(read, 100) << "the mangling should leave many texts readable";
 }
 
 } // namespace
