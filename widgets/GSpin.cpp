@@ -458,11 +458,13 @@ void TGSpin::DoEnter()
     TCustomControl::DoEnter();
 }
 
+// With both buttons released a running repeat would only tick idly.
 void TGSpin::DoExit()
 {
     focused_ = false;
     upPressed_ = false;
     downPressed_ = false;
+    UnPrepareTimer();
     Invalidate();
     TCustomControl::DoExit();
 }
