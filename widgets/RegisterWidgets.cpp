@@ -1,0 +1,20 @@
+#include "widgets/RegisterWidgets.h"
+
+#include "framework/ComponentRegistry.h"
+#include "widgets/GSpin.h"
+#include "widgets/LCD99.h"
+#include "widgets/VrBlinkLed.h"
+#include "widgets/VrFormShape.h"
+#include "widgets/VrRocker.h"
+#include "widgets/VrThermoMeter.h"
+
+void RegisterWidgetsComponents()
+{
+    RegisterComponents(PalettePage::KivGraphics, {TComponentClass::Of<TGSpin>()});
+    RegisterComponents(PalettePage::Custom, {TComponentClass::Of<TLCD99>()});
+    // The thermometer, LED, rocker and shaped window come from an outside
+    // party's component family and keep a page of their own.
+    RegisterComponents(QStringLiteral("Vr"),
+                       {TComponentClass::Of<TvrThermoMeter>(), TComponentClass::Of<TVrBlinkLed>(),
+                        TComponentClass::Of<TVrRocker>(), TComponentClass::Of<TVrFormShape>()});
+}
