@@ -1,22 +1,31 @@
 // demo_pictures: draws the demo program's pictures (logo, status pictures,
 // rocker icons, close glyph, window icon, front-panel artwork and key
-// pictures) and writes them into the folder given on the command line:
+// pictures) and writes them into the folder given on the command line. Given
+// the front panel's window description as well, it stores the panel artwork
+// there as the shaped window's mask, with the region scanned from it:
 //
-//   demo_pictures resources/bitmaps
+//   demo_pictures resources/bitmaps [resources/forms/GraphForm.dfm]
 //
 // Transparent pictures use pure white as background (the framework takes the
 // bottom-left pixel as transparent colour); the panel artwork is white outside
 // the panel, so the shaped window's mask scan cuts it there. The logo is a real
 // JPEG written with libjpeg, because the program decodes it with libjpeg.
 
+#include "app/RegisterApp.h"
+#include "framework/StreamWriter.h"
+#include "widgets/VrFormShape.h"
+
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include "framework/Application.h"
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QString>
+#include <QTextStream>
 
 #include <algorithm>
 #include <climits>
@@ -26,7 +35,8 @@
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
+const QColor kWhite(255, 255, 255); // the transparent colour, and the outside of the panel
+const QColor kPaper(250, 250, 250); // white that must stay visible
 const QColor kNavy(20, 40, 100);
 const QColor kInk(30, 50, 90);
 const QColor kRed(220, 30, 20);
@@ -65,7 +75,7 @@ void DrawThermometer(QPainter& p, QRectF box, double level, const QColor& fluid)
     const QRectF tube(cx - tubeW / 2, box.top(), tubeW, box.height() - bulbD * 0.8);
     const QRectF bulb(cx - bulbD / 2, box.bottom() - bulbD, bulbD, bulbD);
     p.setPen(QPen(kInk, 1.0));
-    p.setBrush(kWhite);
+    p.setBrush(kPaper);
     p.drawRoundedRect(tube, tubeW / 2, tubeW / 2);
     p.setBrush(fluid);
     p.drawEllipse(bulb);
@@ -325,7 +335,7 @@ QImage CloseGlyph()
     p.setPen(QPen(QColor(110, 10, 0), 1.2));
     p.setBrush(g);
     p.drawEllipse(QRectF(2, 2, 28, 28));
-    p.setPen(QPen(kWhite, 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kPaper, 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10.5, 10.5), QPointF(21.5, 21.5));
     p.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
     return img;
@@ -440,8 +450,8 @@ void KeyArrowDown(QPainter& p) { KeyArrow(p, 1); }
 // ---- front-panel artwork ---------------------------------------------------
 
 // The artwork is a 256-colour picture: keep the 256 most frequent colours and
-// map every other pixel to the nearest of them. Pure white stays pure white,
-// so the outside of the panel remains exactly the mask colour.
+// map every other pixel to the nearest of them. Only pure white maps to pure
+// white, so exactly the outside of the panel has the mask colour.
 QImage ReduceTo256Colours(const QImage& image)
 {
     QHash<QRgb, int> counts;
@@ -459,6 +469,8 @@ QImage ReduceTo256Colours(const QImage& image)
         QRgb best = palette.front();
         int bestDistance = INT_MAX;
         for (QRgb q : palette) {
+            if ((q & 0xFFFFFF) == 0xFFFFFF && (c & 0xFFFFFF) != 0xFFFFFF)
+                continue;
             const int dr = qRed(c) - qRed(q), dg = qGreen(c) - qGreen(q), db = qBlue(c) - qBlue(q);
             const int d = dr * dr + dg * dg + db * db;
             if (d < bestDistance) {
@@ -508,7 +520,7 @@ void DrawPanelHeader(QPainter& p)
     p.setBrush(kPanelEdge);
     p.drawRoundedRect(QRectF(36, 14, 323, 26), 6, 6);
     p.setFont(SansFont(17, true));
-    p.setPen(kWhite);
+    p.setPen(kPaper);
     p.drawText(QRectF(48, 14, 120, 26), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("QUIL"));
     p.setFont(SansFont(11, false));
     p.drawText(QRectF(150, 14, 198, 26), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("climate computer"));
@@ -627,15 +639,57 @@ bool Save(const QDir& dir, const QString& name, const QImage& image)
     return ok;
 }
 
+// The description of the shaped window with the artwork as its mask and the
+// region the mask scan gives, as the form's description nests it.
+QString FormShapeBlock(const QImage& artwork)
+{
+    TVrFormShape shape;
+    shape.SetName(QStringLiteral("VrFormShape1"));
+    shape.SetBounds(0, 0, 396, 518);
+    shape.SetMaskColor(0xFFFFFF);
+    TBitmap mask;
+    mask.Assign(artwork);
+    shape.SetMask(mask);
+    QString text = TStreamWriter::Write(&shape);
+    text.replace(QRegularExpression(QStringLiteral("\\nend\\n$")),
+                 QStringLiteral("\n  OnMouseMove = VrFormShape1MouseMove\nend\n"));
+    QString nested;
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        nested += QStringLiteral("  ") + line + QLatin1Char('\n');
+    return nested;
+}
+
+// Replaces the VrFormShape1 block of the window description.
+bool StoreFormShape(const QString& formPath, const QImage& artwork)
+{
+    QFile in(formPath);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    const QString form = QString::fromUtf8(in.readAll());
+    const QRegularExpression block(QStringLiteral("  object VrFormShape1: TVrFormShape\\n(?:    .*\\n|      .*\\n)*  end\\n"));
+    const QRegularExpressionMatch m = block.match(form);
+    if (!m.hasMatch())
+        return false;
+    QString updated = form;
+    updated.replace(m.capturedStart(), m.capturedLength(), FormShapeBlock(artwork));
+    QSaveFile out(formPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    out.write(updated.toUtf8());
+    const bool ok = out.commit();
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "shaped" : "FAILED", qPrintable(formPath));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: demo_pictures <output folder>\n");
+    TApplication app(argc, argv);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: demo_pictures <output folder> [<GraphForm.dfm>]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -667,5 +721,9 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const auto& [name, image] : pictures)
         ok = Save(dir, name, image) && ok;
+    if (argc == 3) {
+        RegisterAppComponents();
+        ok = StoreFormShape(QString::fromLocal8Bit(argv[2]), FrontPanel()) && ok;
+    }
     return ok ? 0 : 1;
 }
