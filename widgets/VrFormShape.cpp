@@ -209,15 +209,15 @@ void TVrFormShape::Loaded()
 
 void TVrFormShape::Paint()
 {
+    TCanvas& c = Canvas();
     if (mask_.Empty() || Designing()) {
         TVrGraphicImageControl::Paint();
     } else if (mask_.Width() < width() || mask_.Height() < height()) {
-        TCanvas& c = Canvas();
+        // Where the face does not reach, the mask colour: the scan never puts it in the window.
         c.Brush.Color = Color();
         c.Brush.Style = bsSolid;
         c.FillRect(ClientRect());
     }
-    TCanvas& c = Canvas();
     if (!mask_.Empty())
         c.Draw(0, 0, mask_);
     if (Designing()) {

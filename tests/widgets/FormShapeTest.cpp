@@ -299,3 +299,34 @@ TEST(FormShapePaint, FaceIsTheMaskDrawnAtTheOrigin)
     EXPECT_EQ(PixelColor(img, 8, 4), clWhite);
     EXPECT_EQ(PixelColor(img, 0, 0), clWhite);
 }
+
+TEST(FormShapePaint, WhereTheFaceDoesNotReachTheMaskColourShows)
+{
+    ShapedForm f; // 40 x 30
+    f.shape->SetMaskColor(clWhite);
+    f.shape->SetMask(*MaskWithBlocks(20, 10, {{QRect(0, 0, 20, 10), clRed}}));
+    const QImage& img = f.shape->PaintToImage();
+    EXPECT_EQ(PixelColor(img, 19, 9), clRed);
+    EXPECT_EQ(PixelColor(img, 20, 9), clWhite);
+    EXPECT_EQ(PixelColor(img, 5, 29), clWhite);
+}
+
+TEST(FormShapePaint, AtDesignTimeADottedOutlineAndNoWindowRegion)
+{
+    ShapedForm f;
+    f.shape->SetDesigning(true);
+    f.shape->SetTransparent(false);
+    f.shape->SetMaskColor(clWhite);
+    f.shape->SetMask(*MaskWithBlocks(40, 30, {{QRect(5, 5, 10, 10), clRed}}));
+    EXPECT_FALSE(f.shape->RgnData().isEmpty());
+    EXPECT_TRUE(f.form.mask().isEmpty());
+
+    const QImage& img = f.shape->PaintToImage();
+    EXPECT_EQ(PixelColor(img, 7, 7), clRed);
+    int dots = 0, gaps = 0;
+    for (int x = 0; x < 40; ++x)
+        (PixelColor(img, x, 0) == clBlack ? dots : gaps)++;
+    EXPECT_GT(dots, 5);
+    EXPECT_GT(gaps, 5);
+    EXPECT_EQ(PixelColor(img, 20, 20), clWhite);
+}
