@@ -23,7 +23,6 @@ class TVrBlinkLed : public TVrCustomBlinkLed {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Color", "clMaroon")
-    Q_CLASSINFO("default:ParentColor", "False")
     Q_PROPERTY(bool EnableBlinking READ EnableBlinking WRITE SetEnableBlinking)
     Q_CLASSINFO("default:EnableBlinking", "False")
     Q_PROPERTY(int BlinkSpeed READ BlinkSpeed WRITE SetBlinkSpeed)

@@ -32,7 +32,6 @@ class TvrThermoMeter : public TVrGraphicImageControl {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Color", "clSilver")
-    Q_CLASSINFO("default:ParentColor", "False")
 
 public:
     enum TVrDirection { voVertical, voHorizontal };
