@@ -15,10 +15,12 @@ namespace {
 class Backdrop : public TControl {
 public:
     TColor Shade = clGreen;
+    int Paints = 0;
 
 protected:
     void Paint() override
     {
+        ++Paints;
         TCanvas& c = Canvas();
         c.Brush.Color = Shade;
         c.Brush.Style = bsSolid;
@@ -101,6 +103,15 @@ TEST(BlinkLedTransparency, OwnRepaintsReuseTheCaptureOrdinaryOnesRefreshIt)
     parent.repaint();
     Settle();
     EXPECT_EQ(Corner(led), clBlue);
+
+    // The capture reads what the parent has just put on the screen: the
+    // parent is painted once per repaint of the LED, not rendered again.
+    parent.Shade = clYellow;
+    const int before = parent.Paints;
+    led->Invalidate();
+    Settle();
+    EXPECT_EQ(Corner(led), clYellow);
+    EXPECT_EQ(parent.Paints, before + 1);
 }
 
 // A transparent LED marks a repaint it asks for itself by counting as opaque
