@@ -2,6 +2,7 @@
 
 #include "framework/StreamError.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -204,10 +205,9 @@ void TStreamLexer::ReadCharCode(QString& out)
         const int d = hex ? HexDigit(Peek()) : (IsDigit(Peek()) ? Peek().unicode() - '0' : -1);
         if (d < 0)
             break;
-        code = code * (hex ? 16 : 10) + quint32(d);
+        // Saturates, so a long run of digits is still read as one (invalid) code.
+        code = std::min<quint32>(code * (hex ? 16 : 10) + quint32(d), 0x110000);
         Advance();
-        if (code > 0x10FFFF)
-            break;
     }
     const QString written = text_.mid(start, pos_ - start);
     if (digits == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))

@@ -119,7 +119,10 @@ public:
     explicit TTestWidget(QWidget* parent = nullptr)
         : TGraphicControl(parent), setpoints_(new TTestSetpoints(this)), columns_(new TTestColumns(this))
     {
+        ++alive;
     }
+    ~TTestWidget() override { --alive; }
+    static inline int alive = 0; // instances in existence, to see that nothing is left behind
     int Speed() const { return speed_; }
     void SetSpeed(int v)
     {
