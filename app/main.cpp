@@ -6,6 +6,7 @@
 
 #include "app/GraphForm.h"
 #include "app/MainForm.h"
+#include "app/StartupReport.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 
@@ -15,7 +16,10 @@
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     TApplication app(argc, argv);
+    TStartupReport startupReport(sinceMain);
     app.setApplicationName(QStringLiteral("Quil demo"));
     try {
         TBitmap icon;
@@ -24,6 +28,7 @@ int main(int argc, char** argv)
         auto mainForm = std::make_unique<TMainForm>();
         app.SetMainForm(mainForm.get()); // the first window created
         auto graphForm = std::make_unique<TGraphForm>();
+        startupReport.Watch(mainForm.get());
         mainForm->show();
         return app.Run();
     } catch (const std::exception& e) {
