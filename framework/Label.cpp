@@ -52,10 +52,7 @@ void TLabel::AdjustBounds()
 {
     if (!autoSize_ || ComponentState().testFlag(csLoading))
         return;
-    TCanvas& c = Canvas();
-    c.Font.Assign(*Font());
-    const QString probe = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
-    SetBounds(Left(), Top(), caption_.isEmpty() ? 0 : c.TextWidth(probe), c.TextHeight(probe));
+    SetBounds(Left(), Top(), Font()->TextWidth(caption_), Font()->TextHeight());
 }
 
 TColor TLabel::KeyColor() const { return ColorToRGB(Font()->Color()) ^ 0xFFFFFF; }

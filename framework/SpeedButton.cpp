@@ -74,9 +74,7 @@ QSize TSpeedButton::TextSize()
 {
     if (caption_.isEmpty())
         return {};
-    TCanvas& c = Canvas();
-    c.Font.Assign(*Font());
-    return {c.TextWidth(caption_), c.TextHeight(caption_)};
+    return {Font()->TextWidth(caption_), Font()->TextHeight()};
 }
 
 // The classic placement: glyph and caption side by side (or stacked) along

@@ -2,6 +2,7 @@
 
 #include "framework/ComponentRegistry.h"
 
+#include <QHash>
 #include <QMetaClassInfo>
 #include <QWidget>
 #include <QStringList>
@@ -37,6 +38,11 @@ const QMetaObject* TPublishedProperties::QtBase(const QMetaObject* meta)
 
 QList<QMetaProperty> TPublishedProperties::Of(const QMetaObject* meta)
 {
+    // Meta-objects never change; each class is worked out once per thread.
+    thread_local QHash<const QMetaObject*, QList<QMetaProperty>> cache;
+    auto cached = cache.constFind(meta);
+    if (cached != cache.constEnd())
+        return *cached;
     QList<QMetaProperty> result;
     QStringList seen;
     const QMetaObject* base = QtBase(meta);
@@ -47,6 +53,7 @@ QList<QMetaProperty> TPublishedProperties::Of(const QMetaObject* meta)
         seen.append(name);
         result.append(meta->property(meta->indexOfProperty(meta->property(i).name())));
     }
+    cache.insert(meta, result);
     return result;
 }
 

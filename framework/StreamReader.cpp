@@ -226,7 +226,12 @@ TStreamReader::Target TStreamReader::Resolve(QObject* object, const QMetaObject*
 QObject* TStreamReader::Create(const TStreamObject& object, QObject* parent)
 {
     const auto c = FindComponentClass(object.ClassName);
-    QObject* o = c->Create(parent);
+    QObject* o = nullptr;
+    try {
+        o = c->Create(parent);
+    } catch (const std::exception& e) {
+        Fail(object.Line, QStringLiteral("%1 could not be created: %2").arg(TStreamError::Quote(object.ClassName), MessageOf(e)));
+    }
     created_.append(o);
     if (!root_)
         root_ = o; // handlers of the components below are the root's slots

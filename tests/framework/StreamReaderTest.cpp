@@ -138,6 +138,16 @@ TEST_F(StreamReaderTest, NonVisualComponentsGetTheLoadingProtocol)
     EXPECT_EQ(t->Interval(), 5000);
 }
 
+TEST_F(StreamReaderTest, TimersRunOnceTheirHandlerIsBound)
+{
+    auto root = ReadRoot("  object T: TTimer\n    Interval = 10\n    OnTimer = WidgetChange\n  end\n"
+                         "  object Off: TTimer\n    Enabled = False\n    OnTimer = WidgetChange\n  end\n");
+    EXPECT_TRUE(root->findChild<TTimer*>("T")->Running());
+    EXPECT_FALSE(root->findChild<TTimer*>("Off")->Running());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return root->changes > 0; }, 5000));
+    EXPECT_EQ(root->lastSender, root->findChild<TTimer*>("T"));
+}
+
 TEST_F(StreamReaderTest, ChildrenNestUnderTheirParentsAndStayHidden)
 {
     auto root = ReadRoot("  object Outer: TTestRoot\n    object Inner: TTestWidget\n    end\n  end\n");
