@@ -129,7 +129,7 @@ TEST(FormShapeStream, DamagedRegionDataIsAReadErrorNamingTheLine)
     }
 }
 
-TEST(FormShapeStream, ShapeOnAPanelIsRefused)
+TEST(FormShapeStream, ShapeOnAPanelIsAReadError)
 {
     RegisterOnce();
     const QString text = QStringLiteral(
@@ -142,7 +142,8 @@ TEST(FormShapeStream, ShapeOnAPanelIsRefused)
     try {
         std::unique_ptr<QObject> form(TStreamReader::Read(text, QStringLiteral("panel.dfm")));
         FAIL() << "a form shape was placed on a panel";
-    } catch (const Exception& e) {
+    } catch (const EReadError& e) {
+        EXPECT_TRUE(e.Message.contains("panel.dfm")) << e.what();
         EXPECT_TRUE(e.Message.contains("VrFormShape requires a FORM as parent!")) << e.what();
     }
 }

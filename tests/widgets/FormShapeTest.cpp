@@ -1,6 +1,7 @@
 #include "widgets/VrFormShape.h"
 
 #include "framework/Exception.h"
+#include "framework/Form.h"
 #include "framework/RegionData.h"
 #include "framework/Screen.h"
 #include "support/TestSupport.h"
@@ -241,7 +242,15 @@ TEST(FormShapeParent, OnlyAFormCanHoldIt)
     EXPECT_EQ(shape.parentWidget(), &form);
 }
 
-TEST(FormShapeParent, MakesItsFormBorderless)
+TEST(FormShapeParent, SetsItsFormsBorderStyleToNone)
+{
+    TForm form;
+    ASSERT_EQ(form.BorderStyle(), bsSizeable);
+    new TVrFormShape(&form);
+    EXPECT_EQ(form.BorderStyle(), bsNone);
+}
+
+TEST(FormShapeParent, MakesABareWindowFrameless)
 {
     QWidget form, other;
     ASSERT_FALSE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
