@@ -378,82 +378,70 @@ void TMasterDiagram::PaintFocus()
         c.FillRect(Bounds(at.x(), at.y(), 6, 6));
 }
 
-void TMasterDiagram::DrawNormalYAxis()
+// One labelled division of a Y axis at height y: its tick, the minor ticks
+// below it, the grid line and the label text right-aligned before the axis.
+void TMasterDiagram::DrawYDivision(int y, int step, int lh, const QString& label)
 {
     TCanvas& c = Canvas();
-    const TDiagramSettings& s = *diagramSettings_;
+    if (y > 0) {
+        c.MoveTo(XOrigin - 4, YOrigin - y);
+        c.LineTo(XOrigin, YOrigin - y);
+    }
+    const int sub = CalcSteps(YAxisHeight / step / 5);
+    for (int m = sub; m < 100; m += sub) {
+        const int d = (YAxisHeight / step) * m / 100;
+        if (d < y) {
+            c.MoveTo(XOrigin - 2, YOrigin - y + d);
+            c.LineTo(XOrigin, YOrigin - y + d);
+        }
+    }
+    if (diagramSettings_->ShowGrid) {
+        c.Pen.Color = clGray;
+        c.Pen.Style = psDot;
+        c.MoveTo(XOrigin, YOrigin - y);
+        c.LineTo(XOrigin + XAxisWidth, YOrigin - y);
+        c.Pen.Color = clBlack;
+        c.Pen.Style = psSolid;
+    }
+    if (!label.isEmpty()) {
+        const int w = c.TextWidth(label + QStringLiteral("   "));
+        c.TextOut(XOrigin - w, YOrigin - y - lh / 2 + 2, label);
+    }
+}
+
+void TMasterDiagram::PrepareYAxisPen()
+{
+    TCanvas& c = Canvas();
     c.Pen.Color = clBlack;
     c.Pen.Style = psSolid;
     c.Pen.Width = 1;
+}
+
+void TMasterDiagram::DrawNormalYAxis()
+{
+    const TDiagramSettings& s = *diagramSettings_;
+    PrepareYAxisPen();
     const int lh = GetLineHeight(true);
     const int step = CalcSteps(YAxisHeight / (lh + 1));
     for (int p = 0; p <= 100; p += step) {
-        const int y = p * YAxisHeight / 100;
-        if (y > 0) {
-            c.MoveTo(XOrigin - 4, YOrigin - y);
-            c.LineTo(XOrigin, YOrigin - y);
-        }
-        const int sub = CalcSteps(YAxisHeight / step / 5);
-        for (int m = sub; m < 100; m += sub) {
-            const int d = (YAxisHeight / step) * m / 100;
-            if (d < y) {
-                c.MoveTo(XOrigin - 2, YOrigin - y + d);
-                c.LineTo(XOrigin, YOrigin - y + d);
-            }
-        }
-        if (s.ShowGrid) {
-            c.Pen.Color = clGray;
-            c.Pen.Style = psDot;
-            c.MoveTo(XOrigin, YOrigin - y);
-            c.LineTo(XOrigin + XAxisWidth, YOrigin - y);
-            c.Pen.Color = clBlack;
-            c.Pen.Style = psSolid;
-        }
-        if (p > 0 && s.ShowYValues) {
-            const int v = ScaleInt(int64_t(s.MaxYValue) - s.MinYValue, p, 100) + s.MinYValue;
-            const QString text = FormatTextString(s.YAxisDecimals, v);
-            const int w = c.TextWidth(text + QStringLiteral("   "));
-            c.TextOut(XOrigin - w, YOrigin - y - lh / 2 + 2, text);
-        }
+        QString label;
+        if (p > 0 && s.ShowYValues)
+            label = FormatTextString(s.YAxisDecimals, ScaleInt(int64_t(s.MaxYValue) - s.MinYValue, p, 100) + s.MinYValue);
+        DrawYDivision(p * YAxisHeight / 100, step, lh, label);
     }
 }
 
 void TMasterDiagram::DrawTimeYAxis()
 {
-    TCanvas& c = Canvas();
     const TDiagramSettings& s = *diagramSettings_;
-    c.Pen.Color = clBlack;
-    c.Pen.Style = psSolid;
-    c.Pen.Width = 1;
+    PrepareYAxisPen();
     const int lh = GetLineHeight(true);
     const int step = CalcHourSteps(YAxisHeight / (lh + 1));
     for (int p = 0; p <= 1440; p += step) {
-        const int y = p * YAxisHeight / 1440;
-        if (y > 0) {
-            c.MoveTo(XOrigin - 4, YOrigin - y);
-            c.LineTo(XOrigin, YOrigin - y);
-        }
-        const int sub = CalcSteps(YAxisHeight / step / 5);
-        for (int m = sub; m < 100; m += sub) {
-            const int d = (YAxisHeight / step) * m / 100;
-            if (d < y) {
-                c.MoveTo(XOrigin - 2, YOrigin - y + d);
-                c.LineTo(XOrigin, YOrigin - y + d);
-            }
-        }
-        if (s.ShowGrid) {
-            c.Pen.Color = clGray;
-            c.Pen.Style = psDot;
-            c.MoveTo(XOrigin, YOrigin - y);
-            c.LineTo(XOrigin + XAxisWidth, YOrigin - y);
-            c.Pen.Color = clBlack;
-            c.Pen.Style = psSolid;
-        }
-        if (p > 0 && s.ShowYValues) {
-            const QString text = QStringLiteral("%1:%2").arg(p / 60, 2, 10, QLatin1Char('0')).arg(p % 60, 2, 10, QLatin1Char('0'));
-            const int w = c.TextWidth(text + QStringLiteral("   "));
-            c.TextOut(XOrigin - w, YOrigin - y - lh / 2 + 2, text);
-        }
+        QString label;
+        if (p > 0 && s.ShowYValues)
+            label = QStringLiteral("%1:%2").arg(p / 60, 2, 10, QLatin1Char('0')).arg(p % 60, 2, 10, QLatin1Char('0'));
+        DrawYDivision(p * YAxisHeight / 1440, step, lh, label);
     }
 }
 

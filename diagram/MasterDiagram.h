@@ -114,6 +114,8 @@ public:
     void PaintFocus();
     void DrawNormalYAxis();
     void DrawTimeYAxis();
+    void DrawYDivision(int y, int step, int lh, const QString& label);
+    void PrepareYAxisPen();
     void DrawYAxisLabels();
     void DrawXAxisLabels();
     void DrawXYAxis();
