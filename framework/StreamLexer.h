@@ -31,7 +31,6 @@ public:
     // opening brace is the current token) and moves to the token after it.
     QByteArray ReadBinary();
 
-    const QString& Source() const { return source_; }
     int Line() const { return token_.Line; }
     [[noreturn]] void Fail(int line, const QString& message) const;
 
