@@ -9,6 +9,7 @@
 #include "framework/StreamProperties.h"
 
 #include <QSaveFile>
+#include <memory>
 
 namespace {
 using Kind = TPublishedProperties::Kind;
@@ -41,7 +42,10 @@ void TStreamWriter::WriteObject(const QObject* object, const QString& indent)
     out_ += indent + QStringLiteral("object ") +
             (object->objectName().isEmpty() ? className : object->objectName() + QStringLiteral(": ") + className) +
             QLatin1Char('\n');
+    const QObject* outer = component_;
+    component_ = object;
     WriteProperties(object, QString(), indent + kStep);
+    component_ = outer;
     for (const TStreamEvents::Binding& b : TStreamEvents::Bindings(object))
         out_ += indent + kStep + b.Event + QStringLiteral(" = ") + b.Handler + QLatin1Char('\n');
     for (const QObject* child : object->children())
@@ -75,7 +79,8 @@ void TStreamWriter::WriteProperty(const QObject* object, const QMetaProperty& p,
     if (!p.isWritable())
         return;
     const TStreamValue value = TStreamConvert::FromVariant(p, p.read(object));
-    if (EqualsDefault(object, p, TStreamConvert::Format(value, QString())))
+    const QString canonical = TStreamConvert::Format(value, QString());
+    if (EqualsDefault(object, p, canonical) && ReadBackGives(name, canonical))
         return;
     out_ += indent + name + QStringLiteral(" = ") + TStreamConvert::Format(value, indent) + QLatin1Char('\n');
 }
@@ -91,11 +96,15 @@ void TStreamWriter::WriteRecord(const QObject* record, const QString& name, cons
     if (collection->Items().isEmpty())
         return;
     out_ += indent + name + QStringLiteral(" = <");
+    // Items are built by the collection, not by the component's constructor.
+    const QObject* owner = component_;
+    component_ = nullptr;
     for (const QObject* item : collection->Items()) {
         out_ += QLatin1Char('\n') + indent + kStep + QStringLiteral("item\n");
         WriteProperties(item, QString(), indent + kStep + kStep);
         out_ += indent + kStep + QStringLiteral("end");
     }
+    component_ = owner;
     out_ += QStringLiteral(">\n");
 }
 
@@ -114,6 +123,52 @@ bool TStreamWriter::IsWithinRoot(const QObject* object) const
         if (o == root_)
             return true;
     return false;
+}
+
+// A property left out keeps the value a new instance is built with. A value
+// equal to its declared default is therefore left out only when a new
+// instance has that value too; otherwise leaving it out would lose it.
+bool TStreamWriter::ReadBackGives(const QString& path, const QString& canonical)
+{
+    if (!component_ || component_ == root_)
+        return true; // the root is read into an existing object, not built anew
+    const QString cls = QLatin1String(component_->metaObject()->className());
+    auto values = fresh_.constFind(cls);
+    if (values == fresh_.constEnd())
+        values = fresh_.insert(cls, FreshValues(component_));
+    const auto value = values->constFind(path);
+    return value == values->constEnd() || *value == canonical;
+}
+
+QHash<QString, QString> TStreamWriter::FreshValues(const QObject* component)
+{
+    QHash<QString, QString> values;
+    const std::optional<TComponentClass> c = FindComponentClass(QLatin1String(component->metaObject()->className()));
+    if (!c)
+        return values;
+    try {
+        std::unique_ptr<QObject> fresh(c->Create(nullptr));
+        if (fresh)
+            CollectValues(fresh.get(), QString(), values);
+    } catch (const std::exception&) {
+        // A class that cannot be built on its own is written by its declared defaults alone.
+    }
+    return values;
+}
+
+void TStreamWriter::CollectValues(const QObject* object, const QString& prefix, QHash<QString, QString>& values)
+{
+    for (const QMetaProperty& p : TPublishedProperties::Of(object->metaObject())) {
+        const QString name = prefix + QLatin1String(p.name());
+        const TPublishedProperties::Kind kind = TPublishedProperties::KindOf(p);
+        if (kind == Kind::Record) {
+            const QObject* record = p.read(object).value<QObject*>();
+            if (record && record->parent() == object && !dynamic_cast<const TStreamCollection*>(record))
+                CollectValues(record, name + QLatin1Char('.'), values);
+        } else if (kind != Kind::Reference && kind != Kind::Unsupported && p.isWritable()) {
+            values.insert(name, TStreamConvert::Format(TStreamConvert::FromVariant(p, p.read(object)), QString()));
+        }
+    }
 }
 
 bool TStreamWriter::EqualsDefault(const QObject* object, const QMetaProperty& p, const QString& canonical)

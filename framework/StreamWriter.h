@@ -28,10 +28,15 @@ private:
     void WriteRecord(const QObject* record, const QString& name, const QString& indent);
     void WriteReference(const QObject* object, const QMetaProperty& property, const QString& prefix, const QString& indent);
     bool EqualsDefault(const QObject* object, const QMetaProperty& property, const QString& canonical);
+    bool ReadBackGives(const QString& path, const QString& canonical);
+    static QHash<QString, QString> FreshValues(const QObject* component);
+    static void CollectValues(const QObject* object, const QString& prefix, QHash<QString, QString>& values);
     bool IsWithinRoot(const QObject* object) const;
     static bool IsComponent(const QObject* child);
 
     const QObject* root_;
+    const QObject* component_ = nullptr; // the component whose properties are being written
     QString out_;
     QHash<QString, QString> defaults_; // "Class.Property" -> canonical default text
+    QHash<QString, QHash<QString, QString>> fresh_; // class -> property path -> text of a new instance
 };

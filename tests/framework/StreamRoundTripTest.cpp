@@ -80,10 +80,9 @@ TEST_F(StreamRoundTripTest, EveryValueKindSurvives)
     EXPECT_EQ(TStreamWriter::Write(back.get()), TStreamWriter::Write(&root));
 }
 
-// The classic rule: a value is stored only when it differs from the declared
-// default. Values that differ from it survive whatever the constructor gives;
-// a value equal to the declared default is not stored, so reading gives the
-// constructor's value (StreefTemp 200 comes back as 185).
+// A value equal to its declared default is left out only when a new component
+// is built with it too; StreefTemp 200 (the declared default, while new
+// components start at 185) is written, so it survives the round trip.
 TEST_F(StreamRoundTripTest, DeclaredDefaultsThatDifferFromConstructorValues)
 {
     TTestRoot root;
@@ -98,10 +97,10 @@ TEST_F(StreamRoundTripTest, DeclaredDefaultsThatDifferFromConstructorValues)
     w->Setpoints()->SetVerwarmVerschil(30);
     w->Setpoints()->SetStreefTemp(200);
     const QString text = TStreamWriter::Write(&root);
-    EXPECT_FALSE(text.contains("StreefTemp"));
+    EXPECT_TRUE(text.contains("Setpoints.StreefTemp = 200"));
     back = ReadBack<TTestRoot>(&root);
     EXPECT_EQ(back->findChild<TTestWidget*>("W")->Setpoints()->VerwarmVerschil(), 30);
-    EXPECT_EQ(back->findChild<TTestWidget*>("W")->Setpoints()->StreefTemp(), 185);
+    EXPECT_EQ(back->findChild<TTestWidget*>("W")->Setpoints()->StreefTemp(), 200);
 }
 
 TEST_F(StreamRoundTripTest, AFormWithTheStandardControls)
