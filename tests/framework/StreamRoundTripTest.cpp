@@ -40,7 +40,7 @@ TEST_F(StreamRoundTripTest, EveryValueKindSurvives)
     w->SetActive(false);
     w->SetOnColor(clBtnShadow);
     w->SetRatio(-1e-7);
-    w->SetCaption(QString("a'b") + QChar(0) + "\t" + QString(100, 'z') + QChar(0x1F600));
+    w->SetCaption(QString("a'b") + QChar(0) + "\t" + QString(100, 'z') + QString::fromUcs4(U"\U0001F600", 1));
     w->SetMode(TTestWidget::tmThird);
     w->SetOptions(TTestWidget::toB);
     w->SetData(QByteArray(100, '\0') + "\xFF");
