@@ -2,6 +2,7 @@
 
 #include "framework/ComponentRegistry.h"
 #include "framework/Exception.h"
+#include "framework/RegisterStandard.h"
 #include "framework/StreamCollection.h"
 #include "framework/StreamConvert.h"
 #include "framework/StreamEvents.h"
@@ -18,6 +19,8 @@ const QString kStep = QStringLiteral("  ");
 
 QString TStreamWriter::Write(const QObject* root)
 {
+    // Standard controls are components whether or not a description was read before.
+    RegisterStandardComponents();
     TStreamWriter writer(root);
     writer.WriteObject(root, QString());
     return writer.out_;
