@@ -1,6 +1,7 @@
 // A full off-screen paint at the ventilation diagram's size: a few hundred
 // lines, polygons and text runs, as a busy diagram draws them.
 
+#include "BenchMain.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 
@@ -63,12 +64,4 @@ BENCHMARK(BM_FloodFillTriangle)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

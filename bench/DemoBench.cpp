@@ -3,6 +3,7 @@
 // start as well), and a full paint of the shown main window with all its
 // controls.
 
+#include "BenchMain.h"
 #include "app/GraphForm.h"
 #include "app/MainForm.h"
 #include "diagram/LvdVentDiagram.h"
@@ -78,13 +79,7 @@ BENCHMARK(BM_MainWindowFullPaint)->Unit(benchmark::kMillisecond)->Repetitions(3)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settings; // the demo reads and writes its settings here
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Full paints of the main window's seven-segment display LCD991 (121 x 84,
 // 3 cells, SegmentSize 9). Budget: 0.2 ms median in a release build.
+#include "BenchMain.h"
 #include "framework/Application.h"
 #include "widgets/LCD99.h"
 
@@ -48,15 +49,4 @@ BENCHMARK(BM_LCD991_ValueChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -2,6 +2,7 @@
 // title, both axes with grid and labels, a hatched zone, a seven-point curve
 // with guide lines, every point's label and two symbol rows.
 
+#include "BenchMain.h"
 #include "framework/Application.h"
 #include "tests/diagram/TestDiagram.h"
 
@@ -56,12 +57,4 @@ BENCHMARK(BM_MasterDiagramFullPaint489x297)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -2,6 +2,7 @@
 // larger: a form with nested panels, group boxes, images, buttons and labels,
 // fonts and events. Start-up reads two such descriptions.
 
+#include "BenchMain.h"
 #include "framework/Application.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/Form.h"
@@ -76,13 +77,7 @@ BENCHMARK(BM_WriteForm)->Arg(4)->Arg(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    RegisterComponents(QString(), {TComponentClass::Of<TBenchForm>()});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [] { RegisterComponents(QString(), {TComponentClass::Of<TBenchForm>()}); });
 }
 
 #include "StreamBench.moc"

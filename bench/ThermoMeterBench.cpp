@@ -1,6 +1,7 @@
 // A full paint of the main window's thermometer (89 x 153, scale 0..50 with
 // steps 10 and 2, value 23.9). Budget: 0.2 ms median in a release build.
 
+#include "BenchMain.h"
 #include "framework/Application.h"
 #include "widgets/VrThermoMeter.h"
 
@@ -38,13 +39,4 @@ BENCHMARK(BM_DemoThermometerPaint)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

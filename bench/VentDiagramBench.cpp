@@ -1,6 +1,7 @@
 // A full paint of the ventilation diagram at the main window's size in the
 // demo's stored state: the repaint the fan thread asks for on every frame.
 
+#include "BenchMain.h"
 #include "diagram/DiagramSettings.h"
 #include "diagram/LvdVentDiagram.h"
 #include "framework/Application.h"
@@ -55,12 +56,4 @@ BENCHMARK(BM_VentDiagramHeatingPaint489x297)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }
