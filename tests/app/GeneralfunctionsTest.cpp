@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/ConfigHome.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,22 +18,9 @@ const QByteArray KeyHead = "Windows Registry Editor Version 5.00\n\n[HKEY_CURREN
 // Each test runs against its own config folder, as a fresh user would.
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home_.isValid());
-        hadHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        savedHome_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
-    }
-    void TearDown() override
-    {
-        if (hadHome_)
-            qputenv("XDG_CONFIG_HOME", savedHome_);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
-    }
+    void SetUp() override { ASSERT_TRUE(home_.isValid()); }
 
-    QString KeyFile() const { return home_.path() + QStringLiteral("/quil/Software/Brenvik/Quil demo.reg"); }
+    QString KeyFile() const { return home_.KeyFile(); }
     void PutKeyFile(const QByteArray& values) const
     {
         QDir().mkpath(QFileInfo(KeyFile()).path());
@@ -61,9 +50,7 @@ protected:
         return {};
     }
 
-    QTemporaryDir home_;
-    bool hadHome_ = false;
-    QByteArray savedHome_;
+    TempConfigHome home_;
 };
 
 TEST_F(Settings, KeyPathIsTheDemosKey) { EXPECT_EQ(SettingsKeyPath, QStringLiteral("Software\\Brenvik\\Quil demo")); }

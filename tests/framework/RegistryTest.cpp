@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include "support/ConfigHome.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,22 +21,9 @@ const QByteArray KeyHead = "Windows Registry Editor Version 5.00\n\n[HKEY_CURREN
 // Every test gets its own config folder through XDG_CONFIG_HOME, as a user would.
 class RegistryStore : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home_.isValid());
-        hadHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        savedHome_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
-    }
-    void TearDown() override
-    {
-        if (hadHome_)
-            qputenv("XDG_CONFIG_HOME", savedHome_);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
-    }
+    void SetUp() override { ASSERT_TRUE(home_.isValid()); }
 
-    QString KeyFile() const { return home_.path() + QStringLiteral("/quil/Software/Brenvik/Quil demo.reg"); }
+    QString KeyFile() const { return home_.KeyFile(); }
     void PutKeyFile(const QByteArray& content) const
     {
         QDir().mkpath(QFileInfo(KeyFile()).path());
@@ -58,9 +47,7 @@ protected:
         return {};
     }
 
-    QTemporaryDir home_;
-    bool hadHome_ = false;
-    QByteArray savedHome_;
+    TempConfigHome home_;
 };
 
 TEST_F(RegistryStore, MissingKeyIsCreatedOnlyWhenAskedTo)
