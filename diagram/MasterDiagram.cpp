@@ -659,34 +659,41 @@ void TMasterDiagram::DrawLinesBetweenPoints()
     }
 }
 
+// The first and the last entry of the list that is a plain point (both null when none is).
+std::pair<const TPointInfo*, const TPointInfo*> TMasterDiagram::OuterPoints() const
+{
+    const auto isPoint = [](const auto& p) { return p->PointKind == pkPoint; };
+    const auto first = std::find_if(PointList.begin(), PointList.end(), isPoint);
+    if (first == PointList.end())
+        return {nullptr, nullptr};
+    const auto last = std::find_if(PointList.rbegin(), PointList.rend(), isPoint);
+    return {&**first, &**last};
+}
+
 void TMasterDiagram::DrawFirstLastHorLinesPoints()
 {
     TCanvas& c = Canvas();
     CurvePen(c);
-    const auto isPoint = [](const auto& p) { return p->PointKind == pkPoint; };
-    const auto first = std::find_if(PointList.begin(), PointList.end(), isPoint);
-    if (first == PointList.end())
+    const auto [first, last] = OuterPoints();
+    if (!first)
         return;
-    const auto last = std::find_if(PointList.rbegin(), PointList.rend(), isPoint);
-    c.MoveTo((*first)->XPixel, (*first)->YPixel + 1);
-    c.LineTo(XOrigin, (*first)->YPixel + 1);
-    c.MoveTo((*last)->XPixel, (*last)->YPixel + 1);
-    c.LineTo(XOrigin + XAxisWidth, (*last)->YPixel + 1);
+    c.MoveTo(first->XPixel, first->YPixel + 1);
+    c.LineTo(XOrigin, first->YPixel + 1);
+    c.MoveTo(last->XPixel, last->YPixel + 1);
+    c.LineTo(XOrigin + XAxisWidth, last->YPixel + 1);
 }
 
 void TMasterDiagram::DrawFirstLastVertLinesPoints()
 {
     TCanvas& c = Canvas();
     CurvePen(c);
-    const auto isPoint = [](const auto& p) { return p->PointKind == pkPoint; };
-    const auto first = std::find_if(PointList.begin(), PointList.end(), isPoint);
-    if (first == PointList.end())
+    const auto [first, last] = OuterPoints();
+    if (!first)
         return;
-    const auto last = std::find_if(PointList.rbegin(), PointList.rend(), isPoint);
-    c.MoveTo((*first)->XPixel, (*first)->YPixel + 1);
+    c.MoveTo(first->XPixel, first->YPixel + 1);
     c.LineTo(XOrigin, YOrigin);
-    c.MoveTo((*last)->XPixel, (*last)->YPixel + 1);
-    c.LineTo((*last)->XPixel, YOrigin);
+    c.MoveTo(last->XPixel, last->YPixel + 1);
+    c.LineTo(last->XPixel, YOrigin);
 }
 
 bool TMasterDiagram::PointsOverlap(const TRect& a, const TRect& b)

@@ -19,6 +19,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TAllSetpoints;
@@ -133,6 +134,7 @@ public:
     void DrawLinesBetweenPoints();
     void DrawFirstLastHorLinesPoints();
     void DrawFirstLastVertLinesPoints();
+    std::pair<const TPointInfo*, const TPointInfo*> OuterPoints() const;
     void DrawPoints();
     void DrawArcAreas();
     void DrawPointLabels();
