@@ -6,6 +6,7 @@
 #include "widgets/LCD99Geometry.h"
 #include "widgets/LCD99Text.h"
 
+#include "LCD99Probe.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -27,26 +28,6 @@ void MakeDemoDisplay(TLCD99& lcd)
     lcd.SetValue("23.9");
 }
 
-TLCD99Options OptionsOf(const TLCD99& lcd)
-{
-    return {lcd.Width(),    lcd.Height(), lcd.DigitNum(),   lcd.DigitSpacing(), lcd.SegmentSize(),
-            lcd.GapX(),     lcd.GapY(),   lcd.DotDisplay(), lcd.DotSpacing()};
-}
-
-// A pixel well inside segment position 1..8 of a cell.
-QPoint Probe(const TLCD99Geometry& g, int cell, int position)
-{
-    const int x0 = g.CellLeft(cell);
-    if (position == 8) {
-        const TRect r = g.ColonDot(x0, 0);
-        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    }
-    const QVector<QPoint> polygon = g.Segment(x0, position);
-    QPoint sum;
-    for (int i = 0; i < 6; ++i)
-        sum += polygon[i];
-    return sum / 6;
-}
 
 // Checks every segment position of a cell against the character table.
 void ExpectCell(const QImage& image, const TLCD99Geometry& g, int cell, QChar ch, TColor on, TColor off)

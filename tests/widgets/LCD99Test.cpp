@@ -6,6 +6,7 @@
 #include "widgets/LCD99Geometry.h"
 #include "widgets/LCD99Text.h"
 
+#include "LCD99Probe.h"
 #include "support/TestSupport.h"
 
 #include <QAccessible>
@@ -27,25 +28,6 @@ struct ChangeLog {
     }
 };
 
-TLCD99Options OptionsOf(const TLCD99& lcd)
-{
-    return {lcd.Width(),    lcd.Height(), lcd.DigitNum(),   lcd.DigitSpacing(), lcd.SegmentSize(),
-            lcd.GapX(),     lcd.GapY(),   lcd.DotDisplay(), lcd.DotSpacing()};
-}
-
-QPoint Probe(const TLCD99Geometry& g, int cell, int position)
-{
-    const int x0 = g.CellLeft(cell);
-    if (position == 8) {
-        const TRect r = g.ColonDot(x0, 0);
-        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    }
-    const QVector<QPoint> polygon = g.Segment(x0, position);
-    QPoint sum;
-    for (int i = 0; i < 6; ++i)
-        sum += polygon[i];
-    return sum / 6;
-}
 
 // Which positions of cell 1 show the lit colour, as a string of 0/1.
 QString LitPositions(const QImage& image, const TLCD99Geometry& g, int cell = 1)
