@@ -1149,32 +1149,29 @@ void TMasterDiagram::EndPointDrag(int X, int Y)
     DiagramState = dsIdle;
 }
 
+namespace {
+
+// One key step of an editable value toward its limit; false when it may not move.
+bool StepTowardLimit(bool editable, int* value, const int* limit, int direction)
+{
+    if (!editable || !value || !limit || (direction > 0 ? *value >= *limit : *limit >= *value))
+        return false;
+    *value += direction;
+    return true;
+}
+
+} // namespace
+
 bool TMasterDiagram::CheckKeyInputValue(TPointInfo& point, TChangeValue change)
 {
     if (!point.MouseOver)
         return false;
     TPointValues& v = point.Values;
     switch (change) {
-    case cvXUp:
-        if (!point.XEditable || !v.XValue || !v.MaxX || *v.XValue >= *v.MaxX)
-            return false;
-        ++*v.XValue;
-        return true;
-    case cvXDown:
-        if (!point.XEditable || !v.XValue || !v.MinX || *v.MinX >= *v.XValue)
-            return false;
-        --*v.XValue;
-        return true;
-    case cvYUp:
-        if (!point.YEditable || !v.YValue || !v.MaxY || *v.YValue >= *v.MaxY)
-            return false;
-        ++*v.YValue;
-        return true;
-    case cvYDown:
-        if (!point.YEditable || !v.YValue || !v.MinY || *v.MinY >= *v.YValue)
-            return false;
-        --*v.YValue;
-        return true;
+    case cvXUp: return StepTowardLimit(point.XEditable, v.XValue, v.MaxX, 1);
+    case cvXDown: return StepTowardLimit(point.XEditable, v.XValue, v.MinX, -1);
+    case cvYUp: return StepTowardLimit(point.YEditable, v.YValue, v.MaxY, 1);
+    case cvYDown: return StepTowardLimit(point.YEditable, v.YValue, v.MinY, -1);
     }
     return false;
 }
