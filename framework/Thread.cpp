@@ -6,12 +6,14 @@
 #include <QThread>
 #include <chrono>
 #include <deque>
+#include <exception>
 #include <memory>
 
 namespace {
 
 struct SyncCall {
     std::function<void()> method;
+    std::exception_ptr error;
     bool done = false;
     bool ran = false;
 };
@@ -49,7 +51,13 @@ void CheckSynchronize()
             call = q.calls.front();
             q.calls.pop_front();
         }
-        call->method();
+        // An exception belongs to the worker that handed the call over: it
+        // must not leave that worker waiting, nor unwind the message loop.
+        try {
+            call->method();
+        } catch (...) {
+            call->error = std::current_exception();
+        }
         {
             std::lock_guard lock(q.mutex);
             call->done = true;
@@ -78,14 +86,42 @@ uint32_t GetTickCount()
     return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+// A start posted to the message loop; the destructor withdraws it, so a
+// thread destroyed before the loop turns never starts.
+struct TThread::PendingStart {
+    std::mutex mutex;
+    TThread* thread;
+
+    explicit PendingStart(TThread* t) : thread(t) {}
+    void Fire()
+    {
+        std::lock_guard lock(mutex);
+        if (thread)
+            thread->Resume();
+    }
+    void Withdraw()
+    {
+        std::lock_guard lock(mutex);
+        thread = nullptr;
+    }
+};
+
 TThread::TThread(bool createSuspended)
 {
-    if (!createSuspended)
-        Resume();
+    if (createSuspended)
+        return;
+    // Execute is a virtual of the derived class, whose members do not exist
+    // yet while this constructor runs: starting here would let the worker
+    // run on a half-built object.
+    pendingStart_ = std::make_shared<PendingStart>(this);
+    if (auto* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [pending = pendingStart_] { pending->Fire(); }, Qt::QueuedConnection);
 }
 
 TThread::~TThread()
 {
+    if (pendingStart_)
+        pendingStart_->Withdraw();
     // Always through the lock: a worker that has just set its flag may still
     // be notifying, and the object must outlive that.
     if (started_) {
@@ -136,6 +172,8 @@ void TThread::ThreadMain()
 
 void TThread::WaitFor()
 {
+    if (!started_ && pendingStart_)
+        Resume();
     if (!started_)
         return;
     const bool gui = OnGuiThread();
@@ -187,5 +225,7 @@ bool TThread::Synchronize(const std::function<void()>& method)
         QMetaObject::invokeMethod(app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
     std::unique_lock lock(q.mutex);
     q.cv.wait(lock, [&] { return call->done; });
+    if (call->error)
+        std::rethrow_exception(call->error);
     return call->ran;
 }

@@ -3,12 +3,15 @@
 // user-interface thread, optional self-release when it ends, and WaitFor.
 // Synchronize never deadlocks against WaitFor: a user-interface thread that
 // waits for a worker keeps running the worker's synchronous calls.
+// A thread created running starts once its whole constructor chain has run:
+// on the message loop's next turn, or earlier through Resume or WaitFor.
 
 #include <QString>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -38,11 +41,15 @@ public:
 protected:
     virtual void Execute() = 0;
     // Runs the call on the user-interface thread and waits for it. Returns
-    // false (without running it) when the application is shutting down.
+    // false (without running it) when the application is shutting down. An
+    // exception the call throws is thrown again here, on the worker.
     bool Synchronize(const std::function<void()>& method);
 
 private:
+    struct PendingStart;
     void ThreadMain();
+
+    std::shared_ptr<PendingStart> pendingStart_;
 
     std::atomic<std::thread::id> workerId_;
     std::atomic<bool> started_{false};

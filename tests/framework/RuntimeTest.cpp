@@ -24,7 +24,7 @@ TEST(Timer, FiresOnlyWhenEnabledWithAHandler)
         ++ticks;
     });
     EXPECT_TRUE(t.Running());
-    QTest::qWaitFor([&] { return ticks >= 2; }, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 5000));
     EXPECT_GE(ticks, 2);
     t.SetEnabled(false);
     const int stopped = ticks;
@@ -46,7 +46,7 @@ TEST(Timer, ChangingTheIntervalRestartsTheCount)
     QElapsedTimer clock;
     clock.start();
     t.SetInterval(400); // restarts: the next tick is 400 ms from now, not 20
-    QTest::qWaitFor([&] { return ticks >= 1; }, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 1; }, 5000)) << "the timer never fired again";
     EXPECT_GE(clock.elapsed(), 350);
 }
 
@@ -91,7 +91,73 @@ private:
     std::atomic<bool>* destroyed_;
 };
 
+// Created running; its own constructor takes a while after the base one.
+class SlowlyBuiltThread : public TThread {
+public:
+    SlowlyBuiltThread() : TThread(false)
+    {
+        TThread::Sleep(30);
+        built = true;
+    }
+    std::atomic<bool> built{false};
+    std::atomic<bool> sawBuilt{false};
+    std::atomic<bool> ran{false};
+
+protected:
+    void Execute() override
+    {
+        sawBuilt = built.load();
+        ran = true;
+    }
+};
+
+// Hands over a call that throws, then one that works.
+class SyncThrowingThread : public TThread {
+public:
+    SyncThrowingThread() : TThread(true) {}
+    QString caught;
+    std::atomic<bool> secondRan{false};
+
+protected:
+    void Execute() override
+    {
+        try {
+            Synchronize([] { throw Exception(QStringLiteral("handler failed")); });
+        } catch (const Exception& e) {
+            caught = e.Message;
+        }
+        Synchronize([this] { secondRan = true; });
+        Synchronize([] { throw Exception(QStringLiteral("left to the worker")); });
+    }
+};
+
 } // namespace
+
+TEST(Thread, CreatedRunningStartsOnlyOnceBuilt)
+{
+    auto t = std::make_unique<SlowlyBuiltThread>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t->ran.load(); }, 5000)) << "the message loop starts it";
+    EXPECT_TRUE(t->sawBuilt) << "Execute ran before the derived constructor had finished";
+
+    // Destroyed before the loop turns: it never starts and nothing is left behind.
+    auto early = std::make_unique<SlowlyBuiltThread>();
+    early.reset();
+    QCoreApplication::processEvents();
+
+    auto waited = std::make_unique<SlowlyBuiltThread>();
+    waited->WaitFor(); // starts it at once rather than waiting on a thread never started
+    EXPECT_TRUE(waited->ran);
+}
+
+TEST(Thread, AnExceptionInASynchronizedCallReachesTheWorker)
+{
+    auto t = std::make_unique<SyncThrowingThread>();
+    t->Resume();
+    t->WaitFor(); // hung for ever when the exception escaped the user-interface side
+    EXPECT_EQ(t->caught, QStringLiteral("handler failed"));
+    EXPECT_TRUE(t->secondRan);
+    EXPECT_EQ(t->FatalException(), QStringLiteral("left to the worker"));
+}
 
 TEST(Thread, SynchronizeRunsOnTheGuiThreadAndWaitForDoesNotDeadlock)
 {
