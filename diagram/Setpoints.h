@@ -25,6 +25,7 @@ class TSetpoints : public QObject {
     Q_CLASSINFO("default:Bandbreedte", "50")
     Q_PROPERTY(int StreefTemp MEMBER StreefTemp WRITE SetStreefTemp)
     Q_CLASSINFO("default:StreefTemp", "200")
+    Q_CLASSINFO("shared:StreefTemp", "TMasterDiagram::AllSetpoints")
     Q_PROPERTY(int VerwarmVerschil MEMBER VerwarmVerschil WRITE SetVerwarmVerschil)
     Q_CLASSINFO("default:VerwarmVerschil", "15")
     Q_PROPERTY(int Verwarm1Absoluut MEMBER Verwarm1Absoluut WRITE SetVerwarm1Absoluut)

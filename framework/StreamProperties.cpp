@@ -159,6 +159,11 @@ std::optional<QString> TPublishedProperties::DeclaredDefault(const QMetaObject* 
     return ClassInfo(meta, QByteArray("default:") + property.name());
 }
 
+bool TPublishedProperties::IsShared(const QMetaObject* meta, const QMetaProperty& property)
+{
+    return ClassInfo(meta, QByteArray("shared:") + property.name()).has_value();
+}
+
 bool TPublishedProperties::IsStored(const QObject* object, const QMetaProperty& property)
 {
     if (!property.isStored())

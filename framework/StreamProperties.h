@@ -40,6 +40,10 @@ public:
     static std::optional<QString> DeclaredDefault(const QMetaObject* meta, const QMetaProperty& property);
     static bool IsStored(const QObject* object, const QMetaProperty& property);
     static bool IsCountedBinary(const QMetaObject* meta, const QMetaProperty& property);
+    // Q_CLASSINFO("shared:Prop", "<where from>"): the constructor takes the value
+    // from state shared by live components, so a new instance cannot tell
+    // what reading a description without the value would give.
+    static bool IsShared(const QMetaObject* meta, const QMetaProperty& property);
 
 private:
     static std::optional<QString> ClassInfo(const QMetaObject* meta, const QByteArray& key);

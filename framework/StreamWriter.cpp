@@ -83,7 +83,8 @@ void TStreamWriter::WriteProperty(const QObject* object, const QMetaProperty& p,
         return;
     const TStreamValue value = TStreamConvert::FromVariant(p, p.read(object));
     const QString canonical = TStreamConvert::Format(value, QString());
-    if (EqualsDefault(object, p, canonical) && ReadBackGives(name, canonical))
+    if (EqualsDefault(object, p, canonical) && !TPublishedProperties::IsShared(object->metaObject(), p) &&
+        ReadBackGives(name, canonical))
         return;
     out_ += indent + name + QStringLiteral(" = ") + TStreamConvert::Format(value, indent) + QLatin1Char('\n');
 }
@@ -130,7 +131,9 @@ bool TStreamWriter::IsWithinRoot(const QObject* object) const
 
 // A property left out keeps the value a new instance is built with. A value
 // equal to its declared default is therefore left out only when a new
-// instance has that value too; otherwise leaving it out would lose it.
+// instance has that value too; otherwise leaving it out would lose it. A
+// value taken from shared state is always written: the new instance built
+// here sees the live objects' state, not what a later read will find.
 bool TStreamWriter::ReadBackGives(const QString& path, const QString& canonical)
 {
     if (!component_ || component_ == root_)

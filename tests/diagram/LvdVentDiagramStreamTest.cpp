@@ -83,3 +83,18 @@ TEST(VentStreaming, WritesOnlyWhatDiffersFromTheDeclaredDefaults)
     EXPECT_EQ(back->VentIndex(), 2);
     EXPECT_EQ(back->PointList.front()->PointNumber, 6) << "the options rebind the heating curve";
 }
+
+TEST(VentStreaming, ATargetEqualToTheDeclaredDefaultSurvivesTheRoundTrip)
+{
+    // The new diagram the writer compares with takes its target from the record
+    // shared by live diagrams, which the saved diagram has just set to 200.
+    auto d = ReadDiagram(kStoredDiagram);
+    ASSERT_NE(d, nullptr);
+    d->Setpoints()->SetStreefTemp(200);
+    const QString text = TStreamWriter::Write(d.get());
+    EXPECT_TRUE(text.contains(QStringLiteral("Setpoints.StreefTemp = 200"))) << qPrintable(text);
+    d.reset(); // the shared record goes with the last diagram
+    const auto back = ReadDiagram(text);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Setpoints()->StreefTemp, 200);
+}
