@@ -3,35 +3,18 @@
 
 #include "BenchMain.h"
 #include "framework/Application.h"
+#include "tests/support/DemoState.h"
 #include "widgets/VrThermoMeter.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void SetUpDemo(TvrThermoMeter& t)
-{
-    t.SetBounds(0, 0, 89, 153);
-    t.SetColor(clBtnFace);
-    t.SetColorAfter(clBtnFace);
-    t.Font()->SetHeight(-13);
-    TvrThermoMeterScale* s = t.Scale();
-    s->SetOffset(20);
-    s->SetHeightMax(14);
-    s->SetHeightMin(8);
-    s->SetMax(50);
-    s->SetMin(0);
-    s->SetStep(10);
-    s->SetSmallStep(2);
-    for (TVrLiniarIndicator* m : {t.SetPoint(), t.PeakMin(), t.PeakMax(), t.Value()})
-        m->SetVisible(false);
-    t.Value()->SetValue(23.9);
-}
-
 void BM_DemoThermometerPaint(benchmark::State& state)
 {
     TvrThermoMeter meter;
-    SetUpDemo(meter);
+    ApplyDemoState(meter);
+    meter.Value()->SetValue(23.9);
     for (auto _ : state)
         benchmark::DoNotOptimize(meter.PaintToImage().constBits());
 }

@@ -1,34 +1,18 @@
-// A full paint of the ventilation diagram at the main window's size in the
-// demo's stored state: the repaint the fan thread asks for on every frame.
+// Paints of the ventilation diagram at the main window's size (489 x 297) in
+// the demo's stored state: the repaint the fan thread asks for on every frame,
+// a step of the measured temperature, and a paint from scratch.
 
 #include "BenchMain.h"
-#include "diagram/DiagramSettings.h"
 #include "diagram/LvdVentDiagram.h"
 #include "framework/Application.h"
+#include "tests/support/DemoState.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void ApplyDemoState(TLvdVentDiagram& d)
-{
-    d.SetBounds(0, 0, 489, 297);
-    TDiagramSettings& ds = *d.DiagramSettings();
-    ds.SetShowPointValues(true);
-    ds.SetShowSymbols(true);
-    ds.SetMaxXValue(500);
-    ds.SetMaxYValue(100);
-    TSetpoints& s = *d.Setpoints();
-    s.SetMinAlarm(100);
-    s.SetMaxAlarm(360);
-    s.SetBandbreedte(60);
-    s.SetStreefTemp(185);
-    s.SetVerwarmVerschil(30);
-    d.SetGemetenTemperatuur(203);
-}
-
 // The fan turns between paints, as under the fan thread.
-void BM_VentDiagramFullPaint489x297(benchmark::State& state)
+void BM_VentDiagramFanFrame489x297(benchmark::State& state)
 {
     TLvdVentDiagram d;
     ApplyDemoState(d);
@@ -38,21 +22,34 @@ void BM_VentDiagramFullPaint489x297(benchmark::State& state)
         benchmark::DoNotOptimize(d.PaintToImage().constBits());
     }
 }
-BENCHMARK(BM_VentDiagramFullPaint489x297)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VentDiagramFanFrame489x297)->Unit(benchmark::kMicrosecond);
 
-// The heating curve blends the heater picture anew whenever the position moves.
-void BM_VentDiagramHeatingPaint489x297(benchmark::State& state)
+// The temperature moves the operating point, the position and (on the heating
+// curve) the heater's blend between paints.
+void BM_VentDiagramTemperatureStep489x297(benchmark::State& state)
 {
     TLvdVentDiagram d;
     ApplyDemoState(d);
-    d.SetOptieVentilatie(false);
+    d.SetOptieVentilatie(state.range(0) != 0);
     int step = 0;
     for (auto _ : state) {
         d.SetGemetenTemperatuur(130 + (++step % 50));
         benchmark::DoNotOptimize(d.PaintToImage().constBits());
     }
 }
-BENCHMARK(BM_VentDiagramHeatingPaint489x297)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VentDiagramTemperatureStep489x297)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A setpoint changed: everything is drawn anew.
+void BM_VentDiagramFromScratch489x297(benchmark::State& state)
+{
+    TLvdVentDiagram d;
+    ApplyDemoState(d);
+    for (auto _ : state) {
+        d.DropKeptLayers();
+        benchmark::DoNotOptimize(d.PaintToImage().constBits());
+    }
+}
+BENCHMARK(BM_VentDiagramFromScratch489x297)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

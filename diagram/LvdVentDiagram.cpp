@@ -7,6 +7,9 @@
 
 namespace {
 
+// Left edge of the fan (or heater) picture.
+constexpr int kPictureLeft = 8;
+
 // A Y type that ends the downward neighbour search of an interpolated point
 // without being a neighbour itself. None of this diagram's points carries it.
 constexpr TValType kSkippedYType = TValType(3);
@@ -83,7 +86,12 @@ void TLvdVentDiagram::SetVentIndex(int value)
     if (index == ventIndex_)
         return;
     ventIndex_ = index;
-    Invalidate();
+    // The fan thread turns the fan many times a second: only its picture is
+    // drawn again, where the last paint put it. The heater does not turn.
+    if (optieVentilatie_) {
+        const TBitmap& fan = fan_[size_t(index)];
+        InvalidateLive(TRect(kPictureLeft, FanTop, kPictureLeft + fan.Width(), FanTop + fan.Height()));
+    }
 }
 
 void TLvdVentDiagram::SetGemetenTemperatuur(int value)
@@ -91,7 +99,7 @@ void TLvdVentDiagram::SetGemetenTemperatuur(int value)
     if (value == gemetenTemperatuur_)
         return;
     gemetenTemperatuur_ = value;
-    Invalidate();
+    InvalidateLive();
 }
 
 void TLvdVentDiagram::SetOptieVentilatie(bool value)
@@ -362,34 +370,42 @@ void TLvdVentDiagram::CalcAxePositions(const TPointInfoList& points)
 
 void TLvdVentDiagram::Paint()
 {
-    RunPaintContract([this] { PaintVentDiagram(); });
+    // The fan frame, the temperature and everything that follows from it are
+    // live; the axes, areas and curve stay until a setpoint or setting changes.
+    RunLayeredPaintContract([this] { PrepareVentDiagram(); }, [this] { PaintCurveLayer(); },
+                            [this] { PaintOperatingLayer(); });
 }
 
-void TLvdVentDiagram::PaintVentDiagram()
+void TLvdVentDiagram::PrepareVentDiagram()
 {
-    TCanvas& c = Canvas();
-    const TPen savedPen = c.Pen;
+    savedPen_ = Canvas().Pen;
     CalcPointInfoList();
     CalcAxePositions(PointList);
     CalcPointsPixels();
     CalcVirtualYValues();
+}
 
+void TLvdVentDiagram::PaintCurveLayer()
+{
     DrawArcAreas();
     DrawYAxisLabels();
     DrawXAxisLabels();
     DrawXYAxis();
     DrawLinesFromPointsToAxis();
     DrawLinesBetweenPoints();
+}
 
+void TLvdVentDiagram::PaintOperatingLayer()
+{
     const TBitmap& picture = optieVentilatie_ ? fan_[size_t(ventIndex_)] : BlendedHeaterPicture();
     const int thermometerTop = ThermometerTop();
     PaintOperatingGuide(picture.Width(), thermometerTop);
     DrawPoints();
     DrawPointLabels();
-    Canvas().Draw(8, FanTop, picture);
+    Canvas().Draw(kPictureLeft, FanTop, picture);
     PaintThermometer(thermometerTop);
     DrawSymbols();
-    Canvas().Pen = savedPen;
+    Canvas().Pen = savedPen_;
 }
 
 // The thermometer row starts under the X axis labels.

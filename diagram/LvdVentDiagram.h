@@ -80,7 +80,6 @@ public:
     void FillPointInfoList();
     void CalcVirtualYValues();
     void CalcAxePositions(const TPointInfoList& points);
-    void PaintVentDiagram();
     // One byte of the heater picture at a position: off at 0, on at scale.
     static uint8_t CalcPixelColor(int position, int scale, uint8_t onByte, uint8_t offByte);
 
@@ -110,6 +109,9 @@ private:
     void BindArea(TPointInfo& point, int fillOrder);
     void BindSymbol(TPointInfo& point, int fillOrder);
     void InterpolatePoint(int index);
+    void PrepareVentDiagram();
+    void PaintCurveLayer();
+    void PaintOperatingLayer();
     int ThermometerTop();
     void PaintOperatingGuide(int pictureWidth, int thermometerTop);
     void PaintThermometer(int thermometerTop);
@@ -137,4 +139,5 @@ private:
     TBitmap heaterOff_;
     TBitmap heater_; // heaterOn_/heaterOff_ blended for heaterPosition_
     int heaterPosition_ = -1;
+    TPen savedPen_; // the pen a paint started with, given back at its end
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -172,6 +173,95 @@ void TMasterDiagram::RunPaintContract(const std::function<void()>& diagramRoutin
     PaintKader();
     if (diagramRoutine)
         diagramRoutine();
+}
+
+void TMasterDiagram::RunLayeredPaintContract(const std::function<void()>& prepare,
+                                             const std::function<void()>& drawStatic,
+                                             const std::function<void()>& drawLive)
+{
+    if (DiagramState == dsDragPoint || DiagramState == dsDragSymbol)
+        return;
+    if (DiagramState != dsIdle) {
+        RunPaintContract({});
+        staticValid_ = false;
+        return;
+    }
+    if (!StaticLayerFits()) {
+        PaintStaticLayer(prepare, drawStatic);
+        liveAll_ = true;
+    } else if (!liveAll_ && liveDirty_.isEmpty()) {
+        return; // nothing changed: the bitmap holds the picture
+    } else {
+        TCanvas& c = Canvas();
+        afterFrame_.Restore(c);
+        if (prepare)
+            prepare();
+        // A handler raised while preparing may have changed what is shown.
+        if (!staticValid_)
+            return RunLayeredPaintContract(prepare, drawStatic, drawLive);
+        const QRegion region = liveAll_ ? QRegion(BitmapRect.ToQRect()) : liveDirty_;
+        RestoreStaticLayer(region);
+        afterStatic_.Restore(c);
+        if (!liveAll_)
+            c.SetClipRegion(region);
+    }
+    if (drawLive)
+        drawLive();
+    Canvas().ClearClip();
+    liveDirty_ = QRegion();
+    liveAll_ = false;
+}
+
+bool TMasterDiagram::StaticLayerFits() const
+{
+    return staticValid_ && staticLayer_.width() == Width() && staticLayer_.height() == Height();
+}
+
+void TMasterDiagram::PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic)
+{
+    staticValid_ = true; // before prepare: a handler's Invalidate there drops it again
+    RunPaintContract([&] {
+        TCanvas& c = Canvas();
+        afterFrame_.Save(c);
+        if (prepare)
+            prepare();
+        if (drawStatic)
+            drawStatic();
+        afterStatic_.Save(c);
+        staticLayer_ = c.Image().copy();
+    });
+}
+
+void TMasterDiagram::RestoreStaticLayer(const QRegion& region)
+{
+    QImage& image = Canvas().Image();
+    const int bytesPerPixel = image.depth() / 8;
+    for (const QRect& r : region) {
+        const QRect clipped = r.intersected(image.rect());
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+            std::memcpy(image.scanLine(y) + clipped.left() * bytesPerPixel,
+                        staticLayer_.constScanLine(y) + clipped.left() * bytesPerPixel,
+                        size_t(clipped.width() * bytesPerPixel));
+    }
+}
+
+void TMasterDiagram::InvalidateLive(const TRect& rect)
+{
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) {
+        liveAll_ = true;
+        update();
+        return;
+    }
+    liveDirty_ += rect.ToQRect();
+    update(rect.ToQRect());
+}
+
+void TMasterDiagram::ContentChanged() { DropKeptLayers(); }
+
+void TMasterDiagram::DropKeptLayers()
+{
+    staticValid_ = false;
+    liveAll_ = true;
 }
 
 // --- mapping ----------------------------------------------------------------

@@ -14,6 +14,7 @@
 
 #include "diagram/DiagramTypes.h"
 #include "diagram/PointInfo.h"
+#include "framework/CanvasState.h"
 #include "framework/Control.h"
 
 #include <QString>
@@ -155,6 +156,10 @@ public:
     void MDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool CheckKeyInputValue(TPointInfo& point, TChangeValue change);
 
+    // The next paint draws everything anew instead of starting from the
+    // layers kept from earlier paints.
+    void DropKeptLayers();
+
     // Brings what the off-screen bitmap shows to the screen. While a drag
     // runs, Paint draws nothing, so the bitmap is copied as it is; otherwise
     // the next paint draws the same picture from the points' state.
@@ -172,6 +177,16 @@ protected:
     // itself; else the bitmap is filled, then either the focus frame or the
     // frame followed by the subclass's diagram routine is drawn.
     void RunPaintContract(const std::function<void()>& diagramRoutine);
+    // The same contract in two layers. `drawStatic` runs only after what the
+    // diagram shows has changed (Invalidate) and its picture is kept; any
+    // other paint starts from that picture and runs `drawLive`, limited to
+    // what InvalidateLive marked. `prepare` runs on every paint, first. The
+    // result is the picture of one paint from scratch of all three in order.
+    void RunLayeredPaintContract(const std::function<void()>& prepare, const std::function<void()>& drawStatic,
+                                 const std::function<void()>& drawLive);
+    // Only what drawLive draws has changed, within `rect` (anywhere when empty).
+    void InvalidateLive(const TRect& rect = TRect());
+    void ContentChanged() override;
 
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -192,9 +207,21 @@ private:
     void WidenXRange();
     int SymbolRowTop(const TPointInfo& point);
     void DrawValueSymbol(TPointInfo& point, int top);
+    bool StaticLayerFits() const;
+    void PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic);
+    void RestoreStaticLayer(const QRegion& region);
 
     QString diagramTitle_;
     QString xAxisTitle_;
     QString yAxisTitle_;
     TDiagramSettings* diagramSettings_;
+
+    // The layered paint: the static picture, the canvas state after the frame
+    // and after the static drawing, and what the live layer must redraw.
+    QImage staticLayer_;
+    bool staticValid_ = false;
+    TCanvasState afterFrame_;
+    TCanvasState afterStatic_;
+    QRegion liveDirty_;
+    bool liveAll_ = true;
 };

@@ -144,7 +144,20 @@ bool TCanvas::Visible(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
         return false;
-    return !clipped_ || clip_.contains(QPoint(x, y));
+    return InClip(x, y);
+}
+
+QRect TCanvas::Drawable() const
+{
+    const QRect all = image_->rect();
+    if (!clipped_)
+        return all;
+    return all.intersected(QRect(QPoint(clipLeft_, clipTop_), QPoint(clipRight_, clipBottom_)));
+}
+
+bool TCanvas::Misses(const QRect& box) const
+{
+    return clipped_ && !box.intersects(Drawable());
 }
 
 bool TCanvas::BrushPixel(int x, int y) const
@@ -159,19 +172,24 @@ bool TCanvas::BrushPixel(int x, int y) const
 
 void TCanvas::HLineBrush(int x0, int x1, int y)
 {
-    if (Brush.Style == bsClear || y < 0 || y >= image_->height())
+    const QRect drawable = Drawable();
+    if (Brush.Style == bsClear || y < drawable.top() || y > drawable.bottom())
         return;
     const uint32_t px = ColorToPixel(Brush.Color);
     auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, image_->width() - 1);
+    x0 = std::max(x0, drawable.left());
+    x1 = std::min(x1, drawable.right());
     for (int x = x0; x <= x1; ++x)
-        if (BrushPixel(x, y) && (!clipped_ || clip_.contains(QPoint(x, y))))
+        if (BrushPixel(x, y) && InClip(x, y))
             line[x] = px;
 }
 
 void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
 {
+    // Every line of a call starts its dash pattern afresh, so a line that
+    // cannot show may be skipped whole.
+    if (Misses(QRect(from, to).normalized()))
+        return;
     const uint32_t px = ColorToPixel(Pen.Color);
     const TPenMode mode = Pen.Mode;
     uchar* bits = image_->bits();
@@ -183,7 +201,7 @@ void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
         ++drawn;
         if (!dash.Next() || x < 0 || y < 0 || x >= w || y >= h)
             return;
-        if (clipped_ && !clip_.contains(QPoint(x, y)))
+        if (!InClip(x, y))
             return;
         auto* p = reinterpret_cast<uint32_t*>(bits + y * stride) + x;
         *p = mode == pmCopy ? px : Rop2(mode, *p, px);
@@ -199,6 +217,9 @@ void TCanvas::SetupPainterClip(QPainter& p) const
 
 void TCanvas::DrawWideLine(QPoint from, QPoint to)
 {
+    const int reach = Pen.Width;
+    if (Misses(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach)))
+        return;
     QPainter p(image_);
     SetupPainterClip(p);
     QPen pen(ColorToQColor(Pen.Color), Pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -243,6 +264,8 @@ void TCanvas::Polyline(const QVector<QPoint>& points)
 // Fills the pixels set in the mask (box-relative) with the brush, or the pen when asked.
 void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
 {
+    if (Misses(QRect(origin, mask.size())))
+        return;
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
     const int w = image_->width(), h = image_->height();
     const bool solid = usePen || Brush.Style == bsSolid;
@@ -256,7 +279,7 @@ void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
             const int x = origin.x() + mx;
             if (m[mx] != 1 || x < 0 || x >= w)
                 continue;
-            if ((clipped_ && !clip_.contains(QPoint(x, y))) || (!solid && !BrushPixel(x, y)))
+            if (!InClip(x, y) || (!solid && !BrushPixel(x, y)))
                 continue;
             line[x] = usePen ? Rop2(Pen.Mode, line[x], px) : px;
         }
@@ -341,6 +364,9 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
     if (points.size() < 2)
         return;
     const QRect box = QPolygon(points).boundingRect().adjusted(0, 0, 1, 1);
+    const int reach = Pen.Width;
+    if (Misses(box.adjusted(-reach, -reach, reach, reach)))
+        return;
     QImage fill = MaskImage(box);
     QImage outline = MaskImage(box);
     {
@@ -383,10 +409,10 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (Brush.Style == bsClear)
         return;
-    const QRect area = r.ToQRect().intersected(image_->rect());
+    const QRect area = r.ToQRect().intersected(Drawable());
     if (area.isEmpty())
         return;
-    if (!clipped_ && Brush.Style == bsSolid) {
+    if ((!clipped_ || clipIsRect_) && Brush.Style == bsSolid) {
         const uint32_t px = ColorToPixel(Brush.Color);
         for (int y = area.top(); y <= area.bottom(); ++y) {
             auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
@@ -465,8 +491,16 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    const QFont font = Font.ToQFont();
     const int width = Font.TextWidth(text);
+    if (Font.Orientation() == 0) {
+        // Glyphs may overhang their cell by part of a character.
+        const int overhang = Font.TextHeight();
+        if (Misses(QRect(x - overhang, y - overhang, width + 2 * overhang, 3 * overhang))) {
+            PenPos = QPoint(x + width, y);
+            return;
+        }
+    }
+    const QFont font = Font.ToQFont();
     QPainter p(image_);
     SetupPainterClip(p);
     p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -491,14 +525,15 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     const QRegion limited = clipped_ ? clip_.intersected(area) : QRegion(area);
     if (Brush.Style == bsSolid)
         FillRect(r);
-    clip_ = limited;
-    clipped_ = true;
+    SetClipRegion(limited);
     const TBrushStyle keep = Brush.Style;
     Brush.Style = bsClear; // the rectangle is already filled
     TextOut(x, y, text);
     Brush.Style = keep;
-    clip_ = oldClip;
-    clipped_ = hadClip;
+    if (hadClip)
+        SetClipRegion(oldClip);
+    else
+        ClearClip();
 }
 
 int TCanvas::TextWidth(const QString& text) const { return Font.TextWidth(text); }
@@ -512,7 +547,7 @@ QSize TCanvas::TextExtent(const QString& text) const
 
 void TCanvas::PaintImage(const QImage& img, const QRect& dest, bool transparent, uint32_t transparentPx)
 {
-    const QRect area = dest.intersected(image_->rect());
+    const QRect area = dest.intersected(Drawable());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* src = reinterpret_cast<const uint32_t*>(img.constScanLine(y - dest.top()));
         auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
@@ -520,7 +555,7 @@ void TCanvas::PaintImage(const QImage& img, const QRect& dest, bool transparent,
             const uint32_t s = src[x - dest.left()] | 0xFF000000u;
             if (transparent && (s & kRgbMask) == (transparentPx & kRgbMask))
                 continue;
-            if (clipped_ && !clip_.contains(QPoint(x, y)))
+            if (!InClip(x, y))
                 continue;
             line[x] = s;
         }
@@ -584,6 +619,12 @@ void TCanvas::SetClipRegion(const QRegion& region)
 {
     clip_ = region;
     clipped_ = true;
+    const QRect bounds = region.boundingRect();
+    clipLeft_ = bounds.left();
+    clipTop_ = bounds.top();
+    clipRight_ = bounds.isEmpty() ? bounds.left() - 1 : bounds.right();
+    clipBottom_ = bounds.isEmpty() ? bounds.top() - 1 : bounds.bottom();
+    clipIsRect_ = region.rectCount() <= 1;
 }
 
 void TCanvas::ClearClip()

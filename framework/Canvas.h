@@ -90,6 +90,19 @@ public:
 
 private:
     bool Visible(int x, int y) const;
+    // The image as far as the clip's bounds let drawing reach it.
+    QRect Drawable() const;
+    // True when nothing inside `box` can be drawn for the clip.
+    bool Misses(const QRect& box) const;
+    // Per-pixel clip test: the bounds first, the region only when it is not one rectangle.
+    bool InClip(int x, int y) const
+    {
+        if (!clipped_)
+            return true;
+        if (x < clipLeft_ || x > clipRight_ || y < clipTop_ || y > clipBottom_)
+            return false;
+        return clipIsRect_ || clip_.contains(QPoint(x, y));
+    }
     void HLineBrush(int x0, int x1, int y);
     bool BrushPixel(int x, int y) const;
     void DrawLine1(QPoint from, QPoint to, bool includeEnd);
@@ -101,5 +114,7 @@ private:
     QImage* image_;
     bool clipped_ = false;
     QRegion clip_;
+    int clipLeft_ = 0, clipTop_ = 0, clipRight_ = -1, clipBottom_ = -1;
+    bool clipIsRect_ = true;
     int dashPos_ = 0; // position in the dash pattern, carried across joined segments
 };

@@ -299,14 +299,17 @@ void TControl::Paint()
     c.FillRect(ClientRect());
 }
 
-void TControl::paintEvent(QPaintEvent*)
+void TControl::paintEvent(QPaintEvent* event)
 {
     if (capturing_ || width() <= 0 || height() <= 0)
         return;
     Canvas();
     Paint();
+    // Only what Qt asked for goes to the screen: a control that changed in
+    // one corner is not copied whole.
     QPainter p(this);
-    p.drawImage(0, 0, buffer_.Image());
+    const QRect r = event->rect();
+    p.drawImage(r.topLeft(), buffer_.Image(), r);
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

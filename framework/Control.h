@@ -107,8 +107,16 @@ public:
     void EndLoading();
     void SetDesigning(bool value);
 
-    void Invalidate() { update(); }
-    void Repaint() { repaint(); }
+    void Invalidate()
+    {
+        ContentChanged();
+        update();
+    }
+    void Repaint()
+    {
+        ContentChanged();
+        repaint();
+    }
     bool Focused() const { return hasFocus(); }
     bool CanFocus() const;
     void SetFocus();
@@ -158,6 +166,9 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // What the control shows has changed (every Invalidate and Repaint): a
+    // control that keeps layers of earlier paints drops them here.
+    virtual void ContentChanged() {}
     virtual void FontChanged() { Invalidate(); }
     virtual void ColorChanged() { Invalidate(); }
     virtual void EnabledChanged() { Invalidate(); }

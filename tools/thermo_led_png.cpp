@@ -3,6 +3,7 @@
 //   thermo_led_png <output folder>
 
 #include "framework/Application.h"
+#include "tests/support/DemoState.h"
 #include "widgets/VrBlinkLed.h"
 #include "widgets/VrThermoMeter.h"
 
@@ -12,30 +13,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The main window's thermometer: 89 x 153, scale 0..50 (steps 10 and 2).
-void SetUpDemoThermometer(TvrThermoMeter& t)
-{
-    t.SetBounds(0, 0, 89, 153);
-    t.SetColor(clBtnFace);
-    t.SetColorAfter(clBtnFace);
-    t.SetCaption(QStringLiteral("vrThermoMeter"));
-    t.Font()->SetHeight(-13);
-    TvrThermoMeterScale* s = t.Scale();
-    s->SetColor(clBlack);
-    s->SetOffset(20);
-    s->SetHeightMax(14);
-    s->SetHeightMin(8);
-    s->SetMax(50);
-    s->SetMin(0);
-    s->SetStep(10);
-    s->SetSmallStep(2);
-    for (TVrLiniarIndicator* m : {t.SetPoint(), t.PeakMin(), t.PeakMax(), t.Value()})
-        m->SetVisible(false);
-    t.Value()->SetShape(TVrLiniarIndicator::voLine);
-    t.Value()->SetColor(clAqua);
-    t.Value()->SetValue(23.9);
-}
 
 bool Save(const QImage& image, const QDir& dir, const QString& name, int zoom)
 {
@@ -51,7 +28,8 @@ bool Save(const QImage& image, const QDir& dir, const QString& name, int zoom)
 bool RenderThermometers(const QDir& dir)
 {
     TvrThermoMeter demo;
-    SetUpDemoThermometer(demo);
+    ApplyDemoState(demo);
+    demo.Value()->SetValue(23.9);
     bool ok = Save(demo.PaintToImage(), dir, QStringLiteral("thermometer_demo.png"), 3);
 
     TvrThermoMeter designed;

@@ -3,35 +3,14 @@
 // the folder given on the command line, for looking at them.
 //   vent_diagram_png <output folder>
 
-#include "diagram/DiagramSettings.h"
 #include "diagram/LvdVentDiagram.h"
 #include "framework/Application.h"
+#include "tests/support/DemoState.h"
 
 #include <QDir>
 #include <QTextStream>
 
 namespace {
-
-// The values the main window's description stores for its diagram.
-void ApplyDemoState(TLvdVentDiagram& d)
-{
-    d.SetBounds(0, 0, 489, 297);
-    TDiagramSettings& ds = *d.DiagramSettings();
-    ds.SetShowPointValues(true);
-    ds.SetShowSymbols(true);
-    ds.SetMaxXValue(500);
-    ds.SetMaxYValue(100);
-    TSetpoints& s = *d.Setpoints();
-    s.SetMinAlarm(100);
-    s.SetMaxAlarm(360);
-    s.SetBandbreedte(60);
-    s.SetStreefTemp(185);
-    s.SetVerwarmVerschil(30);
-    s.SetMengAbsoluut(0);
-    s.SetMengVerschil(0);
-    d.SetGemetenTemperatuur(203);
-    d.SetVentilatieStand(37);
-}
 
 bool Save(TLvdVentDiagram& d, const QDir& dir, const QString& name)
 {

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -370,5 +371,39 @@ TEST_F(VentPaint, NoPointCanBeMovedByAKeyStep)
         p->MouseOver = true;
         for (TChangeValue change : {cvXUp, cvXDown, cvYUp, cvYDown})
             EXPECT_FALSE(d.CheckKeyInputValue(*p, change)) << p->PointNumber << " " << int(change);
+    }
+}
+
+// The diagram keeps its curve between paints and redraws only what moved: after
+// every kind of change the picture is the one a paint from scratch gives.
+TEST_F(VentPaint, APaintFromItsKeptLayersEqualsAPaintFromScratch)
+{
+    const auto fromScratch = [&] {
+        d.DropKeptLayers();
+        return d.PaintToImage().copy();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"nothing", [] {}},
+        {"fan frame", [&] { d.SetVentIndex(1); }},
+        {"next fan frame", [&] { d.SetVentIndex(2); }},
+        {"temperature", [&] { d.SetGemetenTemperatuur(221); }},
+        {"temperature and fan", [&] { d.SetGemetenTemperatuur(90); d.SetVentIndex(0); }},
+        {"into the high alarm", [&] { d.SetGemetenTemperatuur(365); }},
+        {"fan at full position", [&] { d.SetVentIndex(1); }},
+        {"setpoint", [&] { d.Setpoints()->SetStreefTemp(200); }},
+        {"setpoint through its reference", [&] { d.Setpoints()->Bandbreedte = 90; d.Invalidate(); }},
+        {"heating curve", [&] { d.SetOptieVentilatie(false); }},
+        {"heater blend", [&] { d.SetGemetenTemperatuur(150); }},
+        {"fan index on the heating curve", [&] { d.SetVentIndex(2); }},
+        {"cooling", [&] { d.SetOptieKoeling(true); d.SetOptieVentilatie(true); }},
+        {"selected label", [&] { d.SelectPoint(3); }},
+        {"settings", [&] { d.DiagramSettings()->SetShowSymbols(false); }},
+        {"size", [&] { d.SetBounds(0, 0, 420, 260); }},
+        {"fan after the resize", [&] { d.SetVentIndex(0); }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        const QImage kept = Paint().copy();
+        EXPECT_EQ(kept, fromScratch()) << name;
     }
 }

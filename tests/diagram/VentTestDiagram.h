@@ -4,6 +4,7 @@
 
 #include "diagram/DiagramSettings.h"
 #include "diagram/LvdVentDiagram.h"
+#include "support/DemoState.h"
 
 class TVentTestDiagram : public TLvdVentDiagram {
 public:
@@ -12,24 +13,7 @@ public:
     int PaintCount = 0;
 
     // The values the demo's main window stores for its diagram.
-    void ApplyDemoState()
-    {
-        TDiagramSettings& ds = *DiagramSettings();
-        ds.SetShowPointValues(true);
-        ds.SetShowSymbols(true);
-        ds.SetMaxXValue(500);
-        ds.SetMaxYValue(100);
-        TSetpoints& s = *Setpoints();
-        s.SetMinAlarm(100);
-        s.SetMaxAlarm(360);
-        s.SetBandbreedte(60);
-        s.SetStreefTemp(185);
-        s.SetVerwarmVerschil(30);
-        s.SetMengAbsoluut(0);
-        s.SetMengVerschil(0);
-        SetGemetenTemperatuur(203);
-        SetVentilatieStand(37);
-    }
+    void ApplyDemoState() { ::ApplyDemoState(*this); }
 
     // The point that carries a setpoint number, or null.
     TPointInfo* Point(int number) const

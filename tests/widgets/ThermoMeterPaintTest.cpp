@@ -1,6 +1,7 @@
 // The thermometer's pixels: the main window's instance (89 x 153, scale 0..50
 // with steps 10 and 2, offset 20), its column, ticks, labels, bulb and markers.
 
+#include "support/DemoState.h"
 #include "support/TestSupport.h"
 #include "widgets/VrThermoMeter.h"
 
@@ -17,33 +18,11 @@ constexpr int kColumnX = 44;       // W div 2, even
 constexpr int kBaseLine = 56;      // W div 2 + Offset - HeightMin
 constexpr int kMarkerCross = 24;   // W div 2 - Offset
 
-void SetUpDemo(TvrThermoMeter& t)
-{
-    t.SetBounds(0, 0, kW, kH);
-    t.SetColor(clBtnFace);
-    t.SetColorAfter(clBtnFace);
-    t.SetCaption(QStringLiteral("vrThermoMeter"));
-    t.Font()->SetHeight(-13);
-    TvrThermoMeterScale* s = t.Scale();
-    s->SetColor(clBlack);
-    s->SetOffset(20);
-    s->SetHeightMax(14);
-    s->SetHeightMin(8);
-    s->SetMax(50);
-    s->SetMin(0);
-    s->SetStep(10);
-    s->SetSmallStep(2);
-    for (TVrLiniarIndicator* m : {t.SetPoint(), t.PeakMin(), t.PeakMax(), t.Value()})
-        m->SetVisible(false);
-    t.Value()->SetShape(TVrLiniarIndicator::voLine);
-    t.Value()->SetColor(clAqua);
-}
-
 struct DemoMeter {
     TvrThermoMeter meter;
     explicit DemoMeter(double value)
     {
-        SetUpDemo(meter);
+        ApplyDemoState(meter);
         meter.Value()->SetValue(value);
     }
     QImage Paint() { return meter.PaintToImage(); }

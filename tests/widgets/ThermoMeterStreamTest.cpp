@@ -4,6 +4,7 @@
 
 #include "framework/StreamReader.h"
 #include "framework/StreamWriter.h"
+#include "support/DemoState.h"
 #include "widgets/RegisterWidgets.h"
 #include "widgets/VrThermoMeter.h"
 
@@ -17,16 +18,7 @@ TEST(ThermoMeterStream, DemoInstanceRoundTrip)
     TvrThermoMeter t;
     t.setObjectName(QStringLiteral("vrThermoMeter"));
     t.SetBounds(78, 11, 89, 153);
-    t.SetColor(clBtnFace);
-    t.SetColorAfter(clBtnFace);
-    t.SetCaption(QStringLiteral("vrThermoMeter"));
-    t.Scale()->SetOffset(20);
-    t.Scale()->SetHeightMax(14);
-    t.Scale()->SetHeightMin(8);
-    for (TVrLiniarIndicator* m : {t.SetPoint(), t.PeakMin(), t.PeakMax(), t.Value()})
-        m->SetVisible(false);
-    t.Value()->SetShape(TVrLiniarIndicator::voLine);
-    t.Value()->SetColor(clAqua);
+    ApplyDemoState(t);
 
     const QString text = TStreamWriter::Write(&t);
     EXPECT_TRUE(text.contains(QStringLiteral("ColorAfter = clBtnFace"))) << text.toStdString();
@@ -35,7 +27,8 @@ TEST(ThermoMeterStream, DemoInstanceRoundTrip)
     EXPECT_TRUE(text.contains(QStringLiteral("Value.Shape = voLine")));
     EXPECT_TRUE(text.contains(QStringLiteral("Caption = 'vrThermoMeter'")));
     EXPECT_FALSE(text.contains(QStringLiteral("Direction")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Scale.Max")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Scale.Max = 50")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Scale.Min")));
     EXPECT_FALSE(text.contains(QStringLiteral("Bitmap")));
 
     std::unique_ptr<QObject> back(TStreamReader::Read(text, QStringLiteral("thermometer")));
