@@ -17,6 +17,10 @@ TQtCanBus::TQtCanBus(const QString& plugin, const QString& interfaceName, QObjec
     connect(device_.get(), &QCanBusDevice::errorOccurred, this, [this](QCanBusDevice::CanBusError) {
         emit ErrorOccurred(device_->errorString());
     });
+    connect(device_.get(), &QCanBusDevice::stateChanged, this, [this](QCanBusDevice::CanBusDeviceState state) {
+        if (state == QCanBusDevice::ConnectedState)
+            emit Connected();
+    });
     if (!device_->connectDevice())
         throw Exception(QStringLiteral("CAN plugin '%1', interface '%2': cannot connect: %3")
                             .arg(plugin, interfaceName, device_->errorString()));
@@ -27,6 +31,8 @@ TQtCanBus::~TQtCanBus()
     if (device_)
         device_->disconnectDevice();
 }
+
+bool TQtCanBus::IsConnected() const { return device_->state() == QCanBusDevice::ConnectedState; }
 
 bool TQtCanBus::Write(const TCanMessage& frame) { return device_->writeFrame(ToQtFrame(frame)); }
 

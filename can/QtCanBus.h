@@ -21,10 +21,16 @@ public:
     ~TQtCanBus() override;
 
     bool Write(const TCanMessage& frame) override;
+    // Some plugins (virtualcan) connect in the background: frames can be
+    // written once the device is connected, announced by Connected().
+    bool IsConnected() const;
 
     static QCanBusFrame ToQtFrame(const TCanMessage& frame);
     // Only extended data frames carry node identifiers; anything else is none.
     static std::optional<TCanMessage> FromQtFrame(const QCanBusFrame& frame);
+
+signals:
+    void Connected();
 
 private:
     void ReadFrames();
