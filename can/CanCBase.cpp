@@ -1,18 +1,12 @@
 #include "can/CanCBase.h"
 
+#include "can/SdoCommand.h"
 #include "framework/Control.h"
 #include "framework/Dialogs.h"
 #include "framework/Timer.h"
 
 namespace {
 
-// Reply commands of the configuration protocol.
-constexpr std::uint8_t ReplySegmentAccepted = 0x04;
-constexpr std::uint8_t ReplyDownloadComplete = 0x05;
-constexpr std::uint8_t ReplyUploadMore = 0x78; // count 7, command 8
-constexpr std::uint8_t ReplyUploadLast = 0x09;
-constexpr std::uint8_t ReplyAbort = 0x0A;
-constexpr std::uint8_t ToggleBit = 0x80;
 constexpr int SegmentBytes = 7;
 
 TComponentState OwnerState(const QObject* owner)
@@ -136,23 +130,25 @@ void TCanCBase::SdoSlave(TCanMessage* Message)
     if (CanId::Type.Of(Message->ID) != CanId::SdoRequest)
         return;
     const std::uint8_t commandByte = Message->Data[0];
-    if (bool(commandByte & ToggleBit) != sdoToggle_) {
+    const bool toggle = Sdo::Toggle(commandByte);
+    if (toggle != sdoToggle_) {
         SdoReset();
         SdoError = 8;
         return;
     }
     sdoToggle_ = !sdoToggle_;
     sdoTimer_->SetEnabled(false);
-    const int count = (commandByte >> 4) & 0x07;
-    const int command = commandByte & 0x0F;
+    const int count = Sdo::Count(commandByte);
+    const int command = Sdo::CommandOf(commandByte);
 
+    // The reply carries the request's toggle; the handlers add the rest.
     TCanMessage reply;
     reply.Length = 1;
-    reply.Data[0] = commandByte & ToggleBit;
+    reply.Data[0] = Sdo::CommandByte(toggle, 0, 0);
     reply.ID = CanId::Compose(nodeId_, CanId::SdoReply, prioriteit_);
-    if (command <= 3)
+    if (command <= Sdo::DownloadLast)
         Download(*Message, count, command, reply);
-    else if (command == 6 || command == 7)
+    else if (command == Sdo::UploadStart || command == Sdo::UploadNext)
         Upload(command, reply);
     else
         Abort(7, reply);
@@ -161,29 +157,29 @@ void TCanCBase::SdoSlave(TCanMessage* Message)
 
 void TCanCBase::Download(const TCanMessage& request, int count, int command, TCanMessage& reply)
 {
-    if (command == 0) {
+    if (command == Sdo::DownloadSingle) {
         if (sdoBusy_)
             return Abort(1, reply);
         for (int k = 1; k <= count; ++k)
             SdoData[std::size_t(k + 2)] = request.Data[k];
         SdoReset();
         SdoReceived = true;
-        reply.Data[0] |= ReplyDownloadComplete;
+        reply.Data[0] |= Sdo::DownloadComplete;
         return;
     }
-    const bool starts = command == 1;
+    const bool starts = command == Sdo::DownloadFirst;
     if (starts == sdoBusy_)
-        return Abort(command == 1 ? 2 : command == 2 ? 3 : 4, reply);
+        return Abort(command + 1, reply); // 2, 3, 4 for commands 1, 2, 3
     if (!Append(request, count))
         return Abort(SdoErrorDownloadOverflow, reply);
-    if (command == 3) {
+    if (command == Sdo::DownloadLast) {
         SdoReset();
         SdoReceived = true;
-        reply.Data[0] |= ReplyDownloadComplete;
+        reply.Data[0] |= Sdo::DownloadComplete;
         return;
     }
     sdoBusy_ = true;
-    reply.Data[0] |= ReplySegmentAccepted;
+    reply.Data[0] |= Sdo::SegmentAccepted;
     sdoTimer_->SetEnabled(true);
 }
 
@@ -199,7 +195,7 @@ bool TCanCBase::Append(const TCanMessage& request, int count)
 
 void TCanCBase::Upload(int command, TCanMessage& reply)
 {
-    const bool starts = command == 6;
+    const bool starts = command == Sdo::UploadStart;
     if (starts == sdoBusy_)
         return Abort(starts ? 5 : 6, reply);
     if (SdoLength > SdoDataSize)
@@ -213,11 +209,11 @@ void TCanCBase::Upload(int command, TCanMessage& reply)
         reply.Data[1 + placed++] = std::uint8_t(SdoData[std::size_t(sdoIndex_++)]);
     reply.Length = std::uint8_t(placed + 1);
     if (placed == SegmentBytes && sdoIndex_ < SdoLength) {
-        reply.Data[0] |= ReplyUploadMore;
+        reply.Data[0] |= Sdo::CommandByte(false, SegmentBytes, Sdo::UploadMore);
         sdoTimer_->SetEnabled(true);
         return;
     }
-    reply.Data[0] |= std::uint8_t(placed << 4) | ReplyUploadLast;
+    reply.Data[0] |= Sdo::CommandByte(false, placed, Sdo::UploadLast);
     if (starts)
         SdoReceived = true;
     SdoReset();
@@ -228,7 +224,7 @@ void TCanCBase::Abort(int code, TCanMessage& reply)
     SdoReset();
     SdoError = code;
     reply.Length = 1;
-    reply.Data[0] |= ReplyAbort;
+    reply.Data[0] |= Sdo::Abort;
 }
 
 void TCanCBase::OnTTimeOut(QObject*)

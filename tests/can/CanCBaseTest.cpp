@@ -260,7 +260,7 @@ TEST(CanSdo, TransfersPastTheBufferAreRefusedWithCodesOfTheirOwn)
     for (int i = 1; i < 36; ++i) // 252 bytes in all
         Exchange(node, log, Request(node, (i % 2 ? 0xF2 : 0x72), {2, 2, 2, 2, 2, 2, 2}), i % 2 ? 0x84 : 0x04);
     EXPECT_EQ(node.SdoIndex(), 252);
-    Exchange(node, log, Request(node, 0x72, {3, 3, 3, 3, 3, 3, 3}), 0x0A);
+    Exchange(node, log, Request(node, 0x52, {3, 3, 3, 3, 3}), 0x0A); // one byte too many
     EXPECT_EQ(node.SdoError, TCanCBase::SdoErrorDownloadOverflow);
     EXPECT_EQ(node.SdoData[252], 0); // the refused segment wrote nothing
     EXPECT_EQ(node.SdoIndex(), 0);
