@@ -16,6 +16,7 @@
 #include "can/SimulatedCanBus.h"
 #include "can/SimulatedCanNetwork.h"
 #include "framework/Dialogs.h"
+#include "framework/Timer.h"
 
 #include <QCoreApplication>
 #include <cstdint>
