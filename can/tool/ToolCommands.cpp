@@ -86,6 +86,10 @@ int RunDownload(const TToolOptions& options)
 {
     const CanId::TAddress node = ParseNodeAddress(options.Words[0]);
     const QByteArray bytes = ParseDataBytes(options.Words.mid(1));
+    if (bytes.size() > TSdoTransfer::MaxBytes)
+        throw Exception(QStringLiteral("download: %1 bytes given, the node's buffer holds %2")
+                            .arg(bytes.size())
+                            .arg(TSdoTransfer::MaxBytes));
     const auto bus = OpenBus(options);
     std::unique_ptr<TSdoTransfer> transfer(TSdoTransfer::Download(node, bytes, SdoSendFunction(*bus)));
     const int code = RunTransfer(*bus, *transfer, options);
