@@ -1,5 +1,6 @@
 #include "app/RegisterApp.h"
 
+#include "can/RegisterCan.h"
 #include "diagram/RegisterDiagram.h"
 #include "framework/RegisterStandard.h"
 #include "widgets/RegisterWidgets.h"
@@ -13,6 +14,7 @@ void RegisterAppComponents()
     RegisterStandardComponents();
     RegisterDiagramComponents();
     RegisterWidgetsComponents();
+    RegisterCanComponents();
 }
 
 QWidget* WithAppComponents(QWidget* owner)

@@ -1,0 +1,14 @@
+#pragma once
+// One frame as a line of text: identifier, type, priority, the four address
+// fields, the data bytes and, for configuration frames, the command byte
+// spelled out; for PDOs the value they carry.
+
+#include "can/CanIdentifier.h"
+#include "can/CanMessage.h"
+
+#include <QString>
+
+QString DescribeCanFrame(const TCanMessage& frame);
+
+// "CardNr.CardID.ComponentNr.ComponentID", as the tools read and write it.
+QString CanAddressText(const CanId::TAddress& address);
