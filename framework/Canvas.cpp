@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -286,6 +287,18 @@ void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
     }
 }
 
+void TCanvas::StampMask(const QImage& mask, QPoint origin, uint32_t px)
+{
+    const QRect area = QRect(origin, mask.size()).intersected(Drawable());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* m = mask.constScanLine(y - origin.y()) - origin.x();
+        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (m[x] == 1 && InClip(x, y))
+                line[x] = px;
+    }
+}
+
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     if (right < left)
@@ -500,13 +513,22 @@ void TCanvas::TextOut(int x, int y, const QString& text)
             return;
         }
     }
+    if (Font.Orientation() == 0) {
+        // Upright text is stamped from its ink mask: the same pixels as the
+        // painter draws, without shaping the text again on every paint.
+        if (Brush.Style == bsSolid)
+            FillRect(TRect(x, y, x + width, y + Font.TextHeight()));
+        const TFont::Ink& ink = Font.TextInk(text);
+        StampMask(ink.mask, QPoint(x, y) + ink.offset, ColorToPixel(Font.Color()));
+        PenPos = QPoint(x + width, y);
+        return;
+    }
     const QFont font = Font.ToQFont();
     QPainter p(image_);
     SetupPainterClip(p);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.translate(x, y);
-    if (Font.Orientation() != 0)
-        p.rotate(-Font.Orientation() / 10.0);
+    p.rotate(-Font.Orientation() / 10.0);
     if (Brush.Style == bsSolid)
         p.fillRect(QRect(0, 0, width, Font.TextHeight()), ColorToQColor(Brush.Color));
     p.setFont(font);
@@ -585,14 +607,21 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
 {
-    if (dest.IsEmpty() || sourceRect.IsEmpty())
+    if (dest.IsEmpty() || sourceRect.IsEmpty() || Misses(dest.ToQRect()))
         return;
     // Pixels outside the source image read as black, as an off-canvas copy does.
     QImage part(sourceRect.Width(), sourceRect.Height(), QImage::Format_RGB32);
     part.fill(Qt::black);
-    {
+    const QImage& from = source.Image();
+    const QRect inside = sourceRect.ToQRect().intersected(from.rect());
+    if (from.format() == QImage::Format_RGB32) {
+        // Rows copied straight: a painter per copy costs more than the copy.
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            std::memcpy(part.scanLine(y - sourceRect.Top) + (inside.left() - sourceRect.Left) * 4,
+                        from.constScanLine(y) + inside.left() * 4, size_t(inside.width()) * 4);
+    } else if (!inside.isEmpty()) {
         QPainter p(&part);
-        p.drawImage(QPoint(0, 0), source.Image(), sourceRect.ToQRect());
+        p.drawImage(inside.topLeft() - QPoint(sourceRect.Left, sourceRect.Top), from, inside);
     }
     if (part.size() != QSize(dest.Width(), dest.Height()))
         part = part.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -108,6 +108,8 @@ private:
     void DrawLine1(QPoint from, QPoint to, bool includeEnd);
     void DrawWideLine(QPoint from, QPoint to);
     void FillMask(const QImage& mask, QPoint origin, bool usePen);
+    // Sets the mask's pixels (1) to one colour, as text is drawn.
+    void StampMask(const QImage& mask, QPoint origin, uint32_t px);
     void PaintImage(const QImage& img, const QRect& dest, bool transparent, uint32_t transparentPx);
     void SetupPainterClip(class QPainter& p) const;
 

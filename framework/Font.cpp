@@ -1,5 +1,7 @@
 #include "framework/Font.h"
 
+#include <QPainter>
+
 #include "framework/Types.h"
 
 #include <QFontMetrics>
@@ -95,6 +97,8 @@ const TFont::Cache& TFont::Cached() const
         const QFontMetricsF fm(cache_.font);
         cache_.ascent = int(std::ceil(fm.ascent() - 0.01));
         cache_.descent = int(std::ceil(fm.descent() - 0.01));
+        cache_.widths.clear();
+        cache_.inks.clear();
         cache_.valid = true;
     }
     return cache_;
@@ -103,7 +107,59 @@ const TFont::Cache& TFont::Cached() const
 QFont TFont::ToQFont() const { return Cached().font; }
 int TFont::Ascent() const { return Cached().ascent; }
 int TFont::Descent() const { return Cached().descent; }
-int TFont::TextWidth(const QString& text) const { return QFontMetrics(Cached().font).horizontalAdvance(text); }
+int TFont::TextWidth(const QString& text) const
+{
+    const Cache& cache = Cached();
+    const auto known = cache.widths.constFind(text);
+    if (known != cache.widths.constEnd())
+        return *known;
+    constexpr qsizetype kMaxRemembered = 512;
+    if (cache.widths.size() >= kMaxRemembered)
+        cache_.widths.clear();
+    const int width = QFontMetrics(cache.font).horizontalAdvance(text);
+    cache_.widths.insert(text, width);
+    return width;
+}
+
+const TFont::Ink& TFont::TextInk(const QString& text) const
+{
+    const Cache& cache = Cached();
+    const auto known = cache.inks.constFind(text);
+    if (known != cache.inks.constEnd())
+        return *known;
+    constexpr qsizetype kMaxRemembered = 512;
+    if (cache.inks.size() >= kMaxRemembered)
+        cache_.inks.clear();
+    // Drawn black on white with room around the cell, for glyphs that
+    // overhang it; without smoothing every pixel is either ink or untouched.
+    const int margin = cache.ascent + cache.descent;
+    QImage canvas(TextWidth(text) + 2 * margin, 3 * margin, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setFont(cache.font);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(margin, margin + cache.ascent), text);
+    }
+    QRect inked;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (line[x] != QRgb(0xFFFFFFFF))
+                inked |= QRect(x, y, 1, 1);
+    }
+    Ink ink;
+    ink.offset = inked.topLeft() - QPoint(margin, margin);
+    ink.mask = QImage(inked.size().expandedTo(QSize(0, 0)), QImage::Format_Grayscale8);
+    for (int y = 0; y < ink.mask.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(inked.top() + y));
+        uchar* out = ink.mask.scanLine(y);
+        for (int x = 0; x < ink.mask.width(); ++x)
+            out[x] = line[inked.left() + x] != QRgb(0xFFFFFFFF) ? 1 : 0;
+    }
+    return *cache_.inks.insert(text, ink);
+}
 
 QFont TFont::BuildQFont() const
 {

@@ -6,6 +6,8 @@
 #include "framework/Types.h"
 
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QObject>
 
 
@@ -55,6 +57,14 @@ public:
     int Descent() const;
     int TextHeight() const { return Ascent() + Descent(); }
     int TextWidth(const QString& text) const;
+    // The pixels a line of text inks, drawn without smoothing: a mask (1 =
+    // ink) and where its top-left lies from the text's cell corner. Kept per
+    // text, so a label drawn on every paint is shaped and rasterised once.
+    struct Ink {
+        QImage mask;
+        QPoint offset;
+    };
+    const Ink& TextInk(const QString& text) const;
 
     // Maps the classic face names to Debian's metric-compatible fonts; call once.
     static void InstallSubstitutions();
@@ -79,6 +89,10 @@ private:
         QFont font;
         int ascent = 0;
         int descent = 0;
+        // Shaping text is the dear part of measuring it, and controls measure
+        // the same few labels on every paint.
+        QHash<QString, int> widths;
+        QHash<QString, Ink> inks;
     };
     const Cache& Cached() const;
     mutable Cache cache_;

@@ -1,6 +1,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -340,4 +341,49 @@ TEST(Canvas, TextRectClipsToItsRectangle)
         for (int x = 10; x < 60; ++x)
             ASSERT_EQ(s.at(x, y), clWhite) << x << "," << y;
     EXPECT_EQ(s.at(9, 19), clAqua) << "the whole rectangle is filled while the brush is solid";
+}
+
+// Upright text is stamped from a kept mask of its ink; it must give exactly
+// the pixels the painter draws, also clipped and over a coloured background.
+TEST(Canvas, StampedTextEqualsThePaintersText)
+{
+    struct Face {
+        const char* name;
+        int height;
+        TFontStyles style;
+    };
+    const Face faces[] = {{"Arial", -13, {}}, {"Arial", -11, fsBold}, {"MS Sans Serif", -11, fsItalic},
+                          {"Courier New", -12, fsUnderline}};
+    const QString texts[] = {QStringLiteral("20.3 \u00B0C"), QStringLiteral("Wgfj|"), QStringLiteral("100 %")};
+    for (const Face& face : faces)
+        for (const QString& text : texts)
+            for (const bool solid : {false, true}) {
+                TBitmap stamped(90, 40);
+                stamped.Canvas().Brush.Color = clAqua;
+                stamped.Canvas().FillRect(TRect(0, 0, 90, 40));
+                QImage painted = stamped.Image().copy();
+                TCanvas& c = stamped.Canvas();
+                c.Font.SetName(QString::fromLatin1(face.name));
+                c.Font.SetHeight(face.height);
+                c.Font.SetStyle(face.style);
+                c.Font.SetColor(clMaroon);
+                c.Brush.Color = clYellow;
+                c.Brush.Style = solid ? bsSolid : bsClear;
+                c.SetClipRect(TRect(12, 0, 70, 22)); // cuts through the glyphs
+                c.TextOut(9, 7, text);
+                c.TextOut(30, 20, text); // a second time: from the kept mask
+
+                QPainter p(&painted);
+                p.setClipRect(QRect(12, 0, 58, 22));
+                p.setRenderHint(QPainter::TextAntialiasing, false);
+                p.setFont(c.Font.ToQFont());
+                p.setPen(ColorToQColor(clMaroon));
+                for (const QPoint at : {QPoint(9, 7), QPoint(30, 20)}) {
+                    if (solid)
+                        p.fillRect(QRect(at, QSize(c.TextWidth(text), c.Font.TextHeight())), ColorToQColor(clYellow));
+                    p.drawText(at + QPoint(0, c.Font.Ascent()), text);
+                }
+                p.end();
+                EXPECT_EQ(stamped.Image(), painted) << face.name << " " << text.toStdString() << " solid " << solid;
+            }
 }
