@@ -4,6 +4,7 @@
 #include "framework/Timer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -47,7 +48,7 @@ TFWS::TFWS(QWidget* owner)
     numbers_[1].SetSize(42, 12);
     numbers_[2].SetSize(70, 12);
     numbers_[3].SetSize(25, 16);
-    work_.SetSize(140, 200);
+    DrawBackground();
     connect(timer_, &TTimer::OnTimer, this, [this](QObject*) { OnFeedTimer(); });
     timer_->SetInterval(150);
     timer_->SetEnabled(true);
@@ -261,20 +262,39 @@ void TFWS::FillFeedStatus()
 
 // --- drawing ------------------------------------------------------------------
 
-void TFWS::DrawWeigher()
+// The background colour and the frame never change: they are drawn once and
+// copied at the start of every picture.
+void TFWS::DrawBackground()
 {
-    TCanvas& c = work_.Canvas();
+    background_.SetSize(140, 200);
+    TCanvas& c = background_.Canvas();
     c.Brush.Color = backColor_;
     c.Brush.Style = bsSolid;
-    c.FillRect(TRect(0, 0, work_.Width(), work_.Height()));
+    c.FillRect(TRect(0, 0, background_.Width(), background_.Height()));
     DrawFrame(c);
+}
+
+// The control's own off-screen bitmap is the work bitmap: the framework
+// copies it to the screen at (0, 0) whenever the control is painted.
+void TFWS::DrawWeigher()
+{
+    TCanvas& c = Canvas();
+    QImage& work = c.Image();
+    const QImage& back = background_.Image();
+    if (work.size() == back.size()) {
+        std::memcpy(work.bits(), back.constBits(), size_t(back.sizeInBytes()));
+    } else {
+        c.Brush.Color = backColor_;
+        c.Brush.Style = bsSolid;
+        c.FillRect(TRect(0, 0, work.width(), work.height()));
+        c.Draw(0, 0, background_);
+    }
     c.Draw(0, 0, augers_[size_t(augerFrame_)]);
     c.Draw(86, 151, dischargeAugers_[size_t(dischargeFrame_)]);
     DrawHopperContents(c);
     DrawBinContents(c);
     DrawFeedAndValve(c);
     DrawNumbers(c);
-    Canvas().Draw(0, 0, work_);
     Invalidate();
 }
 

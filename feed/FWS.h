@@ -112,7 +112,7 @@ public:
     int TotalWeight() const { return totalWeight_; }
     int AlarmCode() const { return alarmCode_; }
     bool HopperSensor() const { return hopperSensor_; }
-    const TBitmap& WorkBitmap() const { return work_; }
+    const TBitmap& WorkBitmap() { return OffscreenBitmap(); }
 
 signals:
     void OnSendMessage(QObject* Sender);
@@ -132,6 +132,7 @@ private:
     int Random(int limit);
     void FillingStep();
     void ValveOpenStep();
+    void DrawBackground();
     void DrawFrame(TCanvas& c);
     void DrawHopperContents(TCanvas& c);
     void DrawBinContents(TCanvas& c);
@@ -175,7 +176,7 @@ private:
     std::unique_ptr<TFontBitmaps> fonts_;
     std::array<TBitmap, 3> augers_;
     std::array<TBitmap, 3> dischargeAugers_;
-    TBitmap work_;
+    TBitmap background_; // BackColor and the frame
     std::array<TBitmap, 4> numbers_;
     std::mt19937 random_;
     TTimer* timer_;
