@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -172,9 +173,48 @@ void TCurveDiagram::RebuildPointList()
 
 // --- painting -------------------------------------------------------------------
 
+// An idle paint takes the frame and the axes from the last paint while
+// nothing they depend on has changed, and draws only the curve anew; focus
+// and drag states follow the shared paint contract.
 void TCurveDiagram::Paint()
 {
-    RunPaintContract([this] { PaintCurveDiagram(); });
+    if (DiagramState != dsIdle) {
+        RunPaintContract([this] { PaintCurveDiagram(); });
+        return;
+    }
+    TCanvas& c = Canvas();
+    const TPen savedPen = c.Pen;
+    BitmapRect = TRect(0, 0, Width(), Height());
+    PrepareCurve();
+    const std::vector<int> key = AxesKey();
+    QImage& image = c.Image();
+    if (key == axesKey_ && axesLayer_.size() == image.size()) {
+        std::memcpy(image.bits(), axesLayer_.constBits(), size_t(image.sizeInBytes()));
+    } else {
+        c.Brush.Color = clInfoBk;
+        c.Brush.Style = bsSolid;
+        c.FillRect(BitmapRect);
+        PaintKader();
+        DrawAxes();
+        axesLayer_ = image.copy();
+        axesKey_ = key;
+    }
+    DrawCurve();
+    c.Pen = savedPen;
+}
+
+// Everything the frame and the axes are drawn from.
+std::vector<int> TCurveDiagram::AxesKey()
+{
+    const TDiagramSettings& s = *DiagramSettings();
+    const TFont& f = Canvas().Font;
+    std::vector<int> key{Width(), Height(), XOrigin, YOrigin, XAxisWidth, YAxisHeight, TitleHeight,
+                         s.ShowXValues, s.ShowYValues, s.ShowGrid, s.MinXValue, s.MaxXValue, s.MinYValue,
+                         s.MaxYValue, s.XAxisDecimals, s.YAxisDecimals, TimeAxis, f.Height(), int(f.Style()),
+                         int(f.Color()), f.Orientation(), int(qHash(f.Name()))};
+    for (const QString* text : {&DiagramTitle(), &XAxisTitle(), &YAxisTitle()})
+        key.push_back(int(qHash(*text)) ^ int(text->size()));
+    return key;
 }
 
 void TCurveDiagram::SyncDayCounter()
@@ -189,6 +229,16 @@ void TCurveDiagram::PaintCurveDiagram()
 {
     TCanvas& c = Canvas();
     const TPen savedPen = c.Pen;
+    PrepareCurve();
+    DrawAxes();
+    DrawCurve();
+    c.Pen = savedPen;
+}
+
+// The day counter and the axes are brought up to date, the day number is
+// written into its picture, and the axes are laid out and the points placed.
+void TCurveDiagram::PrepareCurve()
+{
     SyncDayCounter();
     const TCurveStruct& curve = Curve();
     for (int i = 0; i < PointCount(); ++i)
@@ -200,16 +250,23 @@ void TCurveDiagram::PaintCurveDiagram()
         }
     CalcAxePositions(PointList);
     CalcPointsPixels();
+}
+
+void TCurveDiagram::DrawAxes()
+{
     DrawYAxisLabels();
     DrawXAxisLabels();
     DrawXYAxis();
+}
+
+void TCurveDiagram::DrawCurve()
+{
     DrawLinesFromPointsToAxis();
     DrawLinesBetweenPoints();
     DrawFirstLastHorLinesPoints();
     DrawPoints();
     DrawPointLabels();
     DrawSymbols();
-    c.Pen = savedPen;
 }
 
 TBitmap* TCurveDiagram::PrintDiagram()

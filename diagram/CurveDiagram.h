@@ -12,7 +12,9 @@
 
 #include "diagram/MasterDiagram.h"
 
+#include <QImage>
 #include <memory>
+#include <vector>
 
 class TCurveSetpoints;
 class TFontBitmaps;
@@ -69,6 +71,10 @@ private:
     int PointCount() const;
     void FitAxesTo(int x, int y);
     void SyncDayCounter();
+    void PrepareCurve();
+    void DrawAxes();
+    void DrawCurve();
+    std::vector<int> AxesKey();
     bool MouseInsideAxes() const;
     void ReportMouseValues();
     void DragStep(TShiftState Shift, int X, int Y);
@@ -83,4 +89,6 @@ private:
     TCurveSetpoints* curveSetpoints_ = nullptr;
     TFontBitmaps* fonts_ = nullptr;
     std::unique_ptr<TFontBitmaps> ownFonts_;
+    QImage axesLayer_; // frame and axes of the last idle paint
+    std::vector<int> axesKey_;
 };

@@ -309,3 +309,25 @@ TEST_F(Curve, PrintDiagramDrawsOnWhiteAtThePrintSize)
 }
 
 } // namespace
+
+namespace {
+
+// A repaint that takes the axes from the previous paint shows exactly what a
+// full paint of the same curve shows, and a changed setting redraws the axes.
+TEST_F(Curve, RepaintFromTheKeptAxesEqualsAFullPaint)
+{
+    Make({{0, 50}, {40, 60}, {80, 30}});
+    C().YValues[1] = 90;
+    S().SetYAxisDecimals(1);
+    const QImage repainted = d->PaintToImage().copy();
+    TTestCurve fresh(nullptr, Record({{0, 50}, {40, 90}, {80, 30}}), &fonts);
+    fresh.SetBounds(0, 0, 489, 297);
+    fresh.DiagramSettings()->SetYAxisDecimals(1);
+    EXPECT_TRUE(repainted == fresh.PaintToImage());
+    C().YValues[1] = 20;
+    const QImage again = d->PaintToImage().copy();
+    *fresh.PointList[2]->Values.YValue = 20;
+    EXPECT_TRUE(again == fresh.PaintToImage());
+}
+
+} // namespace
