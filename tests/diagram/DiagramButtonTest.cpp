@@ -94,3 +94,23 @@ TEST(DiagramButtonGlyph2, UnknownPictureNameIsRefusedNamingIt)
 }
 
 } // namespace
+
+#include "diagram/CurveDiagram.h"
+#include "diagram/RegisterDiagram.h"
+#include "framework/ComponentRegistry.h"
+
+namespace {
+
+TEST(CurveAndButtonRegistration, BothAreOnTheSaxelPageAndCanBeMade)
+{
+    RegisterDiagramComponents();
+    for (const char* name : {"TCurveDiagram", "TDiagramButton"}) {
+        const auto found = FindComponentClass(QLatin1String(name));
+        ASSERT_TRUE(found.has_value()) << name;
+        EXPECT_EQ(found->Page, QStringLiteral("Saxel Componenten"));
+        std::unique_ptr<QObject> made(found->Create(nullptr));
+        EXPECT_NE(made, nullptr);
+    }
+}
+
+} // namespace

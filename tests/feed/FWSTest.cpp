@@ -198,3 +198,25 @@ TEST_F(Weigher, ZeroCapacityDrawsAFullHopperInsteadOfDividing)
 }
 
 } // namespace
+
+#include "feed/RegisterFeed.h"
+#include "framework/ComponentRegistry.h"
+
+namespace {
+
+TEST(FeedRegistration, WeigherIsOnTheKivGraphicsPage)
+{
+    RegisterFeedComponents();
+    const auto found = FindComponentClass(QStringLiteral("TFWS"));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->Page, QStringLiteral("KivGraphics"));
+    std::unique_ptr<QObject> made(found->Create(nullptr));
+    auto* weigher = qobject_cast<TFWS*>(made.get());
+    ASSERT_NE(weigher, nullptr);
+    EXPECT_EQ(weigher->Width(), 140);
+    EXPECT_EQ(weigher->Height(), 200);
+    EXPECT_TRUE(weigher->FeedTimer().Running()) << "the timer runs from construction";
+    EXPECT_EQ(weigher->FeedTimer().Interval(), 150);
+}
+
+} // namespace
