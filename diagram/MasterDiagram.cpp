@@ -2,6 +2,7 @@
 
 #include "diagram/AllSetpoints.h"
 #include "diagram/DiagramSettings.h"
+#include "diagram/FontBitmaps.h"
 #include "framework/DataTable.h"
 #include "framework/Exception.h"
 #include "framework/Screen.h"
@@ -1264,4 +1265,19 @@ bool TMasterDiagram::CheckKeyInputValue(TPointInfo& point, TChangeValue change)
     case cvYDown: return StepTowardLimit(point.YEditable, v.YValue, v.MinY, -1);
     }
     return false;
+}
+
+// --- day counter ---------------------------------------------------------------
+
+void TMasterDiagram::FillDayBitmap(TPointInfo& point, const TFontBitmaps& fonts)
+{
+    TBitmap& picture = point.Symbol.SymbolBitmap;
+    if (picture.Empty())
+        return;
+    TCanvas& c = picture.Canvas();
+    c.Brush.Color = clWhite;
+    c.Brush.Style = bsSolid;
+    c.FillRect(TRect(4, 8, picture.Width() - 3, picture.Height() - 2));
+    const QString text = GetValueString(vtInteger, point.Values.XValue);
+    fonts.DrawRightAligned(c, picture.Width() - 4, 7, text, TFontBitmaps::SmallSet);
 }

@@ -26,6 +26,7 @@
 class TAllSetpoints;
 class TDataTable;
 class TDiagramSettings;
+class TFontBitmaps;
 
 using TPointInfoList = std::vector<std::unique_ptr<TPointInfo>>;
 
@@ -145,6 +146,9 @@ public:
     void DrawSymbols();
     void DrawSymbols(TPointInfo& point, bool show);
     void ClearArrowArea(TPointInfo& point);
+    // Writes the point's X value with the small glyphs into its day-counter
+    // symbol picture, right-aligned 4 pixels from the picture's right edge.
+    static void FillDayBitmap(TPointInfo& point, const TFontBitmaps& fonts);
     void GraphPointClick(TPointInfo* point);
     // Reads per-point options ("VarName", "OptionEnabled", "BitmapName" and
     // the optional "SubCommando", "CurveOptionEnabled") and drops disabled points.

@@ -1,0 +1,222 @@
+// TFWS: the feed cycle, the feed-time adaptation, the simulated faults, the
+// status word, the host's task word and the picture.
+
+#include "diagram/FontBitmaps.h"
+#include "feed/FWS.h"
+#include "framework/Timer.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Weigher : ::testing::Test {
+    TFWS w;
+    Weigher()
+    {
+        w.FeedTimer().SetEnabled(false);
+        w.Seed(1);
+    }
+    // Ticks until the cycle reaches the state (at most `limit` ticks); returns the ticks taken.
+    int TickUntil(int state, int limit = 1000)
+    {
+        int ticks = 0;
+        while (w.CycleState() != state && ticks < limit) {
+            w.OnFeedTimer();
+            ++ticks;
+        }
+        return ticks;
+    }
+    // A full fill: requested, run, settled and booked.
+    int Fill(int weight)
+    {
+        w.HandleTask(0x0010, weight);
+        w.OnFeedTimer();
+        const int ticks = TickUntil(2) + 1;
+        TickUntil(0);
+        return ticks;
+    }
+    // Drops the hopper's contents into the bin and lets the valve close.
+    void Discharge()
+    {
+        w.SetLosklep(true);
+        w.OnFeedTimer();
+        TickUntil(0);
+    }
+};
+
+TEST_F(Weigher, IdleWeigherIsReadyWithAnUncoveredBinSensor)
+{
+    w.OnFeedTimer();
+    EXPECT_EQ(w.FeedStatus(), 0x81C0);
+    EXPECT_EQ(w.CycleState(), 0);
+}
+
+TEST_F(Weigher, FillStopsAtTheFillWeightAndScalesTheNextRunTime)
+{
+    const int ticks = Fill(3000);
+    EXPECT_LE(ticks, 300);
+    EXPECT_GE(w.CurrentWeight(), 3000);
+    EXPECT_LT(w.CurrentWeight(), 3000 + 47) << "the auger stops at the first tick that reaches the fill weight";
+    EXPECT_TRUE(w.Ready());
+    EXPECT_EQ(w.LastFed(), w.CurrentWeight());
+    EXPECT_LT(w.FeedTime(), 300) << "FeedTime becomes the time actually used";
+
+    const int feedTime = w.FeedTime(), lastFed = w.LastFed();
+    Discharge();
+    EXPECT_EQ(w.CurrentWeight(), 0);
+    w.HandleTask(0x0010, 1500);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 1);
+    EXPECT_EQ(w.Countdown(), std::clamp(1500 * feedTime / lastFed, 5, 300));
+}
+
+TEST_F(Weigher, BlockedSupplyEndsByTimeOutAndGrowsTheNextFeedTime)
+{
+    Fill(3000);
+    const int learned = w.FeedTime();
+    Discharge();
+    w.HandleTask(0x0010, 3000);
+    w.OnFeedTimer();
+    const int planned = w.Countdown();
+    EXPECT_EQ(planned, std::clamp(3000 * learned / w.LastFed(), 5, 300));
+    for (int i = 0; i < 5; ++i)
+        w.OnFeedTimer();
+    w.SetAanvoerGeblokkeerd(true);
+    const int delivered = w.CurrentWeight();
+    TickUntil(0);
+    EXPECT_EQ(w.LastFed(), delivered);
+    EXPECT_EQ(w.FeedTime(), planned) << "a time-out uses the whole run time";
+    w.HandleTask(0x0010, 3000);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.Countdown(), 300) << "little delivered: the next run time grows to its limit";
+}
+
+TEST_F(Weigher, ValveThatDoesNotCloseHoldsAlarmTwo)
+{
+    w.SetLosklepSluitNiet(true);
+    w.SetLosklep(true);
+    for (int i = 0; i < 10; ++i)
+        w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 11);
+    EXPECT_EQ(w.AlarmCode(), 2);
+    EXPECT_EQ((w.FeedStatus() >> 9) & 3, 2);
+    EXPECT_TRUE(w.Losklep());
+
+    w.SetLosklepSluitNiet(false);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.AlarmCode(), 0);
+    EXPECT_EQ(w.CycleState(), 0) << "the open valve starts the discharge again from rest";
+}
+
+// The fault transition ends the tick: FeedTime is lowered once, and the
+// valve-opening step follows in the next tick.
+TEST_F(Weigher, ValveOpeningDuringFillEndsTheTickWithAlarmOne)
+{
+    w.SetLosklepOpenTijdensVullen(true);
+    w.HandleTask(0x0010, 3000);
+    w.OnFeedTimer();
+    ASSERT_EQ(w.CycleState(), 1);
+    ASSERT_GT(w.CurrentWeight(), 0);
+    w.SetFillWeight(w.CurrentWeight()); // the end-of-fill test holds in the same tick
+    const int countdown = w.Countdown();
+    w.FoodCycProc();
+    EXPECT_EQ(w.CycleState(), 10);
+    EXPECT_EQ(w.FeedTime(), 300 - (countdown - 1));
+    EXPECT_EQ(w.AlarmCode(), 1);
+    EXPECT_TRUE(w.Losklep());
+    EXPECT_FALSE(w.ActivateVijzel());
+    w.FoodCycProc();
+    EXPECT_EQ(w.CycleState(), 11);
+}
+
+TEST_F(Weigher, AugerNumberAndTaskWord)
+{
+    w.SetVijzelNr(8);
+    w.SetVijzelNr(9);
+    w.SetVijzelNr(-1);
+    EXPECT_EQ(w.VijzelNr(), 8) << "9 and above, and negative numbers, are refused";
+
+    w.HandleTask(0x0013, 2500);
+    EXPECT_EQ(w.VijzelNr(), 3);
+    EXPECT_TRUE(w.ActivateVijzel());
+    EXPECT_EQ(w.FillWeight(), 2500);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.FeedStatus() & 0x1F, 0x13);
+    // The number box (25 x 16 at 0, 14) shows the large "4" at its right edge.
+    TFontBitmaps fonts;
+    const TBitmap& four = fonts.Find(QLatin1Char('4'), TFontBitmaps::LargeSet)->GlyphBitmap;
+    const QImage& picture = w.WorkBitmap().Image();
+    const int left = 25 - four.Width();
+    for (int y = 0; y < four.Height(); ++y)
+        for (int x = 0; x < four.Width(); ++x)
+            ASSERT_EQ(PixelColor(picture, left + x, 14 + y) == clBlack, PixelColor(four.Image(), x, y) == clBlack)
+                << x << "," << y;
+}
+
+TEST_F(Weigher, ResetStopsTheAugerAndClosesTheValve)
+{
+    w.HandleTask(0x0030, 3000);
+    w.SetWeigherReset(true);
+    w.OnFeedTimer();
+    EXPECT_FALSE(w.ActivateVijzel());
+    EXPECT_FALSE(w.Losklep());
+    EXPECT_EQ(w.CycleState(), 0);
+    EXPECT_TRUE(w.Ready());
+}
+
+TEST_F(Weigher, ZeroWeighingSignalRaisesAlarmThreeUntilItReturns)
+{
+    w.SetWeegsignaalIsNul(true);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.AlarmCode(), 3);
+    w.SetWeegsignaalIsNul(false);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.AlarmCode(), 0);
+}
+
+TEST_F(Weigher, BinSensorCoveredAboveSixtyAndPictureShowsIt)
+{
+    Fill(3000);
+    Discharge();
+    Fill(3200);
+    Discharge();
+    ASSERT_GT(w.HopperWeight(), 5999);
+    EXPECT_TRUE(w.HopperSensor());
+    EXPECT_EQ(w.FeedStatus() & 0x40, 0);
+    EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 107, 122), clBlack);
+    EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 50, 150), clYellow) << "the bin's contents";
+}
+
+TEST_F(Weigher, ZeroCapacityDrawsAFullHopperInsteadOfDividing)
+{
+    w.HandleTask(0x0010, 3000);
+    w.OnFeedTimer();
+    w.SetMaxVulGewicht(0);
+    w.DrawWeigher();
+    EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 72, 20), clYellow);
+}
+
+} // namespace
+
+#include "feed/RegisterFeed.h"
+#include "framework/ComponentRegistry.h"
+
+namespace {
+
+TEST(FeedRegistration, WeigherIsOnTheKivGraphicsPage)
+{
+    RegisterFeedComponents();
+    const auto found = FindComponentClass(QStringLiteral("TFWS"));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->Page, QStringLiteral("KivGraphics"));
+    std::unique_ptr<QObject> made(found->Create(nullptr));
+    auto* weigher = qobject_cast<TFWS*>(made.get());
+    ASSERT_NE(weigher, nullptr);
+    EXPECT_EQ(weigher->Width(), 140);
+    EXPECT_EQ(weigher->Height(), 200);
+    EXPECT_TRUE(weigher->FeedTimer().Running()) << "the timer runs from construction";
+    EXPECT_EQ(weigher->FeedTimer().Interval(), 150);
+}
+
+} // namespace
