@@ -246,13 +246,14 @@ void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
     const int w = image_->width(), h = image_->height();
     const bool solid = usePen || Brush.Style == bsSolid;
-    for (int my = 0; my < mask.height(); ++my) {
+    const int mw = mask.width(), mh = mask.height();
+    for (int my = 0; my < mh; ++my) {
         const int y = origin.y() + my;
         if (y < 0 || y >= h)
             continue;
         const uchar* m = mask.constScanLine(my);
         auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-        for (int mx = 0; mx < mask.width(); ++mx) {
+        for (int mx = 0; mx < mw; ++mx) {
             const int x = origin.x() + mx;
             if (m[mx] != 1 || x < 0 || x >= w)
                 continue;

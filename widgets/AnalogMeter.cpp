@@ -30,6 +30,12 @@ const TControl& TAnalogMeter::Owner() const
     return parent ? *parent : *this;
 }
 
+void TAnalogMeter::DialChanged()
+{
+    dialValid_ = false;
+    Repaint();
+}
+
 void TAnalogMeter::Changed()
 {
     TAccessibleValueControl::NotifyValueChanged(this);
@@ -52,6 +58,7 @@ void TAnalogMeter::SetValueDecimals(int value)
     if (value == valueDecimals_)
         return;
     valueDecimals_ = value;
+    dialValid_ = false;
     Changed();
 }
 
@@ -60,7 +67,7 @@ void TAnalogMeter::SetScaleFontSize(int value)
     if (value == scaleFontSize_)
         return;
     scaleFontSize_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetValueFontSize(int value)
@@ -76,7 +83,7 @@ void TAnalogMeter::SetForeColor(TColor value)
     if (value == foreColor_)
         return;
     foreColor_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetTickColor(TColor value)
@@ -84,7 +91,7 @@ void TAnalogMeter::SetTickColor(TColor value)
     if (value == tickColor_)
         return;
     tickColor_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetPointerColor(TColor value)
@@ -92,7 +99,7 @@ void TAnalogMeter::SetPointerColor(TColor value)
     if (value == pointerColor_)
         return;
     pointerColor_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetShowTicks(bool value)
@@ -100,7 +107,7 @@ void TAnalogMeter::SetShowTicks(bool value)
     if (value == showTicks_)
         return;
     showTicks_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetShowValue(bool value)
@@ -131,6 +138,7 @@ void TAnalogMeter::SetMinPosition(int value)
     minPosition_ = value;
     if (minPosition_ > maxPosition_)
         maxPosition_ = minPosition_;
+    dialValid_ = false;
     Changed();
 }
 
@@ -141,6 +149,7 @@ void TAnalogMeter::SetMaxPosition(int value)
     maxPosition_ = value;
     if (maxPosition_ < minPosition_)
         minPosition_ = maxPosition_;
+    dialValid_ = false;
     Changed();
 }
 
@@ -150,7 +159,7 @@ void TAnalogMeter::SetMajorTicks(int value)
     if (value == majorTicks_)
         return;
     majorTicks_ = value;
-    Repaint();
+    DialChanged();
 }
 
 // A negative count of minor ticks has no meaning; it is taken as none.
@@ -160,7 +169,7 @@ void TAnalogMeter::SetMinorTicks(int value)
     if (value == minorTicks_)
         return;
     minorTicks_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetMinorTickLength(int value)
@@ -168,7 +177,7 @@ void TAnalogMeter::SetMinorTickLength(int value)
     if (value == minorTickLength_)
         return;
     minorTickLength_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetMajorTickLength(int value)
@@ -176,7 +185,7 @@ void TAnalogMeter::SetMajorTickLength(int value)
     if (value == majorTickLength_)
         return;
     majorTickLength_ = value;
-    Repaint();
+    DialChanged();
 }
 
 // Pen widths run from 1 to 3; 0 (and anything below) draws one pixel wide.
@@ -186,7 +195,7 @@ void TAnalogMeter::SetMinorTickWidth(int value)
     if (value == minorTickWidth_)
         return;
     minorTickWidth_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::SetMajorTickWidth(int value)
@@ -195,7 +204,7 @@ void TAnalogMeter::SetMajorTickWidth(int value)
     if (value == majorTickWidth_)
         return;
     majorTickWidth_ = value;
-    Repaint();
+    DialChanged();
 }
 
 void TAnalogMeter::Loaded()
@@ -206,6 +215,7 @@ void TAnalogMeter::Loaded()
 
 void TAnalogMeter::Resize()
 {
+    dialValid_ = false;
     if (Width() < kMinimumSide || Height() < kMinimumSide)
         SetBounds(Left(), Top(), std::max(Width(), kMinimumSide), std::max(Height(), kMinimumSide));
     TGraphicControl::Resize();
@@ -250,16 +260,48 @@ double TAnalogMeter::PointerAngle() const
     return M_PI / 4 + (3 * M_PI / 2) * (pos - minPosition_) / span;
 }
 
-void TAnalogMeter::Paint()
-{
-    DrawCirkel(Canvas());
-}
-
-void TAnalogMeter::DrawCirkel(TCanvas& c)
+TAnalogMeter::TGeometry TAnalogMeter::Geometry() const
 {
     const int w = std::max(Width(), kMinimumSide), h = std::max(Height(), kMinimumSide);
     const int R = (std::min(w, h) - 1) / 2;
     const double cx = w / 2, cy = h / 2;
+    return {R, cx, cy, Trunc(cy + R)};
+}
+
+// The dial also depends on the owner's colour and font, which change without
+// telling the meter; they are compared at every paint.
+bool TAnalogMeter::DialCacheValid() const
+{
+    return dialValid_ && dial_.Width() == Width() && dial_.Height() == Height() && dialOwnerColor_ == Owner().Color()
+           && dialOwnerFont_.SameAs(*Owner().Font());
+}
+
+void TAnalogMeter::Paint()
+{
+    const TGeometry g = Geometry();
+    if (!DialCacheValid()) {
+        dial_.SetSize(Width(), Height());
+        DrawDial(dial_.Canvas(), g);
+        dialOwnerColor_ = Owner().Color();
+        dialOwnerFont_.Assign(*Owner().Font());
+        dialValid_ = true;
+    }
+    OffscreenBitmap().Image() = dial_.Image();
+    DrawMoving(Canvas(), g);
+}
+
+void TAnalogMeter::DrawCirkel(TCanvas& c)
+{
+    const TGeometry g = Geometry();
+    DrawDial(c, g);
+    DrawMoving(c, g);
+}
+
+// The owner's colour, the face, the scale and the hub.
+void TAnalogMeter::DrawDial(TCanvas& c, const TGeometry& g)
+{
+    const double cx = g.cx, cy = g.cy;
+    const int R = g.R;
     c.Pen = TPen();
     c.Brush.Style = bsSolid;
     c.Brush.Color = Owner().Color();
@@ -268,33 +310,35 @@ void TAnalogMeter::DrawCirkel(TCanvas& c)
     c.Brush.Color = foreColor_;
     c.Pen.Color = clBlack;
     c.Ellipse(Trunc(cx - R), Trunc(cy - R), Trunc(cx + R), Trunc(cy + R));
-    const int bottom = Trunc(cy + R);
 
     if (showTicks_)
-        DrawScale(c, cx, cy, R);
+        DrawScale(c, g);
 
-    const double hub = R / 7.0;
     c.Brush.Style = bsSolid;
     c.Brush.Color = pointerColor_;
     c.Pen.Color = foreColor_;
-    const int g = Trunc(hub + 0.5);
-    c.Ellipse(Trunc(cx - g), Trunc(cy - g), Trunc(cx + g), Trunc(cy + g));
+    const int hub = Trunc(R / 7.0 + 0.5);
+    c.Ellipse(Trunc(cx - hub), Trunc(cy - hub), Trunc(cx + hub), Trunc(cy + hub));
+}
 
-    DrawPointer(c, cx, cy, R);
-
+// The pointer, the cap over it and the value text.
+void TAnalogMeter::DrawMoving(TCanvas& c, const TGeometry& g)
+{
+    DrawPointer(c, g);
     c.Brush.Style = bsSolid;
     c.Brush.Color = pointerColor_;
     c.Pen.Color = clBlack;
-    const int cap = Trunc(R / 7.0);
-    c.Ellipse(Trunc(cx - cap), Trunc(cy - cap), Trunc(cx + cap), Trunc(cy + cap));
-
+    const int cap = Trunc(g.R / 7.0);
+    c.Ellipse(Trunc(g.cx - cap), Trunc(g.cy - cap), Trunc(g.cx + cap), Trunc(g.cy + cap));
     if (showValue_)
-        DrawValue(c, cx, bottom);
+        DrawValue(c, g);
     c.Pen.Color = clBlack;
 }
 
-void TAnalogMeter::DrawScale(TCanvas& c, double cx, double cy, int R)
+void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
 {
+    const double cx = g.cx, cy = g.cy;
+    const int R = g.R;
     c.Font.Assign(*Owner().Font());
     c.Font.SetSize(scaleFontSize_);
     c.Font.SetColor(tickColor_);
@@ -326,7 +370,7 @@ void TAnalogMeter::DrawScale(TCanvas& c, double cx, double cy, int R)
 
 // Drawing shows the position within the scale; a stored position below
 // MinPosition is raised to it here, as the setter leaves it.
-void TAnalogMeter::DrawPointer(TCanvas& c, double cx, double cy, int R)
+void TAnalogMeter::DrawPointer(TCanvas& c, const TGeometry& g)
 {
     if (position_ < minPosition_ || position_ > maxPosition_) {
         position_ = std::clamp(position_, minPosition_, maxPosition_);
@@ -337,20 +381,24 @@ void TAnalogMeter::DrawPointer(TCanvas& c, double cx, double cy, int R)
     c.Pen.Color = pointerColor_;
     c.Brush.Style = bsSolid;
     c.Brush.Color = pointerColor_;
-    const double tip = Trunc(3 * R * 0.2);
-    const double base = R / 14.0;
-    c.Polygon({OnDial(cx, cy, theta, tip), OnDial(cx, cy, theta + M_PI / 2, base),
-               OnDial(cx, cy, theta + 3 * M_PI / 2, base)});
+    const double tip = Trunc(3 * g.R * 0.2);
+    const double base = g.R / 14.0;
+    c.Polygon({OnDial(g.cx, g.cy, theta, tip), OnDial(g.cx, g.cy, theta + M_PI / 2, base),
+               OnDial(g.cx, g.cy, theta + 3 * M_PI / 2, base)});
 }
 
-void TAnalogMeter::DrawValue(TCanvas& c, double cx, int bottom)
+void TAnalogMeter::DrawValue(TCanvas& c, const TGeometry& g)
 {
     const QString text = ConvertToFloat(position_) + QLatin1Char(' ') + unitValue_;
-    c.Font.Assign(*Owner().Font());
-    c.Font.SetColor(pointerColor_);
-    c.Font.SetSize(valueFontSize_);
+    // Built aside, so the canvas font (and its measured metrics) stays as it
+    // is from one paint to the next.
+    TFont font;
+    font.Assign(*Owner().Font());
+    font.SetColor(pointerColor_);
+    font.SetSize(valueFontSize_);
+    c.Font.Assign(font);
     c.Brush.Style = bsClear;
-    c.TextOut(Trunc(cx - c.TextWidth(text) / 2), bottom - 2 * c.TextHeight(text), text);
+    c.TextOut(Trunc(g.cx - c.TextWidth(text) / 2), g.bottom - 2 * c.TextHeight(text), text);
 }
 
 // ---------------------------------------------------------------- accessibility

@@ -93,6 +93,8 @@ public:
     QString ConvertToInteger(int value) const;
     // The pointer's angle from straight down, clockwise, in radians.
     double PointerAngle() const;
+    // The whole drawing from scratch. Paint() gives the same picture from a
+    // cached dial (face, scale and hub), drawing only the pointer, cap and value.
     void DrawCirkel(TCanvas& canvas);
 
     // TAccessibleValueControl
@@ -111,11 +113,27 @@ protected:
     void Loaded() override;
 
 private:
+    struct TGeometry {
+        int R;
+        double cx, cy;
+        int bottom; // of the face
+    };
+    TGeometry Geometry() const;
     void Changed();
+    void DialChanged();
+    bool DialCacheValid() const;
     const TControl& Owner() const;
-    void DrawScale(TCanvas& c, double cx, double cy, int R);
-    void DrawPointer(TCanvas& c, double cx, double cy, int R);
-    void DrawValue(TCanvas& c, double cx, int bottom);
+    void DrawDial(TCanvas& c, const TGeometry& g);
+    void DrawScale(TCanvas& c, const TGeometry& g);
+    void DrawMoving(TCanvas& c, const TGeometry& g);
+    void DrawPointer(TCanvas& c, const TGeometry& g);
+    void DrawValue(TCanvas& c, const TGeometry& g);
+
+    // The still part of the picture and what it was drawn with.
+    TBitmap dial_;
+    bool dialValid_ = false;
+    TColor dialOwnerColor_ = clNone;
+    TFont dialOwnerFont_;
 
     QString unitValue_;
     int valueDecimals_ = 1;

@@ -4,6 +4,7 @@
 
 #include "widgets/AnalogMeter.h"
 
+#include "framework/Bitmap.h"
 #include "support/TestSupport.h"
 
 #include <QtMath>
@@ -119,4 +120,22 @@ TEST(AnalogMeter, SidesBelowThirtyAreRaised)
     m.SetBounds(0, 0, 12, 50);
     EXPECT_EQ(m.Width(), 30);
     EXPECT_EQ(m.Height(), 50);
+}
+
+TEST(AnalogMeter, CachedDialGivesThePictureOfAFullDrawing)
+{
+    TAnalogMeter m;
+    m.SetUnitValue(QStringLiteral("V"));
+    m.PaintToImage();
+    m.SetMinorTicks(1);
+    m.SetPosition(70);
+    m.PaintToImage();
+    m.SetTickColor(clNavy);
+    m.SetPosition(-20);
+    m.Font()->SetColor(clRed);
+    m.SetColor(clWhite);
+    const QImage cached = m.PaintToImage().copy();
+    TBitmap scratch(m.Width(), m.Height());
+    m.DrawCirkel(scratch.Canvas());
+    EXPECT_EQ(cached, scratch.Image());
 }
