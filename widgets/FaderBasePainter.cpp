@@ -86,6 +86,7 @@ std::vector<int> TFaderBasePainter::TickPositions() const
 void TFaderBasePainter::PaintTicks(const std::vector<int>& ticks)
 {
     const int towardsHead = headSide_ > farSide_ ? 1 : -1;
+    // Every MarkAccent-th tick from tick 0 is long; with MarkAccent 0 only tick 0 is.
     for (size_t i = 0; i < ticks.size(); ++i) {
         const bool isLong = f_.markAccent_ == 0 ? i == 0 : i % f_.markAccent_ == 0;
         int from = farSide_, to = headSide_;

@@ -663,6 +663,7 @@ void TGFader::MouseMove(TShiftState Shift, int X, int Y)
 
 void TGFader::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    resetByDoubleClick_ = false;
     repeat_.Release();
     if (pressed_) {
         pressed_ = false;
