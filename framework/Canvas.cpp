@@ -324,10 +324,11 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(local);
         // The inside is what the outline leaves of the filled shape.
-        for (int y = 0; y < fill.height(); ++y) {
+        const int fw = fill.width(), fh = fill.height();
+        for (int y = 0; y < fh; ++y) {
             uchar* f = fill.scanLine(y);
             const uchar* o = outline.constScanLine(y);
-            for (int x = 0; x < fill.width(); ++x)
+            for (int x = 0; x < fw; ++x)
                 if (o[x])
                     f[x] = 0;
         }
@@ -359,10 +360,11 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
         };
         for (qsizetype i = 0; i < points.size(); ++i)
             RasterLine(points[i], points[(i + 1) % points.size()], false, mark);
-        for (int y = 0; y < fill.height(); ++y) {
+        const int fw = fill.width(), fh = fill.height();
+        for (int y = 0; y < fh; ++y) {
             uchar* f = fill.scanLine(y);
             const uchar* o = outline.constScanLine(y);
-            for (int x = 0; x < fill.width(); ++x)
+            for (int x = 0; x < fw; ++x)
                 if (o[x])
                     f[x] = 0;
         }
