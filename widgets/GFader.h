@@ -216,7 +216,6 @@ public:
     void InvalidateCache();
 
     bool Pressed() const { return pressed_; }
-    bool IsFocused() const { return focused_; }
     TMouseMode MouseMode() const { return mouseMode_; }
     // The repeat timer exists only while the track is held.
     TTimer* RepeatTimer() const { return repeat_.Timer(); }

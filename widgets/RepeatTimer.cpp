@@ -41,5 +41,3 @@ void TRepeatTimer::Release()
     timer_->deleteLater();
     timer_ = nullptr;
 }
-
-bool TRepeatTimer::Ticking() const { return timer_ && timer_->Enabled(); }

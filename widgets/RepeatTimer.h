@@ -30,7 +30,6 @@ public:
 
     // The timer while one exists, else null.
     TTimer* Timer() const { return timer_; }
-    bool Ticking() const;
 
 private:
     QObject* owner_;
