@@ -346,10 +346,14 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     // MinPosition when its text is longer.
     const int digits = int(std::max(QString::number(maxPosition_).size(), QString::number(minPosition_).size()));
     const int labelDepth = c.TextWidth(QStringLiteral("9")) * digits + majorTickLength_ + 10;
-    const int n = (majorTicks_ - 1) * minorTicks_ + majorTicks_;
+    // Ticks denser than one per pixel of the arc cannot be told apart; the
+    // count is held there so that absurd tick counts cannot stall the paint.
+    const int64_t wanted = (int64_t(majorTicks_) - 1) * minorTicks_ + majorTicks_;
+    const int n = int(std::min<int64_t>(wanted, std::max(3, int(3 * M_PI / 2 * R))));
+    const int64_t group = int64_t(minorTicks_) + 1;
     const double labelRadius = R - labelDepth / 2;
     for (int i = 0; i < n; ++i) {
-        const bool major = i % (minorTicks_ + 1) == 0;
+        const bool major = i % group == 0;
         const int length = major ? majorTickLength_ : minorTickLength_;
         const double theta = i * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
         const double s = std::sin(theta), co = std::cos(theta);

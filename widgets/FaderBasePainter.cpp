@@ -144,13 +144,15 @@ void TFaderBasePainter::PaintRamp(const std::vector<int>& ticks)
 // (right) edge of the scale, or hang from the upper (left) one with MarksReverse.
 void TFaderBasePainter::PaintStepBars(const std::vector<int>& ticks)
 {
-    const int n = f_.numSteps_;
+    const int start = vertical_ ? ticks.back() + 1 : ticks.front();
+    const int end = vertical_ ? ticks.front() : ticks.back() + 1;
+    // More bars than pixels along the scale cannot be told apart; the count is
+    // held there so that an absurd NumSteps cannot stall the paint.
+    const int n = std::min(f_.numSteps_, std::max(std::abs(end - start), 1));
     if (n < 0)
         return;
     const int sw = f_.stepsWidth_;
     const int low = std::min(headSide_, farSide_), high = std::max(headSide_, farSide_);
-    const int start = vertical_ ? ticks.back() + 1 : ticks.front();
-    const int end = vertical_ ? ticks.front() : ticks.back() + 1;
     for (int j = 0; j <= n; ++j) {
         const double offset = n == 0 ? 0.0 : double(j) * (std::abs(end - start) - sw) / n;
         const int a0 = vertical_ ? int(std::trunc(start - offset)) - sw : int(std::trunc(start + offset));

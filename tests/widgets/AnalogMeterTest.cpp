@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 
 #include <QtMath>
+#include <limits>
 #include <gtest/gtest.h>
 
 TEST(AnalogMeter, SettersAdjustAsDeclared)
@@ -111,6 +112,14 @@ TEST(AnalogMeter, ValueTextUnderTheHub)
         for (int x = 30; x < 90; ++x)
             purple += PixelColor(img, x, y) == clPurple;
     EXPECT_GT(purple, 20) << "\"5,0 V\" in the pointer colour";
+}
+
+TEST(AnalogMeter, AbsurdTickCountsDoNotStallThePaint)
+{
+    TAnalogMeter m;
+    m.SetMajorTicks(std::numeric_limits<int>::max());
+    m.SetMinorTicks(std::numeric_limits<int>::max());
+    EXPECT_EQ(PixelColor(m.PaintToImage(), 60, 60), clPurple) << "drawn through to the cap";
 }
 
 TEST(AnalogMeter, SidesBelowThirtyAreRaised)

@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -254,6 +255,15 @@ TEST(FaderPaint, RampAndStepBarsWhereTheClassicGeometryPutsThem)
     EXPECT_EQ(PixelColor(bars, 132, 15), clNavy);
     EXPECT_EQ(PixelColor(bars, 132, 14), clGray);
     EXPECT_EQ(PixelColor(bars, 135, 19), clNavy);
+}
+
+TEST(FaderPaint, AbsurdStepCountDoesNotStallThePaint)
+{
+    TGFader f;
+    f.SetMarkType(TGFader::mtStepRamp);
+    f.SetNumSteps(std::numeric_limits<int>::max());
+    const int base = f.GetHeadY() - 3;
+    EXPECT_EQ(PixelColor(f.PaintToImage(), 133, base - 1), clNavy) << "the last bar still stands at the Max end";
 }
 
 TEST(FaderPaint, CachedPictureEqualsAFreshPaint)
