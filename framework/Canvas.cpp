@@ -270,13 +270,14 @@ void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
     const int w = image_->width(), h = image_->height();
     const bool solid = usePen || Brush.Style == bsSolid;
-    for (int my = 0; my < mask.height(); ++my) {
+    const int mw = mask.width(), mh = mask.height();
+    for (int my = 0; my < mh; ++my) {
         const int y = origin.y() + my;
         if (y < 0 || y >= h)
             continue;
         const uchar* m = mask.constScanLine(my);
         auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-        for (int mx = 0; mx < mask.width(); ++mx) {
+        for (int mx = 0; mx < mw; ++mx) {
             const int x = origin.x() + mx;
             if (m[mx] != 1 || x < 0 || x >= w)
                 continue;
@@ -359,10 +360,11 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(local);
         // The inside is what the outline leaves of the filled shape.
-        for (int y = 0; y < fill.height(); ++y) {
+        const int fw = fill.width(), fh = fill.height();
+        for (int y = 0; y < fh; ++y) {
             uchar* f = fill.scanLine(y);
             const uchar* o = outline.constScanLine(y);
-            for (int x = 0; x < fill.width(); ++x)
+            for (int x = 0; x < fw; ++x)
                 if (o[x])
                     f[x] = 0;
         }
@@ -397,10 +399,11 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
         };
         for (qsizetype i = 0; i < points.size(); ++i)
             RasterLine(points[i], points[(i + 1) % points.size()], false, mark);
-        for (int y = 0; y < fill.height(); ++y) {
+        const int fw = fill.width(), fh = fill.height();
+        for (int y = 0; y < fh; ++y) {
             uchar* f = fill.scanLine(y);
             const uchar* o = outline.constScanLine(y);
-            for (int x = 0; x < fill.width(); ++x)
+            for (int x = 0; x < fw; ++x)
                 if (o[x])
                     f[x] = 0;
         }

@@ -1,6 +1,5 @@
 #include "widgets/GSpin.h"
 
-#include "framework/Timer.h"
 #include "widgets/GSpinAccessible.h"
 
 #include <limits>
@@ -33,7 +32,7 @@ TGSpin::TGSpin(QWidget* parent) : TCustomControl(parent)
     SetTabStop(true);
 }
 
-TGSpin::~TGSpin() { UnPrepareTimer(); }
+TGSpin::~TGSpin() = default;
 
 void TGSpin::SetDelay(int value)
 {
@@ -359,43 +358,23 @@ void TGSpin::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 // ---------------------------------------------------------------- repeat timer
 
-void TGSpin::PrepareTimer()
-{
-    if (!timer_) {
-        timer_ = new TTimer(this);
-        timer_->SetEnabled(false);
-        connect(timer_, &TTimer::OnTimer, this, [this] { TimerExpired(); });
-    }
-    timer_->SetEnabled(false);
-    timer_->SetInterval(delay_);
-    timer_->SetEnabled(true);
-}
+void TGSpin::PrepareTimer() { repeat_.Start(delay_); }
 
 void TGSpin::TimerExpired()
 {
-    if (!timer_)
+    if (!repeat_.Continue(speed_))
         return;
-    timer_->SetInterval(speed_);
     const int step = smallStep_ ? 1 : largeChange_;
     bool atLimit = false;
     if (upPressed_)
         atLimit = StepUp(step);
     else if (downPressed_)
         atLimit = StepDown(step);
-    if (atLimit && limited_ && timer_)
-        timer_->SetEnabled(false);
+    if (atLimit && limited_)
+        repeat_.Stop();
 }
 
-// The timer may be the sender of the signal being handled, so it is released
-// once control is back in the event loop.
-void TGSpin::UnPrepareTimer()
-{
-    if (!timer_)
-        return;
-    timer_->SetEnabled(false);
-    timer_->deleteLater();
-    timer_ = nullptr;
-}
+void TGSpin::UnPrepareTimer() { repeat_.Release(); }
 
 // ---------------------------------------------------------------- keyboard and focus
 

@@ -6,8 +6,7 @@
 // Delay ms and then every Speed ms. The control does not show the value.
 
 #include "framework/Control.h"
-
-class TTimer;
+#include "widgets/RepeatTimer.h"
 
 class TGSpin : public TCustomControl {
     Q_OBJECT
@@ -82,7 +81,7 @@ public:
     bool DownPressed() const { return downPressed_; }
     bool IsFocused() const { return focused_; }
     // The repeat timer exists only while a mouse press repeats; null when idle.
-    TTimer* RepeatTimer() const { return timer_; }
+    TTimer* RepeatTimer() const { return repeat_.Timer(); }
 
 signals:
     void OnUpClick(QObject* Sender);
@@ -139,5 +138,5 @@ private:
     bool upPressed_ = false;
     bool downPressed_ = false;
     bool smallStep_ = true;
-    TTimer* timer_ = nullptr;
+    TRepeatTimer repeat_{this, [this] { TimerExpired(); }};
 };

@@ -1,8 +1,12 @@
 #include "widgets/RegisterWidgets.h"
 
 #include "framework/ComponentRegistry.h"
+#include "widgets/AnalogMeter.h"
+#include "widgets/GFader.h"
 #include "widgets/GSpin.h"
+#include "widgets/KivSpinButton.h"
 #include "widgets/LCD99.h"
+#include "widgets/TimerSpeedButton.h"
 #include "widgets/VrBlinkLed.h"
 #include "widgets/VrFormShape.h"
 #include "widgets/VrRocker.h"
@@ -10,7 +14,10 @@
 
 void RegisterWidgetsComponents()
 {
-    RegisterComponents(PalettePage::KivGraphics, {TComponentClass::Of<TGSpin>()});
+    RegisterComponents(PalettePage::KivGraphics, {TComponentClass::Of<TGSpin>(), TComponentClass::Of<TGFader>(),
+                                                  TComponentClass::Of<TAnalogMeter>()});
+    RegisterComponents(PalettePage::Saxel,
+                       {TComponentClass::Of<TKivSpinButton>(), TComponentClass::Of<TTimerSpeedButton>()});
     RegisterComponents(PalettePage::Custom, {TComponentClass::Of<TLCD99>()});
     // The thermometer, LED, rocker and shaped window come from an outside
     // party's component family and keep a page of their own.

@@ -1,0 +1,58 @@
+// Draws the pictures of the instrument widgets and writes them as PNG files
+// into the folder given on the command line (normally resources/bitmaps):
+//   KivSpinUp, KivSpinDown   arrow glyphs of the spin button, 9 x 6
+// White is the transparent colour (the bottom-left pixel), so the arrows
+// leave the bottom-left pixel free.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+
+namespace {
+
+// A solid arrow: rows 1 to 4 grow from one pixel at the tip to seven at the
+// base, centred on column 4; rows 0 and 5 stay clear.
+QImage Arrow(bool up)
+{
+    QImage img(9, 6, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    for (int step = 0; step < 4; ++step) {
+        const int row = up ? 1 + step : 4 - step;
+        for (int x = 4 - step; x <= 4 + step; ++x)
+            img.setPixel(x, row, qRgb(0, 0, 0));
+    }
+    return img;
+}
+
+bool Save(const QDir& dir, const QString& name, const QImage& img)
+{
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (!img.save(path)) {
+        std::fprintf(stderr, "widget_pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: widget_pictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "widget_pictures: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const bool ok = Save(dir, QStringLiteral("KivSpinUp"), Arrow(true)) && Save(dir, QStringLiteral("KivSpinDown"), Arrow(false));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,426 @@
+#include "widgets/AnalogMeter.h"
+
+#include <QtMath>
+#include <cmath>
+
+namespace {
+
+constexpr int kMinimumSide = 30;
+
+int Trunc(double v) { return int(std::trunc(v)); }
+
+// A point at radius r on the scale angle phi (from straight down, towards the left).
+QPoint OnDial(double cx, double cy, double phi, double r)
+{
+    return {Trunc(cx - Trunc(std::sin(phi) * r)), Trunc(Trunc(std::cos(phi) * r) + cy)};
+}
+
+} // namespace
+
+TAnalogMeter::TAnalogMeter(QWidget* owner) : TGraphicControl(owner)
+{
+    TAccessibleValueControl::InstallAccessibility();
+    scaleFontSize_ = valueFontSize_ = Owner().Font()->Size();
+    SetBounds(Left(), Top(), 120, 120);
+}
+
+const TControl& TAnalogMeter::Owner() const
+{
+    const TControl* parent = ParentControl();
+    return parent ? *parent : *this;
+}
+
+void TAnalogMeter::DialChanged()
+{
+    dialValid_ = false;
+    Repaint();
+}
+
+void TAnalogMeter::Changed()
+{
+    TAccessibleValueControl::NotifyValueChanged(this);
+    Repaint();
+}
+
+// ---------------------------------------------------------------- properties
+
+void TAnalogMeter::SetUnitValue(const QString& value)
+{
+    if (value == unitValue_)
+        return;
+    unitValue_ = value;
+    Changed();
+}
+
+void TAnalogMeter::SetValueDecimals(int value)
+{
+    value = std::clamp(value, 0, 3);
+    if (value == valueDecimals_)
+        return;
+    valueDecimals_ = value;
+    dialValid_ = false;
+    Changed();
+}
+
+void TAnalogMeter::SetScaleFontSize(int value)
+{
+    if (value == scaleFontSize_)
+        return;
+    scaleFontSize_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetValueFontSize(int value)
+{
+    if (value == valueFontSize_)
+        return;
+    valueFontSize_ = value;
+    Repaint();
+}
+
+void TAnalogMeter::SetForeColor(TColor value)
+{
+    if (value == foreColor_)
+        return;
+    foreColor_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetTickColor(TColor value)
+{
+    if (value == tickColor_)
+        return;
+    tickColor_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetPointerColor(TColor value)
+{
+    if (value == pointerColor_)
+        return;
+    pointerColor_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetShowTicks(bool value)
+{
+    if (value == showTicks_)
+        return;
+    showTicks_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetShowValue(bool value)
+{
+    if (value == showValue_)
+        return;
+    showValue_ = value;
+    Repaint();
+}
+
+// Only the upper limit applies here; the next paint brings a position below
+// MinPosition up. While a description is read the limits may still follow,
+// so Loaded() applies the rule instead.
+void TAnalogMeter::SetPosition(int value)
+{
+    if (value >= maxPosition_ && !ComponentState().testFlag(csLoading))
+        value = maxPosition_;
+    if (value == position_)
+        return;
+    position_ = value;
+    Changed();
+}
+
+void TAnalogMeter::SetMinPosition(int value)
+{
+    if (value == minPosition_)
+        return;
+    minPosition_ = value;
+    if (minPosition_ > maxPosition_)
+        maxPosition_ = minPosition_;
+    dialValid_ = false;
+    Changed();
+}
+
+void TAnalogMeter::SetMaxPosition(int value)
+{
+    if (value == maxPosition_)
+        return;
+    maxPosition_ = value;
+    if (maxPosition_ < minPosition_)
+        minPosition_ = maxPosition_;
+    dialValid_ = false;
+    Changed();
+}
+
+void TAnalogMeter::SetMajorTicks(int value)
+{
+    value = std::max(value, 3);
+    if (value == majorTicks_)
+        return;
+    majorTicks_ = value;
+    DialChanged();
+}
+
+// A negative count of minor ticks has no meaning; it is taken as none.
+void TAnalogMeter::SetMinorTicks(int value)
+{
+    value = std::max(value, 0);
+    if (value == minorTicks_)
+        return;
+    minorTicks_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetMinorTickLength(int value)
+{
+    if (value == minorTickLength_)
+        return;
+    minorTickLength_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetMajorTickLength(int value)
+{
+    if (value == majorTickLength_)
+        return;
+    majorTickLength_ = value;
+    DialChanged();
+}
+
+// Pen widths run from 1 to 3; 0 (and anything below) draws one pixel wide.
+void TAnalogMeter::SetMinorTickWidth(int value)
+{
+    value = std::clamp(value, 1, 3);
+    if (value == minorTickWidth_)
+        return;
+    minorTickWidth_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::SetMajorTickWidth(int value)
+{
+    value = std::clamp(value, 1, 3);
+    if (value == majorTickWidth_)
+        return;
+    majorTickWidth_ = value;
+    DialChanged();
+}
+
+void TAnalogMeter::Loaded()
+{
+    TGraphicControl::Loaded();
+    position_ = std::min(position_, maxPosition_);
+}
+
+void TAnalogMeter::Resize()
+{
+    dialValid_ = false;
+    if (Width() < kMinimumSide || Height() < kMinimumSide)
+        SetBounds(Left(), Top(), std::max(Width(), kMinimumSide), std::max(Height(), kMinimumSide));
+    TGraphicControl::Resize();
+}
+
+// ---------------------------------------------------------------- value texts
+
+// Negative values keep their sign in front of the digits of the magnitude:
+// -5 with one decimal reads -0,5.
+QString TAnalogMeter::ConvertToFloat(int value) const
+{
+    const int d = valueDecimals_;
+    if (d <= 0)
+        return QString::number(value);
+    const int64_t v = value;
+    QString digits = QString::number(v < 0 ? -v : v).rightJustified(d, QLatin1Char('0'));
+    digits.insert(digits.size() - d, QLatin1Char(','));
+    if (digits.startsWith(QLatin1Char(',')))
+        digits.prepend(QLatin1Char('0'));
+    return v < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+// A magnitude below one reads 0, without a sign.
+QString TAnalogMeter::ConvertToInteger(int value) const
+{
+    QString text = ConvertToFloat(value);
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    if (comma >= 0)
+        text.truncate(comma);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+// ---------------------------------------------------------------- drawing
+
+// A scale without width (MaxPosition = MinPosition) keeps the pointer at its start.
+double TAnalogMeter::PointerAngle() const
+{
+    const double span = double(maxPosition_) - double(minPosition_);
+    const double pos = std::clamp(double(position_), double(minPosition_), double(maxPosition_));
+    if (span <= 0)
+        return M_PI / 4;
+    return M_PI / 4 + (3 * M_PI / 2) * (pos - minPosition_) / span;
+}
+
+TAnalogMeter::TGeometry TAnalogMeter::Geometry() const
+{
+    const int w = std::max(Width(), kMinimumSide), h = std::max(Height(), kMinimumSide);
+    const int R = (std::min(w, h) - 1) / 2;
+    const double cx = w / 2, cy = h / 2;
+    return {R, cx, cy, Trunc(cy + R)};
+}
+
+// The dial also depends on the owner's colour and font, which change without
+// telling the meter; they are compared at every paint.
+bool TAnalogMeter::DialCacheValid() const
+{
+    return dialValid_ && dial_.Width() == Width() && dial_.Height() == Height() && dialOwnerColor_ == Owner().Color()
+           && dialOwnerFont_.SameAs(*Owner().Font());
+}
+
+void TAnalogMeter::Paint()
+{
+    const TGeometry g = Geometry();
+    if (!DialCacheValid()) {
+        dial_.SetSize(Width(), Height());
+        DrawDial(dial_.Canvas(), g);
+        dialOwnerColor_ = Owner().Color();
+        dialOwnerFont_.Assign(*Owner().Font());
+        dialValid_ = true;
+    }
+    OffscreenBitmap().Image() = dial_.Image();
+    DrawMoving(Canvas(), g);
+}
+
+void TAnalogMeter::DrawCirkel(TCanvas& c)
+{
+    const TGeometry g = Geometry();
+    DrawDial(c, g);
+    DrawMoving(c, g);
+}
+
+// The owner's colour, the face, the scale and the hub.
+void TAnalogMeter::DrawDial(TCanvas& c, const TGeometry& g)
+{
+    const double cx = g.cx, cy = g.cy;
+    const int R = g.R;
+    c.Pen = TPen();
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = Owner().Color();
+    c.FillRect(TRect(0, 0, c.Width(), c.Height()));
+
+    c.Brush.Color = foreColor_;
+    c.Pen.Color = clBlack;
+    c.Ellipse(Trunc(cx - R), Trunc(cy - R), Trunc(cx + R), Trunc(cy + R));
+
+    if (showTicks_)
+        DrawScale(c, g);
+
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = pointerColor_;
+    c.Pen.Color = foreColor_;
+    const int hub = Trunc(R / 7.0 + 0.5);
+    c.Ellipse(Trunc(cx - hub), Trunc(cy - hub), Trunc(cx + hub), Trunc(cy + hub));
+}
+
+// The pointer, the cap over it and the value text.
+void TAnalogMeter::DrawMoving(TCanvas& c, const TGeometry& g)
+{
+    DrawPointer(c, g);
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = pointerColor_;
+    c.Pen.Color = clBlack;
+    const int cap = Trunc(g.R / 7.0);
+    c.Ellipse(Trunc(g.cx - cap), Trunc(g.cy - cap), Trunc(g.cx + cap), Trunc(g.cy + cap));
+    if (showValue_)
+        DrawValue(c, g);
+    c.Pen.Color = clBlack;
+}
+
+void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
+{
+    const double cx = g.cx, cy = g.cy;
+    const int R = g.R;
+    c.Font.Assign(*Owner().Font());
+    c.Font.SetSize(scaleFontSize_);
+    c.Font.SetColor(tickColor_);
+    // Room for the longest number: that of MaxPosition, or of a negative
+    // MinPosition when its text is longer.
+    const int digits = int(std::max(QString::number(maxPosition_).size(), QString::number(minPosition_).size()));
+    const int labelDepth = c.TextWidth(QStringLiteral("9")) * digits + majorTickLength_ + 10;
+    // Ticks denser than one per pixel of the arc cannot be told apart; the
+    // count is held there so that absurd tick counts cannot stall the paint.
+    const int64_t wanted = (int64_t(majorTicks_) - 1) * minorTicks_ + majorTicks_;
+    const int n = int(std::min<int64_t>(wanted, std::max(3, int(3 * M_PI / 2 * R))));
+    const int64_t group = int64_t(minorTicks_) + 1;
+    const double labelRadius = R - labelDepth / 2;
+    for (int i = 0; i < n; ++i) {
+        const bool major = i % group == 0;
+        const int length = major ? majorTickLength_ : minorTickLength_;
+        const double theta = i * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
+        const double s = std::sin(theta), co = std::cos(theta);
+        c.Pen.Color = tickColor_;
+        c.Pen.Width = major ? majorTickWidth_ : minorTickWidth_;
+        c.MoveTo(Trunc(cx - Trunc(s * (R - 1))), Trunc(Trunc(co * (R - 1)) + cy));
+        c.LineTo(Trunc(cx - s * (R - length)), Trunc(cy + co * (R - length)));
+        if (!major)
+            continue;
+        const int64_t v = (int64_t(maxPosition_) - minPosition_) * i / (n - 1) + minPosition_;
+        const QString text = ConvertToInteger(int(v));
+        const double lx = cx - s * labelRadius, ly = cy + co * labelRadius;
+        c.Brush.Style = bsClear;
+        c.TextOut(Trunc(lx - c.TextWidth(text) / 2), Trunc(ly - c.TextHeight(text) / 2), text);
+    }
+    c.Pen.Width = 1;
+}
+
+// Drawing shows the position within the scale; a stored position below
+// MinPosition is raised to it here, as the setter leaves it.
+void TAnalogMeter::DrawPointer(TCanvas& c, const TGeometry& g)
+{
+    if (position_ < minPosition_ || position_ > maxPosition_) {
+        position_ = std::clamp(position_, minPosition_, maxPosition_);
+        TAccessibleValueControl::NotifyValueChanged(this);
+    }
+    const double theta = PointerAngle();
+    c.Pen.Width = 1;
+    c.Pen.Color = pointerColor_;
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = pointerColor_;
+    const double tip = Trunc(3 * g.R * 0.2);
+    const double base = g.R / 14.0;
+    c.Polygon({OnDial(g.cx, g.cy, theta, tip), OnDial(g.cx, g.cy, theta + M_PI / 2, base),
+               OnDial(g.cx, g.cy, theta + 3 * M_PI / 2, base)});
+}
+
+void TAnalogMeter::DrawValue(TCanvas& c, const TGeometry& g)
+{
+    const QString text = ConvertToFloat(position_) + QLatin1Char(' ') + unitValue_;
+    // Built aside, so the canvas font (and its measured metrics) stays as it
+    // is from one paint to the next.
+    TFont font;
+    font.Assign(*Owner().Font());
+    font.SetColor(pointerColor_);
+    font.SetSize(valueFontSize_);
+    c.Font.Assign(font);
+    c.Brush.Style = bsClear;
+    c.TextOut(Trunc(g.cx - c.TextWidth(text) / 2), g.bottom - 2 * c.TextHeight(text), text);
+}
+
+// ---------------------------------------------------------------- accessibility
+
+QString TAnalogMeter::AccessibleName() const
+{
+    return objectName().isEmpty() ? QStringLiteral("Analog meter") : objectName();
+}
+
+QString TAnalogMeter::AccessibleValueText() const
+{
+    const QString text = ConvertToFloat(std::clamp(position_, minPosition_, maxPosition_));
+    return unitValue_.isEmpty() ? text : text + QLatin1Char(' ') + unitValue_;
+}
+
+QAccessible::State TAnalogMeter::AccessibleState() const
+{
+    QAccessible::State s;
+    s.readOnly = true;
+    return s;
+}

@@ -1,0 +1,333 @@
+#pragma once
+// TGFader: a mixing-desk fader. A grooved track, a rectangular head that
+// slides along it, a scale beside the track (tick marks, a ramp wedge or a row
+// of growing step bars) and "Min"/"Max" labels at the ends; horizontal or
+// vertical. It holds an integer Value between Min and Max and is moved by
+// dragging the head, clicking or holding on the track (stepping with
+// auto-repeat), a double-click reset to MidValue and the keyboard.
+//
+// The picture is cached in three layers: the base (track, scale, labels), the
+// head, and their composite; each is rebuilt only when a setter invalidated it.
+// A Max at or below Min is taken as a range one unit wide: Value stays at Min
+// and the head at the Min end.
+
+#include "framework/Control.h"
+#include "widgets/AccessibleValueControl.h"
+#include "widgets/RepeatTimer.h"
+
+class TFaderBasePainter;
+
+class TGFader : public TCustomControl, public TAccessibleValueControl {
+    Q_OBJECT
+public:
+    enum TMarkType { mtNone, mtMarks, mtRamp, mtStepRamp };
+    Q_ENUM(TMarkType)
+    enum TFaderSize { fsBigSize, fsMediumSize, fsSmallSize, fsSmallest };
+    Q_ENUM(TFaderSize)
+    enum TFaderKind { fkHorizontal, fkVertical };
+    Q_ENUM(TFaderKind)
+    enum TDarkBorder { dbNever, dbAlways, dbFocused, dbPushed };
+    Q_ENUM(TDarkBorder)
+    enum TPushMode { pmPress, pmMark, pmNone };
+    Q_ENUM(TPushMode)
+
+    // What the mouse is doing: dragging the head or stepping on the track.
+    enum class TMouseMode { Idle, RelativeDrag, AbsoluteDrag, StepUp, StepDown, LargeUp, LargeDown };
+
+private:
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(TMarkType MarkType READ MarkType WRITE SetMarkType)
+    Q_PROPERTY(quint16 NumMarks READ NumMarks WRITE SetNumMarks)
+    Q_PROPERTY(bool FaderPlace READ FaderPlace WRITE SetFaderPlace)
+    Q_PROPERTY(quint16 LongMarksLen READ LongMarksLen WRITE SetLongMarksLen)
+    Q_PROPERTY(quint16 ShortMarksLen READ ShortMarksLen WRITE SetShortMarksLen)
+    Q_PROPERTY(bool MarksReverse READ MarksReverse WRITE SetMarksReverse)
+    Q_PROPERTY(quint16 MarkAccent READ MarkAccent WRITE SetMarkAccent)
+    Q_PROPERTY(quint16 MarksPos READ MarksPos WRITE SetMarksPos)
+    Q_PROPERTY(TFaderSize FaderSize READ FaderSize WRITE SetFaderSize)
+    Q_PROPERTY(bool Labels READ Labels WRITE SetLabels)
+    Q_PROPERTY(TFont* LabelsFont READ LabelsFont)
+    Q_PROPERTY(TFaderKind FaderKind READ FaderKind WRITE SetFaderKind)
+    Q_PROPERTY(QString LabelMax READ LabelMax WRITE SetLabelMax)
+    Q_PROPERTY(QString LabelMin READ LabelMin WRITE SetLabelMin)
+    Q_PROPERTY(quint16 LabelsPos READ LabelsPos WRITE SetLabelsPos)
+    Q_PROPERTY(quint16 EmptyXZone READ EmptyXZone WRITE SetEmptyXZone)
+    Q_PROPERTY(quint16 EmptyYZone READ EmptyYZone WRITE SetEmptyYZone)
+    Q_PROPERTY(int Max READ Max WRITE SetMax)
+    Q_PROPERTY(int Min READ Min WRITE SetMin)
+    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(TColor RampColor READ RampColor WRITE SetRampColor)
+    Q_PROPERTY(bool Mark3D READ Mark3D WRITE SetMark3D)
+    Q_PROPERTY(bool RampReverse READ RampReverse WRITE SetRampReverse)
+    Q_PROPERTY(bool Font3D READ Font3D WRITE SetFont3D)
+    Q_PROPERTY(bool HeadRounded READ HeadRounded WRITE SetRounded)
+    Q_PROPERTY(TDarkBorder DarkBorder READ DarkBorder WRITE SetDarkBorder)
+    Q_PROPERTY(bool FocusRect READ FocusRect WRITE SetFocusRect)
+    Q_PROPERTY(quint16 FocusRectDist READ FocusRectDist WRITE SetFocusRectDist)
+    Q_PROPERTY(quint16 LargeChange READ LargeChange WRITE SetLargeChange)
+    Q_PROPERTY(int MidValue READ MidValue WRITE SetMidValue)
+    Q_PROPERTY(bool DblClkResets READ DblClkResets WRITE SetDblClkResets)
+    Q_PROPERTY(TPushMode PushMode READ PushMode WRITE SetPushMode)
+    Q_PROPERTY(int NumSteps READ NumSteps WRITE SetNumSteps)
+    Q_PROPERTY(int StepsWidth READ StepsWidth WRITE SetStepsWidth)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(TColor HeadMarkColor READ HeadMarkColor WRITE SetHeadMarkColor)
+    Q_PROPERTY(bool AllowAbs READ AllowAbs WRITE SetAllowAbs)
+    Q_PROPERTY(quint16 HeadMarkDist READ HeadMarkDist WRITE SetHeadMarkDist)
+    // The constructor turns TabStop on and ParentCtl3D off, so both differ
+    // from the framework defaults and are always written.
+    Q_CLASSINFO("default:Ctl3D", "False")
+    Q_CLASSINFO("default:ParentCtl3D", "True")
+    Q_CLASSINFO("default:MarkType", "mtMarks")
+    Q_CLASSINFO("default:NumMarks", "25")
+    Q_CLASSINFO("default:FaderPlace", "False")
+    Q_CLASSINFO("default:LongMarksLen", "5")
+    Q_CLASSINFO("default:ShortMarksLen", "2")
+    Q_CLASSINFO("default:MarksReverse", "False")
+    Q_CLASSINFO("default:MarkAccent", "5")
+    Q_CLASSINFO("default:MarksPos", "3")
+    Q_CLASSINFO("default:FaderSize", "fsMediumSize")
+    Q_CLASSINFO("default:Labels", "True")
+    Q_CLASSINFO("stored:LabelsFont", "IsLabelsFontStored")
+    Q_CLASSINFO("default:FaderKind", "fkHorizontal")
+    Q_CLASSINFO("default:LabelMax", "'Max'")
+    Q_CLASSINFO("default:LabelMin", "'Min'")
+    Q_CLASSINFO("default:LabelsPos", "4")
+    Q_CLASSINFO("default:EmptyXZone", "4")
+    Q_CLASSINFO("default:EmptyYZone", "4")
+    Q_CLASSINFO("default:Max", "100")
+    Q_CLASSINFO("default:Min", "0")
+    Q_CLASSINFO("default:Value", "50")
+    Q_CLASSINFO("default:RampColor", "clNavy")
+    Q_CLASSINFO("default:Mark3D", "True")
+    Q_CLASSINFO("default:RampReverse", "False")
+    Q_CLASSINFO("default:Font3D", "True")
+    Q_CLASSINFO("default:HeadRounded", "True")
+    Q_CLASSINFO("default:DarkBorder", "dbPushed")
+    Q_CLASSINFO("default:FocusRect", "True")
+    Q_CLASSINFO("default:FocusRectDist", "0")
+    Q_CLASSINFO("default:LargeChange", "10")
+    Q_CLASSINFO("default:MidValue", "50")
+    Q_CLASSINFO("default:DblClkResets", "True")
+    Q_CLASSINFO("default:PushMode", "pmNone")
+    Q_CLASSINFO("default:NumSteps", "10")
+    Q_CLASSINFO("default:StepsWidth", "4")
+    Q_CLASSINFO("default:HeadMarkColor", "clGray")
+    Q_CLASSINFO("default:AllowAbs", "False")
+    Q_CLASSINFO("default:HeadMarkDist", "4")
+
+public:
+    explicit TGFader(QWidget* parent = nullptr);
+    ~TGFader() override;
+
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value);
+    TMarkType MarkType() const { return markType_; }
+    void SetMarkType(TMarkType value);
+    quint16 NumMarks() const { return numMarks_; }
+    void SetNumMarks(quint16 value);
+    bool FaderPlace() const { return faderPlace_; }
+    void SetFaderPlace(bool value);
+    quint16 LongMarksLen() const { return longMarksLen_; }
+    void SetLongMarksLen(quint16 value);
+    quint16 ShortMarksLen() const { return shortMarksLen_; }
+    void SetShortMarksLen(quint16 value);
+    bool MarksReverse() const { return marksReverse_; }
+    void SetMarksReverse(bool value);
+    quint16 MarkAccent() const { return markAccent_; }
+    void SetMarkAccent(quint16 value);
+    quint16 MarksPos() const { return marksPos_; }
+    void SetMarksPos(quint16 value);
+    TFaderSize FaderSize() const { return faderSize_; }
+    void SetFaderSize(TFaderSize value);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool value);
+    TFont* LabelsFont() const { return labelsFont_; }
+    void SetLabelsFont(const TFont& font) { labelsFont_->Assign(font); }
+    Q_INVOKABLE bool IsLabelsFontStored() const;
+    TFaderKind FaderKind() const { return faderKind_; }
+    void SetFaderKind(TFaderKind value);
+    QString LabelMax() const { return labelMax_; }
+    void SetLabelMax(const QString& value);
+    QString LabelMin() const { return labelMin_; }
+    void SetLabelMin(const QString& value);
+    quint16 LabelsPos() const { return labelsPos_; }
+    void SetLabelsPos(quint16 value);
+    quint16 EmptyXZone() const { return emptyXZone_; }
+    void SetEmptyXZone(quint16 value);
+    quint16 EmptyYZone() const { return emptyYZone_; }
+    void SetEmptyYZone(quint16 value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Value() const { return value_; }
+    void SetValue(int value);
+    TColor RampColor() const { return rampColor_; }
+    void SetRampColor(TColor value);
+    bool Mark3D() const { return mark3D_; }
+    void SetMark3D(bool value);
+    bool RampReverse() const { return rampReverse_; }
+    void SetRampReverse(bool value);
+    bool Font3D() const { return font3D_; }
+    void SetFont3D(bool value);
+    bool HeadRounded() const { return headRounded_; }
+    void SetRounded(bool value);
+    TDarkBorder DarkBorder() const { return darkBorder_; }
+    void SetDarkBorder(TDarkBorder value);
+    bool FocusRect() const { return focusRect_; }
+    void SetFocusRect(bool value);
+    quint16 FocusRectDist() const { return focusRectDist_; }
+    void SetFocusRectDist(quint16 value);
+    quint16 LargeChange() const { return largeChange_; }
+    void SetLargeChange(quint16 value) { largeChange_ = value; }
+    int MidValue() const { return midValue_; }
+    void SetMidValue(int value) { midValue_ = value; }
+    bool DblClkResets() const { return dblClkResets_; }
+    void SetDblClkResets(bool value) { dblClkResets_ = value; }
+    TPushMode PushMode() const { return pushMode_; }
+    void SetPushMode(TPushMode value);
+    int NumSteps() const { return numSteps_; }
+    void SetNumSteps(int value);
+    int StepsWidth() const { return stepsWidth_; }
+    void SetStepsWidth(int value);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    TColor HeadMarkColor() const { return headMarkColor_; }
+    void SetHeadMarkColor(TColor value);
+    bool AllowAbs() const { return allowAbs_; }
+    void SetAllowAbs(bool value) { allowAbs_ = value; }
+    quint16 HeadMarkDist() const { return headMarkDist_; }
+    void SetHeadMarkDist(quint16 value);
+
+    // The size rule: what the scale, labels and margins need across the track.
+    int NeededWidth() const;
+    int NeededHeight() const;
+    void GetSizes();
+    // The head's size for FaderSize and FaderKind, and its place.
+    QSize HeadSize() const { return headSize_; }
+    int GetHeadX() const;
+    int GetHeadY() const;
+
+    // Drops the cached base, head and composite: the next paint draws everything.
+    void InvalidateCache();
+
+    bool Pressed() const { return pressed_; }
+    TMouseMode MouseMode() const { return mouseMode_; }
+    // The repeat timer exists only while the track is held.
+    TTimer* RepeatTimer() const { return repeat_.Timer(); }
+
+    // TAccessibleValueControl
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
+    QString AccessibleName() const override;
+    QString AccessibleValueText() const override { return QString::number(value_); }
+    bool HasAccessibleValue() const override { return true; }
+    int AccessibleValue() const override { return value_; }
+    int AccessibleMinimum() const override { return min_; }
+    int AccessibleMaximum() const override { return std::max(max_, min_); }
+    bool SetAccessibleValue(int value) override;
+    QStringList AccessibleActions() const override;
+    void DoAccessibleAction(const QString& name) override;
+
+signals:
+    void OnChange(QObject* Sender);
+
+protected:
+    void Paint() override;
+    void PaintBase();
+    void PaintHead();
+    void TempPaint();
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resize() override;
+    void EnabledChanged() override;
+    void Loaded() override;
+    void TimerExpired();
+
+private:
+    bool Vertical() const { return faderKind_ == fkVertical; }
+    bool Loading() const { return ComponentState().testFlag(csLoading); }
+    bool DarkBorderShown() const;
+    void UpdateHeadSize();
+    void AppearanceChanged(bool sizeChanges, bool headChanges = false);
+    void FocusChanged(bool focused);
+    double Span() const;
+    int TrackLength() const;
+    int Clamped(int64_t value) const;
+    void StepBy(int64_t delta) { SetValue(Clamped(int64_t(value_) + delta)); }
+    bool OnHead(int X, int Y) const;
+    bool InControlZone(int X, int Y) const;
+    int AlongTrack(int X, int Y) const { return Vertical() ? Y : X; }
+    int HeadAlong() const { return Vertical() ? GetHeadY() : GetHeadX(); }
+    bool BeyondHeadTowardsMin(int X, int Y) const;
+    void StartStepping(TMouseButton Button, int X, int Y);
+    void DragTo(int X, int Y);
+    void ApplyStep(bool towardsMax);
+
+    friend class TFaderBasePainter;
+
+    bool ctl3D_ = false;
+    bool parentCtl3D_ = false;
+    TMarkType markType_ = mtMarks;
+    quint16 numMarks_ = 25;
+    bool faderPlace_ = false;
+    quint16 longMarksLen_ = 5;
+    quint16 shortMarksLen_ = 2;
+    bool marksReverse_ = false;
+    quint16 markAccent_ = 5;
+    quint16 marksPos_ = 3;
+    TFaderSize faderSize_ = fsMediumSize;
+    bool labels_ = true;
+    TFont* labelsFont_;
+    TFaderKind faderKind_ = fkHorizontal;
+    QString labelMax_ = QStringLiteral("Max");
+    QString labelMin_ = QStringLiteral("Min");
+    quint16 labelsPos_ = 4;
+    quint16 emptyXZone_ = 4;
+    quint16 emptyYZone_ = 4;
+    int max_ = 100;
+    int min_ = 0;
+    int value_ = 50;
+    TColor rampColor_ = clNavy;
+    bool mark3D_ = true;
+    bool rampReverse_ = false;
+    bool font3D_ = true;
+    bool headRounded_ = true;
+    TDarkBorder darkBorder_ = dbPushed;
+    bool focusRect_ = true;
+    quint16 focusRectDist_ = 0;
+    quint16 largeChange_ = 10;
+    int midValue_ = 50;
+    bool dblClkResets_ = true;
+    TPushMode pushMode_ = pmNone;
+    int numSteps_ = 10;
+    int stepsWidth_ = 4;
+    bool enabled_ = true;
+    TColor headMarkColor_ = clGray;
+    bool allowAbs_ = false;
+    quint16 headMarkDist_ = 4;
+
+    QSize headSize_{20, 13};
+    TBitmap base_;
+    TBitmap head_;
+    TBitmap composite_;
+    bool baseValid_ = false;
+    bool headValid_ = false;
+    bool compositeValid_ = false;
+    bool pressed_ = false;
+    bool focused_ = false;
+    bool resetByDoubleClick_ = false;
+    TMouseMode mouseMode_ = TMouseMode::Idle;
+    int lastDrag_ = 0;
+    int grab_ = 0;
+    QPoint lastPointer_{-1, -1};
+    TRepeatTimer repeat_{this, [this] { TimerExpired(); }};
+};

@@ -1,0 +1,92 @@
+#pragma once
+// TKivSpinButton: two stacked auto-repeat speed buttons with arrow glyphs, up
+// above down. Clicking, holding or the arrow keys raise OnUpClick and
+// OnDownClick; the control holds no value. A press hands the input focus to
+// FocusControl (typically the edit box the events change) when it can take it.
+
+#include "framework/Control.h"
+#include "widgets/AccessibleValueControl.h"
+
+#include <QPointer>
+
+class TTimerSpeedButton;
+
+class TKivSpinButton : public TCustomControl, public TAccessibleValueControl {
+    Q_OBJECT
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph)
+    Q_PROPERTY(TControl* FocusControl READ FocusControl WRITE SetFocusControl)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(QString UpGlyph READ UpGlyph WRITE SetUpGlyph)
+    // An empty glyph name stands for the built-in arrow.
+    Q_CLASSINFO("default:Ctl3D", "True")
+    Q_CLASSINFO("default:DownGlyph", "''")
+    Q_CLASSINFO("default:ParentCtl3D", "True")
+    Q_CLASSINFO("default:UpGlyph", "''")
+
+public:
+    static inline const QString kUpGlyph = QStringLiteral("KivSpinUp");
+    static inline const QString kDownGlyph = QStringLiteral("KivSpinDown");
+
+    explicit TKivSpinButton(QWidget* parent = nullptr);
+
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value) { ctl3D_ = value; }
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value) { parentCtl3D_ = value; }
+    // The glyphs by picture name; an unknown name is refused and keeps the
+    // old glyph, an empty one brings back the built-in arrow.
+    QString UpGlyph() const { return upGlyph_; }
+    void SetUpGlyph(const QString& name);
+    QString DownGlyph() const { return downGlyph_; }
+    void SetDownGlyph(const QString& name);
+    TControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(TControl* control) { focusControl_ = control; }
+
+    // Applies the size rule (width at least 15) and places the two buttons,
+    // which overlap by one row; width and height come back adjusted.
+    void AdjustButtonSize(int& width, int& height);
+    // Hides TControl::SetBounds so that every size set here is adjusted first.
+    void SetBounds(int left, int top, int width, int height);
+    void SetFocusBtn(TTimerSpeedButton* button);
+
+    TTimerSpeedButton* UpButton() const { return upButton_; }
+    TTimerSpeedButton* DownButton() const { return downButton_; }
+    TTimerSpeedButton* FocusedButton() const { return focusedButton_; }
+
+    // TAccessibleValueControl
+    QAccessible::Role AccessibleRole() const override { return QAccessible::SpinBox; }
+    QString AccessibleName() const override;
+    QString AccessibleValueText() const override { return {}; }
+    QStringList AccessibleActions() const override;
+    void DoAccessibleAction(const QString& name) override;
+
+signals:
+    void OnUpClick(QObject* Sender);
+    void OnDownClick(QObject* Sender);
+    void OnButtonUp(QObject* Sender);
+
+protected:
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resize() override;
+    void Loaded() override;
+
+private:
+    TTimerSpeedButton* CreateButton(const QString& glyph, const QString& name);
+    void BtnMouseDown(TTimerSpeedButton* button, TMouseButton Button);
+    void BtnClick(TTimerSpeedButton* button);
+    void ShowFocusFrame(bool shown);
+    void ApplyAdjustedSize();
+
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+    QString upGlyph_;
+    QString downGlyph_;
+    QPointer<TControl> focusControl_;
+    TTimerSpeedButton* upButton_;
+    TTimerSpeedButton* downButton_;
+    TTimerSpeedButton* focusedButton_;
+    bool released_ = false;
+};
