@@ -50,7 +50,7 @@ void TGalleryPage::AddWindowSection(QWidget* window, QWidget* component, const Q
     left->addStretch();
     QWidget* box = AddBox(component, left, properties);
     // The window is not a child widget, but it goes with the page.
-    connect(box, &QObject::destroyed, window, &QObject::deleteLater);
+    connect(box, &QObject::destroyed, window, [window] { delete window; });
 }
 
 QWidget* TGalleryPage::AddBox(QWidget* component, QLayout* left, const QStringList& properties)

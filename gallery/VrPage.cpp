@@ -68,5 +68,6 @@ void TVrPage::AddFormShape()
     shape->SetMaskColor(clWhite);
     shape->SetMask(face);
     window->setGeometry(kShapeLeft, kShapeTop, face.Width(), face.Height());
+    shape->SetBounds(0, 0, face.Width(), face.Height());
     AddWindowSection(window, shape, {"MaskColor"});
 }
