@@ -10,10 +10,17 @@
 
 namespace {
 
+// "TLCD99" becomes "lcd99", "TGSpin" "gSpin": the leading capitals in lower
+// case, up to the one that starts the next word.
 QString ObjectNameFor(const QString& className)
 {
     QString name = className.startsWith(QLatin1Char('T')) ? className.mid(1) : className;
-    name[0] = name[0].toLower();
+    qsizetype run = 0;
+    while (run < name.size() && !name[run].isLower())
+        ++run;
+    const qsizetype lower = run < name.size() && run > 1 ? run - 1 : run;
+    for (qsizetype i = 0; i < lower; ++i)
+        name[i] = name[i].toLower();
     return name;
 }
 

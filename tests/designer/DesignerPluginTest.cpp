@@ -74,19 +74,23 @@ TEST(DesignerPlugin, EveryEntryHasItsHeaderADrawnIconAndAPlaceableDefault)
         EXPECT_GT(CountOpaque(icon), 32 * 4) << "the icon shows the component";
 
         QXmlStreamReader xml(w->domXml());
-        QString widgetClass;
+        QString widgetClass, objectName;
         int width = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            if (xml.name() == QLatin1String("widget"))
+            if (xml.name() == QLatin1String("widget")) {
                 widgetClass = xml.attributes().value(QLatin1String("class")).toString();
+                objectName = xml.attributes().value(QLatin1String("name")).toString();
+            }
             if (xml.name() == QLatin1String("width"))
                 width = xml.readElementText().toInt();
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
         EXPECT_EQ(widgetClass, w->name());
         EXPECT_GT(width, 0);
+        if (w->name() == QLatin1String("TLCD99"))
+            EXPECT_EQ(objectName, QStringLiteral("lcd99")) << "placed instances get a C++ style name";
     }
 }
 
