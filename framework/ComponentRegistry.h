@@ -19,6 +19,8 @@ inline const QString Saxel = QStringLiteral("Saxel Componenten");
 inline const QString KivGraphics = QStringLiteral("KivGraphics");
 inline const QString Can = QStringLiteral("Can");
 inline const QString Custom = QStringLiteral("Custom components");
+// The Vr instrument family (thermometer, LED, rocker, shaped window).
+inline const QString Vr = QStringLiteral("Vr");
 inline const QString Standard = QStringLiteral("Standard");
 } // namespace PalettePage
 

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialbus-dev qt6-tools-dev libgl-dev
+  build-essential cmake ninja-build pkg-config dpkg-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialbus-dev qt6-tools-dev libqt6opengl6-dev libgl-dev
   libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation

@@ -16,4 +16,4 @@ ctest --preset release -j2 --timeout 600
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan -j2 --timeout 600 -E demo_end_to_end
+ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end"

@@ -21,7 +21,7 @@ void RegisterWidgetsComponents()
     RegisterComponents(PalettePage::Custom, {TComponentClass::Of<TLCD99>()});
     // The thermometer, LED, rocker and shaped window come from an outside
     // party's component family and keep a page of their own.
-    RegisterComponents(QStringLiteral("Vr"),
+    RegisterComponents(PalettePage::Vr,
                        {TComponentClass::Of<TvrThermoMeter>(), TComponentClass::Of<TVrBlinkLed>(),
                         TComponentClass::Of<TVrRocker>(), TComponentClass::Of<TVrFormShape>()});
 }

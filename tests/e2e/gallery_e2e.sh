@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# End-to-end test of quil-gallery: the real program on its own Xvfb display,
+# every page visited by clicking its name, each page's components checked on
+# screenshots, and one property changed through its editor and seen on the
+# component.
+#
+#   gallery_e2e.sh <quil-gallery> <e2e_probe>
+#
+# Screenshots of every page are kept under $QUIL_ARTEFACTS/e2e-gallery (or the
+# build folder's artefacts). Exit code 77 (skipped) when Xvfb, xdotool or
+# ImageMagick's import are missing.
+set -uo pipefail
+
+GALLERY=${1:?quil-gallery path}
+PROBE=${2:?e2e_probe path}
+
+for tool in Xvfb xdotool import convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+
+ART="${QUIL_ARTEFACTS:-${QUIL_E2E_DEFAULT_ARTEFACTS:-$PWD/artefacts}}/e2e-gallery"
+mkdir -p "$ART"
+WORK=$(mktemp -d)
+export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+XVFB_PID=""
+APP_PID=""
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+FAILURES=0
+fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
+pass() { echo "ok: $*"; }
+check() { # check <description> <command...>
+  local what=$1; shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+start_xvfb() {
+  local n
+  for n in $(seq 141 190); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1600x900x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+  done
+  echo "cannot start Xvfb"
+  exit 1
+}
+
+# ---- geometry (no window manager: the window sits at the origin) -----------
+WINDOW="1010x740+0+0"
+PAGE_RECT="175 0 835 740"              # the page beside the list of pages
+row_of_page() { echo "60 $((14 + 28 * $1))"; }
+# The first section's component on every page.
+COMPONENT_X=192; COMPONENT_Y=39
+DIAGRAM_RECT="$COMPONENT_X $COMPONENT_Y 489 297"
+SPIN_UPPER="$((COMPONENT_X + 32)) $((COMPONENT_Y + 20))"
+SPIN_RECT="$COMPONENT_X $COMPONENT_Y 65 100"
+LCD="$COMPONENT_X $COMPONENT_Y 121 84 3 9 2 2 5 000000"
+THERMO_RECT="$COMPONENT_X $COMPONENT_Y 89 153"
+LCD_VALUE_EDITOR="490 53"
+SHOW_WINDOW_BUTTON="603 385"
+SHAPE_X=1030; SHAPE_Y=20; SHAPE_W=396; SHAPE_H=518
+
+SHOT="$WORK/shot.png"
+shot() { import -window root "$SHOT"; }
+keep() { convert "$SHOT" -crop "$WINDOW" +repage "$ART/$1.png"; }
+probe() { "$PROBE" "$@"; }
+count() { probe count "$SHOT" "$@"; }
+more_than() { [ "$(count $2 $3 5)" -gt "$1" ]; }  # more_than <n> "<x y w h>" <colour>
+title() { xdotool getwindowname "$WINDOW_ID" 2>/dev/null; }
+eventually() { # eventually <seconds> <predicate...>, on fresh screenshots
+  local tries=$(($1 * 5)); shift
+  for _ in $(seq "$tries"); do
+    shot
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+titled() { [ "$(title)" = "Quil gallery - $1" ]; }
+visit() { # visit <row> <page name>
+  xdotool mousemove $(row_of_page "$1") click 1
+  check "page \"$2\" is shown" eventually 5 titled "$2"
+  sleep 0.5
+  shot
+}
+lcd_shows() { [ "$(probe lcd "$SHOT" $LCD)" = "$1" ]; }
+
+# =============================================================================
+start_xvfb
+echo "display $DISPLAY, artefacts in $ART"
+"$GALLERY" >"$WORK/gallery.log" 2>&1 &
+APP_PID=$!
+WINDOW_ID=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quil gallery - " | head -n 1)
+if [ -z "$WINDOW_ID" ]; then
+  echo "the gallery's window did not appear"; cat "$WORK/gallery.log"; exit 1
+fi
+sleep 1.5
+
+# ---- "Saxel Componenten": the ventilation diagram ---------------------------
+visit 0 "Saxel Componenten"
+keep 1-saxel-componenten
+check "the diagram draws its red curve" more_than 400 "$DIAGRAM_RECT" FF0000
+check "the diagram fills its face" more_than 50000 "$DIAGRAM_RECT" FFFFE1
+
+# ---- "KivGraphics": the spin control lights its half while pressed ----------
+visit 1 "KivGraphics"
+keep 2-kivgraphics
+check "the spin control draws both halves" more_than 1500 "$SPIN_RECT" 000080
+xdotool mousemove $SPIN_UPPER mousedown 1
+sleep 0.3
+shot
+keep 2-kivgraphics-pressed
+xdotool mouseup 1
+check "the pressed half lights up" more_than 500 "$SPIN_RECT" 0000FF
+
+# ---- "Custom components": the display, and its value typed into its editor --
+visit 2 "Custom components"
+keep 3-custom-components
+check "the display shows 23.9" lcd_shows 23.9
+xdotool mousemove $LCD_VALUE_EDITOR click --repeat 3 1
+xdotool key ctrl+a type "18.4"
+xdotool key Return
+check "the value typed into the editor shows on the display" eventually 3 lcd_shows 18.4
+keep 3-custom-components-edited
+
+# ---- the Vr family: thermometer, LED, rocker, and the shaped window ---------
+visit 3 "Vr"
+keep 4-vr
+check "the thermometer draws its red column" more_than 150 "$THERMO_RECT" FF0000
+check "the page draws all its components" more_than 8000 "$PAGE_RECT" C0C0C0
+xdotool mousemove $SHOW_WINDOW_BUTTON click 1
+check "the shaped window appears" eventually 5 xdotool search --onlyvisible --name "shaped window"
+sleep 1
+shot
+convert "$SHOT" -crop "${SHAPE_W}x${SHAPE_H}+$SHAPE_X+$SHAPE_Y" +repage "$ART/5-shaped-window.png"
+check "the shaped window is cut: its corner shows the screen behind" \
+  [ "$(count $SHAPE_X $SHAPE_Y 6 6 000000 5)" -eq 36 ]
+check "the shaped window shows the panel's face" more_than 40000 "$SHAPE_X $SHAPE_Y $SHAPE_W $SHAPE_H" 9FC1DC
+
+kill "$APP_PID" 2>/dev/null
+wait "$APP_PID" 2>/dev/null
+APP_PID=""
+if grep -qiE "error|exception" "$WORK/gallery.log"; then
+  fail "the gallery reported an error"; cat "$WORK/gallery.log"
+fi
+
+if [ $FAILURES -gt 0 ]; then
+  echo "$FAILURES check(s) failed; screenshots in $ART"
+  exit 1
+fi
+echo "all gallery checks passed; screenshots in $ART"

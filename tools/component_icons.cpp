@@ -1,0 +1,59 @@
+// Draws the pictures the library's components give of themselves:
+//   component_icons <folder> [<desktop-icon-folder>]
+// writes <folder>/<Class>.png (the 32-pixel palette icon of every visual
+// component, as the Qt Designer plugin shows it) and, when the second folder
+// is given, the programs' 64-pixel desktop icons quil-demo.png (the
+// ventilation diagram) and quil-gallery.png (four components side by side).
+#include "framework/Application.h"
+#include "library/ComponentPicture.h"
+#include "library/RegisterLibrary.h"
+
+#include <QDir>
+#include <QPainter>
+#include <cstdio>
+
+namespace {
+
+bool Save(const QImage& image, const QString& path)
+{
+    if (image.save(path))
+        return true;
+    std::fprintf(stderr, "component_icons: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+QImage GalleryIcon(const QList<TComponentClass>& classes)
+{
+    QImage icon(64, 64, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    for (int i = 0; i < 4 && i < classes.size(); ++i)
+        painter.drawImage((i % 2) * 32, (i / 2) * 32, TComponentPicture::Icon(classes[i], 32));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: component_icons <folder> [<desktop-icon-folder>]\n");
+        return 2;
+    }
+    const QList<TComponentClass> classes = VisualLibraryComponents();
+    bool ok = QDir().mkpath(QString::fromLocal8Bit(argv[1]));
+    for (const TComponentClass& cls : classes)
+        ok = Save(TComponentPicture::Icon(cls, 32), QDir(QString::fromLocal8Bit(argv[1])).filePath(cls.ClassName + ".png")) && ok;
+    if (argc > 2) {
+        const QDir desktop(QString::fromLocal8Bit(argv[2]));
+        ok = Save(TComponentPicture::Icon(*FindComponentClass(QStringLiteral("TLvdVentDiagram")), 64),
+                  desktop.filePath(QStringLiteral("quil-demo.png"))) && ok;
+        QList<TComponentClass> shown;
+        for (const char* name : {"TvrThermoMeter", "TLCD99", "TGSpin", "TVrRocker"})
+            if (const auto cls = FindComponentClass(QLatin1String(name)))
+                shown.append(*cls);
+        ok = Save(GalleryIcon(shown), desktop.filePath(QStringLiteral("quil-gallery.png"))) && ok;
+    }
+    return ok ? 0 : 1;
+}
