@@ -1,6 +1,8 @@
 #include "library/RegisterLibrary.h"
 
+#include "can/RegisterCan.h"
 #include "diagram/RegisterDiagram.h"
+#include "feed/RegisterFeed.h"
 #include "framework/RegisterStandard.h"
 #include "widgets/RegisterWidgets.h"
 
@@ -13,6 +15,8 @@ void RegisterLibraryComponents()
     RegisterStandardComponents();
     RegisterDiagramComponents();
     RegisterWidgetsComponents();
+    RegisterCanComponents();
+    RegisterFeedComponents();
 }
 
 QList<TComponentClass> VisualLibraryComponents()
