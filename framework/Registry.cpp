@@ -148,7 +148,8 @@ void TRegistry::CommitWrites()
         return;
     const QList<TRegistryValue> values = std::move(*deferred_);
     deferred_.reset();
-    if (!values.isEmpty() && (!key_ || !key_->SetValues(values)))
+    // Values are held only while a key is open, and closing it drops them.
+    if (!values.isEmpty() && !key_->SetValues(values))
         SetDataFailed(values.front().Name);
 }
 
