@@ -4,6 +4,7 @@
 // folder, as a user's would.
 
 #include "BenchMain.h"
+#include "app/Generalfunctions.h"
 #include "app/GraphForm.h"
 #include "app/MainForm.h"
 
@@ -52,6 +53,37 @@ void BM_DestroyEventWritesSettings(benchmark::State& state)
     demo.Close();
 }
 BENCHMARK(BM_DestroyEventWritesSettings)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The eleven values as eleven saves (as the close once wrote them), against
+// one save of all of them.
+const QList<std::pair<QString, QVariant>> ElevenSettings = {
+    {QStringLiteral("MAXALARM"), 360},
+    {QStringLiteral("MINALARM"), 100},
+    {QStringLiteral("BANDBREEDTE"), 60},
+    {QStringLiteral("STREEFTEMP"), 185},
+    {QStringLiteral("KOELVERSCHIL"), 30},
+    {QStringLiteral("VERWARMVERSCHIL"), 30},
+    {QStringLiteral("MINPOSITIE"), 10},
+    {QStringLiteral("MAXPOSITIE"), 100},
+    {QStringLiteral("GEMETENTEMP"), 203},
+    {QStringLiteral("OPTIEVENTILATIE"), true},
+    {QStringLiteral("OPTIEKOELING"), false},
+};
+
+void BM_ElevenSeparateSaves(benchmark::State& state)
+{
+    for (auto _ : state)
+        for (const auto& [name, value] : ElevenSettings)
+            WriteRegistryValue(name, value);
+}
+BENCHMARK(BM_ElevenSeparateSaves)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_ElevenValuesInOneSave(benchmark::State& state)
+{
+    for (auto _ : state)
+        WriteRegistryValues(ElevenSettings);
+}
+BENCHMARK(BM_ElevenValuesInOneSave)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
