@@ -113,6 +113,28 @@ bool IsWritableAsInteger(const QVariant& value)
     }
 }
 
+void CheckWritableKind(const QString& name, const QVariant& value)
+{
+    const int kind = value.typeId();
+    const bool isDate = kind == QMetaType::QDateTime || kind == QMetaType::QDate;
+    if (!IsWritableAsInteger(value) && !isDate && kind != QMetaType::QString)
+        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+}
+
+// One value of a checked kind to the open key.
+void PutValue(TRegistry& registry, const QString& name, const QVariant& value)
+{
+    const int kind = value.typeId();
+    if (IsWritableAsInteger(value))
+        registry.WriteInteger(name, VariantToInt(value));
+    else if (kind == QMetaType::QDateTime)
+        registry.WriteDateTime(name, value.toDateTime());
+    else if (kind == QMetaType::QDate)
+        registry.WriteDateTime(name, value.toDate().startOfDay());
+    else
+        registry.WriteString(name, value.toString());
+}
+
 } // namespace
 
 bool RegistryValueExists(const QString& name)
@@ -141,23 +163,20 @@ void ReadRegistryValue(const QString& name, QVariant& value)
     }
 }
 
-void WriteRegistryValue(const QString& name, const QVariant& value)
+void WriteRegistryValue(const QString& name, const QVariant& value) { WriteRegistryValues({{name, value}}); }
+
+void WriteRegistryValues(const QList<std::pair<QString, QVariant>>& values)
 {
-    const int kind = value.typeId();
-    const bool isDate = kind == QMetaType::QDateTime || kind == QMetaType::QDate;
-    if (!IsWritableAsInteger(value) && !isDate && kind != QMetaType::QString)
-        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    // A refused kind is found before the key is created or anything is held.
+    for (const auto& [name, value] : values)
+        CheckWritableKind(name, value);
     TRegistry registry;
-    // Not checked: without an open key the write below reports the failure.
+    // Not checked: without an open key the commit below reports the failure.
     registry.OpenKey(SettingsKeyPath, true);
-    if (IsWritableAsInteger(value))
-        registry.WriteInteger(name, VariantToInt(value));
-    else if (kind == QMetaType::QDateTime)
-        registry.WriteDateTime(name, value.toDateTime());
-    else if (kind == QMetaType::QDate)
-        registry.WriteDateTime(name, value.toDate().startOfDay());
-    else
-        registry.WriteString(name, value.toString());
+    registry.DeferWrites();
+    for (const auto& [name, value] : values)
+        PutValue(registry, name, value);
+    registry.CommitWrites();
 }
 
 qint32 VariantToInt(const QVariant& value)

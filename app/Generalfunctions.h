@@ -7,8 +7,10 @@
 // 32-bit integer, REG_SZ/REG_EXPAND_SZ as text, an 8-byte REG_BINARY as a date
 // and time.
 
+#include <QList>
 #include <QString>
 #include <QVariant>
+#include <utility>
 
 // "Software\Brenvik\Quil demo", under the current user.
 extern const QString SettingsKeyPath;
@@ -28,6 +30,12 @@ void ReadRegistryValue(const QString& name, QVariant& value);
 // creating the key if needed. Throws "Invalid data type for '<name>'" for any
 // other kind and "Failed to set data for '<name>'" when the store refuses.
 void WriteRegistryValue(const QString& name, const QVariant& value);
+
+// Writes the values in their order as WriteRegistryValue would, giving the same
+// key text, but in one save of the key: all of them reach the store or none
+// (a kind refused or a failing store raises the same errors, and then nothing
+// is written).
+void WriteRegistryValues(const QList<std::pair<QString, QVariant>>& values);
 
 // The classic variant conversions used by the settings' consumers. Throw
 // EVariantError "Could not convert variant of type (<from>) into type (<to>)".

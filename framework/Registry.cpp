@@ -45,13 +45,30 @@ bool TRegistry::OpenKey(const QString& path, bool canCreate)
     return key_ != nullptr;
 }
 
-void TRegistry::CloseKey() { key_.reset(); }
+void TRegistry::CloseKey()
+{
+    deferred_.reset();
+    key_.reset();
+}
 
-bool TRegistry::ValueExists(const QString& name) const { return key_ && key_->Value(name).has_value(); }
+std::optional<TRegistryValue> TRegistry::Find(const QString& name) const
+{
+    if (!key_)
+        return std::nullopt;
+    if (deferred_) {
+        // The last held write of that name is the one the commit leaves.
+        for (auto it = deferred_->crbegin(); it != deferred_->crend(); ++it)
+            if (it->Name.compare(name, Qt::CaseInsensitive) == 0)
+                return *it;
+    }
+    return key_->Value(name);
+}
+
+bool TRegistry::ValueExists(const QString& name) const { return Find(name).has_value(); }
 
 TRegDataType TRegistry::GetDataType(const QString& name) const
 {
-    const std::optional<TRegistryValue> value = key_ ? key_->Value(name) : std::nullopt;
+    const std::optional<TRegistryValue> value = Find(name);
     if (!value)
         return TRegDataType::rdUnknown;
     switch (value->Type) {
@@ -70,7 +87,7 @@ TRegDataType TRegistry::GetDataType(const QString& name) const
 
 TRegistryValue TRegistry::Get(const QString& name) const
 {
-    const std::optional<TRegistryValue> value = key_ ? key_->Value(name) : std::nullopt;
+    const std::optional<TRegistryValue> value = Find(name);
     if (!value)
         GetDataFailed(name);
     return *value;
@@ -113,8 +130,27 @@ QDateTime TRegistry::ReadDateTime(const QString& name) const
 
 void TRegistry::Put(const QString& name, quint32 type, const QByteArray& data)
 {
-    if (!key_ || !key_->SetValue(TRegistryValue{name, type, data}))
+    if (key_ && deferred_)
+        deferred_->append(TRegistryValue{name, type, data});
+    else if (!key_ || !key_->SetValue(TRegistryValue{name, type, data}))
         SetDataFailed(name);
+}
+
+void TRegistry::DeferWrites()
+{
+    if (!deferred_)
+        deferred_.emplace();
+}
+
+void TRegistry::CommitWrites()
+{
+    if (!deferred_)
+        return;
+    const QList<TRegistryValue> values = std::move(*deferred_);
+    deferred_.reset();
+    // Values are held only while a key is open, and closing it drops them.
+    if (!values.isEmpty() && !key_->SetValues(values))
+        SetDataFailed(values.front().Name);
 }
 
 void TRegistry::WriteInteger(const QString& name, qint32 value)

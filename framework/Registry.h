@@ -1,8 +1,9 @@
 #pragma once
 // TRegistry: an accessor for the current user's registry keys. One key at a
 // time is open; it is closed by CloseKey, by opening another key or when the
-// accessor ends. Writes reach the store at once. Value names are compared
-// without regard to case and keep the case they were first written with.
+// accessor ends. Writes reach the store at once, unless they are deferred:
+// then they reach it together, in one save. Value names are compared without
+// regard to case and keep the case they were first written with.
 //
 // Reads and writes of the wrong kind raise ERegistryException with the
 // classic texts: "Invalid data type for '<name>'", "Failed to get data for
@@ -11,6 +12,7 @@
 #include "framework/RegistryBackend.h"
 
 #include <QDateTime>
+#include <optional>
 
 enum class TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 
@@ -48,12 +50,25 @@ public:
     void WriteBinaryData(const QString& name, const QByteArray& value);
     void WriteDateTime(const QString& name, const QDateTime& value);
 
+    // Holds back the writes to the open key that follow, until CommitWrites
+    // stores them together: one save of the key instead of one per value,
+    // with the same guarantees (all of them reach the store, or none). Reads
+    // see the held values meanwhile. Closing the key or the accessor without
+    // CommitWrites drops them.
+    void DeferWrites();
+    bool WritesDeferred() const { return deferred_.has_value(); }
+    // Stores the held writes and ends deferring. Raises "Failed to set data
+    // for '<name>'", naming the first held value, when the store refuses them.
+    void CommitWrites();
+
 private:
+    std::optional<TRegistryValue> Find(const QString& name) const;
     TRegistryValue Get(const QString& name) const;
     void Put(const QString& name, quint32 type, const QByteArray& data);
 
     std::unique_ptr<TRegistryBackend> backend_;
     std::unique_ptr<TRegistryKey> key_;
+    std::optional<QList<TRegistryValue>> deferred_;
 };
 
 // The classic date-time number: days since 1899-12-30 plus the fraction of the

@@ -6,6 +6,8 @@
 // the old one). A program killed while saving therefore leaves the old or the
 // new file, and programs writing at the same time each keep the other's
 // values. A file that cannot be parsed is reported and never rewritten.
+// The temporary file a killed save left behind is removed by the next save
+// in that folder.
 
 #include "framework/RegistryKey.h"
 
@@ -24,9 +26,12 @@ public:
 
     std::optional<TRegistryValue> Value(const QString& name) const override;
     bool SetValue(const TRegistryValue& value) override;
+    bool SetValues(const QList<TRegistryValue>& values) override;
 
 private:
     using Change = std::function<void(QList<TRegistryValue>&)>;
+    // Replaces the value of that name (in any case), keeping its spelling, or appends it.
+    static void Store(QList<TRegistryValue>& values, const TRegistryValue& value);
     bool Update(const Change& change);
     QList<TRegistryValue> ReadFile() const;
     bool Save(const QList<TRegistryValue>& values) const;

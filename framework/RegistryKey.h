@@ -18,4 +18,7 @@ public:
     // (in any case) is replaced and keeps the case it was first written with.
     // False when the platform refused the write.
     virtual bool SetValue(const TRegistryValue& value) = 0;
+    // Stores the values one after another as SetValue would, in one write of
+    // the key: all of them reach the store, or (false) none.
+    virtual bool SetValues(const QList<TRegistryValue>& values) = 0;
 };

@@ -147,6 +147,22 @@ TEST_F(Settings, KindsThatCannotBeStoredAreRefusedBeforeTheKeyIsCreated)
     EXPECT_FALSE(QFileInfo::exists(home_.path() + QStringLiteral("/quil")));
 }
 
+// Several values at once: the text single writes give, or nothing at all.
+TEST_F(Settings, ValuesWrittenTogetherGiveTheTextOfSingleWritesOrNothing)
+{
+    PutKeyFile("\"OPTIEKOELING\"=dword:00000001\n");
+    EXPECT_EQ(ErrorOf([] { WriteRegistryValues({{QStringLiteral("A"), QVariant(1)}, {QStringLiteral("B"), QVariant(1.5)}}); }),
+              QStringLiteral("Invalid data type for 'B'"));
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\"OPTIEKOELING\"=dword:00000001\n");
+
+    WriteRegistryValues({{QStringLiteral("STREEFTEMP"), QVariant(185)},
+                         {QStringLiteral("optiekoeling"), QVariant(true)},
+                         {QStringLiteral("NAME"), QVariant(QStringLiteral("Stal 4"))}});
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\"OPTIEKOELING\"=dword:ffffffff\n"
+                                          "\"STREEFTEMP\"=dword:000000b9\n"
+                                          "\"NAME\"=\"Stal 4\"\n\n");
+}
+
 TEST_F(Settings, AWriteTheStoreRefusesFailsWithTheValueName)
 {
     // A plain file where the key's folder belongs: the key can be neither created nor written.

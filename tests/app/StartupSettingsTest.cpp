@@ -8,6 +8,11 @@
 #include "framework/Exception.h"
 #include "widgets/VrRocker.h"
 
+#include <QFile>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace {
 const QStringList kAllNames = {"MINALARM",     "MAXALARM",        "BANDBREEDTE", "STREEFTEMP",
                                "GEMETENTEMP",  "KOELVERSCHIL",    "VERWARMVERSCHIL", "MINPOSITIE",
@@ -54,6 +59,48 @@ TEST_F(StartupSettings, TheFirstCloseWritesAllElevenValuesAsIntegers)
     EXPECT_EQ(StoredInteger("KOELVERSCHIL"), 30);
     EXPECT_EQ(StoredInteger("OPTIEVENTILATIE"), -1); // true is stored as -1
     EXPECT_EQ(StoredInteger("OPTIEKOELING"), -1);
+}
+
+// Closing puts the key file in place once, holding the eleven values in the
+// order of writing, as the same writes one by one would have left it.
+TEST_F(StartupSettings, TheCloseSavesTheKeyOnceWithTheValuesInWritingOrder)
+{
+    StoreInteger("MINALARM", 120); // the key's folder exists and can be watched
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/quil/Software/Brenvik");
+    StartDemo();
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    // The temporary files' creation between two renames keeps the kernel from
+    // merging their identical events into one.
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_CREATE | IN_MOVED_TO), 0);
+    CloseDemo();
+    int saves = 0;
+    alignas(inotify_event) char buffer[16384];
+    for (ssize_t size; (size = read(watch, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < size;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            saves += (event->mask & IN_MOVED_TO) && event->len > 0 && QByteArray(event->name) == "Quil demo.reg";
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    close(watch);
+    EXPECT_EQ(saves, 1);
+
+    QFile file(folder + QStringLiteral("/Quil demo.reg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("Windows Registry Editor Version 5.00\n\n"
+                                         "[HKEY_CURRENT_USER\\Software\\Brenvik\\Quil demo]\n"
+                                         "\"MINALARM\"=dword:00000078\n"
+                                         "\"MAXALARM\"=dword:00000168\n"
+                                         "\"BANDBREEDTE\"=dword:0000003c\n"
+                                         "\"STREEFTEMP\"=dword:000000b9\n"
+                                         "\"KOELVERSCHIL\"=dword:0000001e\n"
+                                         "\"VERWARMVERSCHIL\"=dword:0000001e\n"
+                                         "\"MINPOSITIE\"=dword:0000000a\n"
+                                         "\"MAXPOSITIE\"=dword:00000064\n"
+                                         "\"GEMETENTEMP\"=dword:000000cb\n"
+                                         "\"OPTIEVENTILATIE\"=dword:ffffffff\n"
+                                         "\"OPTIEKOELING\"=dword:00000000\n\n"));
 }
 
 TEST_F(StartupSettings, StoredValuesComeBackAtTheNextStartWithTheRockersSet)

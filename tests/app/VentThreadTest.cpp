@@ -56,6 +56,8 @@ TEST_F(FanThread, TheFanTurnsWhileThePositionIsAboveZero)
     }));
 }
 
+// The fan stands still at position zero while the thread goes on cycling:
+// raising the position turns it again without a new thread.
 TEST_F(FanThread, TheFanStandsStillAtPositionZero)
 {
     StartDemo(true);
@@ -69,6 +71,12 @@ TEST_F(FanThread, TheFanStandsStillAtPositionZero)
     t.start();
     ServeUntil([&] { return t.elapsed() > 400; }, 500);
     EXPECT_EQ(d->VentIndex(), frame);
+
+    d->SetGemetenTemperatuur(300);
+    d->PaintToImage();
+    ASSERT_GT(d->VentilatieStand(), 0);
+    EXPECT_TRUE(ServeUntil([&] { return d->VentIndex() != frame; })) << "the thread stopped cycling";
+    EXPECT_FALSE(mainForm->VentThread()->Finished());
 }
 
 // Closing while the thread sleeps writes the settings and ends cleanly; the
@@ -99,11 +107,12 @@ TEST_F(FanThread, ManyQuickOpenCloseCyclesEndCleanly)
     EXPECT_EQ(StoredInteger("GEMETENTEMP"), 300);
 }
 
+// Without a main window the thread stays alive while its synchronous steps
+// are served, and ends once stopped.
 TEST_F(FanThread, AThreadWithoutAMainWindowIdlesUntilStopped)
 {
     auto thread = std::make_unique<TVentThread>();
-    QThread::msleep(30);
-    EXPECT_FALSE(thread->Finished());
+    EXPECT_FALSE(ServeUntil([&] { return thread->Finished(); }, 300)) << "the thread ended on its own";
     thread->Stop();
     EXPECT_TRUE(ServeUntil([&] { return thread->Finished(); }, 1000));
 }

@@ -188,6 +188,34 @@ TEST(VentLawStatus, RaisedOncePerChangeWithTheDiagramAsSender)
     EXPECT_TRUE(d.HeatCoolActive());
 }
 
+// Heating or cooling switching on or off alone, with every alarm as it was,
+// is a status change too.
+TEST(VentLawStatus, HeatingOrCoolingAloneIsAStatusChange)
+{
+    TVentTestDiagram d;
+    d.ApplyDemoState(); // heating point 15.5, alarms at 10.0 and 36.0
+    d.PaintToImage();
+    ASSERT_FALSE(d.HeatCoolActive());
+    QSignalSpy spy(&d, &TLvdVentDiagram::OnStatusChanged);
+    const auto paintAt = [&](int temperature) {
+        d.SetGemetenTemperatuur(temperature);
+        d.PaintToImage();
+        EXPECT_FALSE(d.MinAlarmActive()) << temperature;
+        EXPECT_FALSE(d.MaxAlarmActive()) << temperature;
+    };
+    paintAt(150);
+    EXPECT_TRUE(d.HeatCoolActive());
+    EXPECT_EQ(spy.count(), 1) << "heating on";
+    paintAt(170);
+    EXPECT_FALSE(d.HeatCoolActive());
+    EXPECT_EQ(spy.count(), 2) << "heating off";
+
+    d.SetOptieKoeling(true); // cooling point 21.5
+    paintAt(220);
+    EXPECT_TRUE(d.HeatCoolActive());
+    EXPECT_EQ(spy.count(), 3) << "cooling on";
+}
+
 TEST(VentLawStatus, UnchangedTemperatureNeitherRepaintsNorReports)
 {
     TVentTestDiagram d;

@@ -88,16 +88,29 @@ TEST(MasterMappingTest, EmptyRangesMapToZeroAndInvertedRangesStillReturn)
     d.AreaRect = TRect(40, 26, 40, 26);
     EXPECT_EQ(d.CalcXValue(300), 0);
     EXPECT_EQ(d.CalcYValue(300), 0);
-    // A range running backwards or an unlaid-out area must not hang the mapping.
+
+    // A range running backwards maps onto the axis mirrored.
     d.DiagramSettings()->SetMinXValue(500);
-    d.CalcXPixel(250);
     d.AreaRect = TRect(40, 26, 440, 200);
-    d.CalcXPixel(250);
+    EXPECT_EQ(d.CalcXPixel(250), 240);
+    EXPECT_EQ(d.CalcXPixel(500), 40);
+    EXPECT_EQ(d.CalcXPixel(0), 440);
     d.DiagramSettings()->SetMinYValue(100);
     d.DiagramSettings()->SetMaxYValue(0);
     d.YAxisHeight = 174;
     d.YOrigin = 200;
-    d.CalcYPixel(30);
+    EXPECT_EQ(d.CalcYPixel(50), 113);
+    EXPECT_EQ(d.CalcYPixel(0), 26);
+    EXPECT_EQ(d.CalcYPixel(100), 200);
+
+    // Where the correction cannot settle (an unlaid-out area gives every pixel
+    // the value 0; a backwards vertical range sends it the wrong way), it gives
+    // up after a bounded number of steps instead of hanging.
+    constexpr int kMaxCorrection = 1 << 16;
+    d.AreaRect = TRect(40, 26, 40, 26);
+    EXPECT_NEAR(d.CalcXPixel(250), 240, kMaxCorrection);
+    d.AreaRect = TRect(40, 26, 440, 200);
+    EXPECT_NEAR(d.CalcYPixel(30), 79, kMaxCorrection);
 }
 
 TEST(MasterTextTest, FormattingOfAxisAndPointValues)

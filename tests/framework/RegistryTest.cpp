@@ -229,6 +229,19 @@ TEST_F(RegistryStore, LenientTextIsReadLikeAnImport)
     EXPECT_EQ(registry.ReadString(QStringLiteral("T")), QStringLiteral("\u00e9t\u00e9"));
 }
 
+// Names ignore case in a hand-edited file too: one value, the later data wins,
+// the first spelling stays, and a rewrite keeps one line of it.
+TEST_F(RegistryStore, ANameWrittenTwiceInDifferentCaseIsOneValue)
+{
+    PutKeyFile(KeyHead + "\"MaxAlarm\"=dword:00000168\n\"A\"=dword:00000001\n\"MAXALARM\"=dword:00000190\n");
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(KeyPath, false));
+    EXPECT_EQ(registry.ReadInteger(QStringLiteral("MaxAlarm")), 400);
+    EXPECT_EQ(registry.ReadInteger(QStringLiteral("MAXALARM")), 400);
+    registry.WriteInteger(QStringLiteral("B"), 2);
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\"MaxAlarm\"=dword:00000190\n\"A\"=dword:00000001\n\"B\"=dword:00000002\n\n");
+}
+
 TEST_F(RegistryStore, ValuesWithoutAOneLineFormRoundTripAsHex)
 {
     const QByteArray big(40, '\x5a');
@@ -327,6 +340,82 @@ TEST_F(RegistryStore, ABrokenFileIsNotOverwrittenByALaterWrite)
     PutKeyFile(broken); // edited by hand while the key was open
     EXPECT_TRUE(ErrorOf([&] { registry.WriteInteger(QStringLiteral("B"), 1); }).contains(QStringLiteral("line 4")));
     EXPECT_EQ(KeyFileContent(), broken);
+}
+
+// What a save killed after naming its temporary file leaves behind is removed
+// by the next save in that folder, whichever key it was for; other files stay.
+TEST_F(RegistryStore, TheNextSaveRemovesWhatAnInterruptedSaveLeftBehind)
+{
+    PutKeyFile(KeyHead);
+    const QString folder = QFileInfo(KeyFile()).path();
+    const QStringList debris{QStringLiteral("Quil demo.reg.KGwIXN"), QStringLiteral("Other.reg.a1B2c3"),
+                             QStringLiteral(".hidden.REG.zzzzzz")};
+    const QStringList kept{QStringLiteral("Quil demo.reg.bak"), QStringLiteral("Quil demo.reg.KGwIX"),
+                           QStringLiteral("notes.txt"), QStringLiteral("Other.reg")};
+    for (const QString& name : debris + kept) {
+        QFile file(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Soft");
+    }
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(KeyPath, false));
+    registry.WriteInteger(QStringLiteral("A"), 1);
+    QStringList expected = kept + QStringList{QStringLiteral("Quil demo.reg")};
+    QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    expected.sort();
+    found.sort();
+    EXPECT_EQ(found, expected);
+}
+
+// Deferred writes reach the file together, as the same text the single writes
+// give; until then the file is untouched and reads see the held values.
+TEST_F(RegistryStore, DeferredWritesAreSavedTogetherAsTheSameText)
+{
+    const auto writeAll = [](TRegistry& registry) {
+        registry.WriteInteger(QStringLiteral("MAXALARM"), 360);
+        registry.WriteString(QStringLiteral("NAME"), QStringLiteral("Stal 4"));
+        registry.WriteInteger(QStringLiteral("maxalarm"), 361);
+        registry.WriteBinaryData(QStringLiteral("BIN"), QByteArray("\x01\x02", 2));
+    };
+    {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKey(KeyPath, true));
+        writeAll(registry);
+    }
+    const QByteArray singly = KeyFileContent();
+    ASSERT_TRUE(QFile::remove(KeyFile()));
+
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(KeyPath, true));
+    registry.DeferWrites();
+    EXPECT_TRUE(registry.WritesDeferred());
+    writeAll(registry);
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\n") << "nothing is saved before the commit";
+    EXPECT_EQ(registry.ReadInteger(QStringLiteral("MaxAlarm")), 361);
+    EXPECT_EQ(registry.GetDataType(QStringLiteral("NAME")), TRegDataType::rdString);
+    registry.CommitWrites();
+    EXPECT_FALSE(registry.WritesDeferred());
+    EXPECT_EQ(KeyFileContent(), singly);
+    registry.WriteInteger(QStringLiteral("LATER"), 1);
+    EXPECT_TRUE(KeyFileContent().contains("\"LATER\"=dword:00000001")) << "after the commit, writes go out at once";
+}
+
+TEST_F(RegistryStore, DeferredWritesAreAllOrNothing)
+{
+    PutKeyFile(KeyHead + "\"KEEP\"=dword:00000001\n");
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(KeyPath, false));
+    registry.DeferWrites();
+    registry.WriteInteger(QStringLiteral("A"), 1);
+    registry.WriteInteger(QStringLiteral("TWO\nLINES"), 2);
+    EXPECT_EQ(ErrorOf([&] { registry.CommitWrites(); }), QStringLiteral("Failed to set data for 'A'"));
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\"KEEP\"=dword:00000001\n");
+
+    registry.DeferWrites();
+    registry.WriteInteger(QStringLiteral("B"), 1);
+    registry.CloseKey();
+    EXPECT_FALSE(registry.WritesDeferred());
+    EXPECT_EQ(KeyFileContent(), KeyHead + "\"KEEP\"=dword:00000001\n") << "closing drops what was not committed";
 }
 
 TEST(RegistryDayCount, CountsDaysFromTheClassicEpoch)

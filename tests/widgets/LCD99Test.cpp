@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -59,6 +60,38 @@ protected:
 
 private:
     TLCD99& lcd_;
+};
+
+// Serves the message loop until the display's last paint shows that cell 1 pattern.
+bool WaitUntilShown(TLCD99& lcd, const QString& lit)
+{
+    return QTest::qWaitFor([&] {
+        return !lcd.IsPainting() && LitPositions(lcd.OffscreenBitmap().Image(), TLCD99Geometry(OptionsOf(lcd))) == lit;
+    }, 5000);
+}
+
+// Runs the action once, at the first pass an animated paint puts on the screen.
+class FirstFrameHook : public QObject {
+public:
+    FirstFrameHook(TLCD99& lcd, std::function<void()> action) : lcd_(&lcd), action_(std::move(action))
+    {
+        lcd.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && lcd_ && lcd_->IsPainting() && action_) {
+            std::function<void()> action = std::move(action_);
+            action_ = nullptr;
+            action();
+        }
+        return false;
+    }
+
+private:
+    QPointer<TLCD99> lcd_;
+    std::function<void()> action_;
 };
 
 // A shown one-cell display on which each pass of a change is visible.
@@ -233,7 +266,7 @@ TEST(LCD99, AnimatedChangeOfAShownDisplayRunsAfterThePaintEvent)
 {
     ShownDisplay d;
     d.lcd->SetValue("8");
-    QTest::qWait(20);
+    ASSERT_TRUE(WaitUntilShown(*d.lcd, "11111110"));
     d.lcd->SetAnimation(TLCD99::anUp);
     d.lcd->SetAnimationDelay(35);
     FrameRecorder rec(*d.lcd);
@@ -301,14 +334,17 @@ TEST(LCD99, DisplayDestroyedWhileAnimatingStopsCleanly)
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     lcd->SetValue("8");
-    QTest::qWait(20);
+    ASSERT_TRUE(WaitUntilShown(*lcd, "11111110"));
     lcd->SetAnimation(TLCD99::anSpiral);
     lcd->SetAnimationDelay(700);
-    lcd->SetValue(":");
-    QTimer::singleShot(150, [&] {
-        ASSERT_TRUE(lcd && lcd->IsPainting());
-        delete lcd.data();
+    // Deleted from the message loop at the first pass the animation shows.
+    FirstFrameHook hook(*lcd, [&] {
+        QTimer::singleShot(0, [&] {
+            ASSERT_TRUE(lcd && lcd->IsPainting());
+            delete lcd.data();
+        });
     });
+    lcd->SetValue(":");
     EXPECT_TRUE(QTest::qWaitFor([&] { return lcd.isNull(); }, 5000));
     QTest::qWait(50);
 }
