@@ -303,8 +303,8 @@ void TKivGraph::Paint()
         Render();
         RenderTime = int(GetTickCount() - start);
     }
-    TCanvas& c = Canvas();
-    c.CopyRect(ClientRect(), bitmap_.Canvas(), ClientRect());
+    Canvas(); // sizes the control's bitmap like ours
+    OffscreenBitmap().Image() = bitmap_.Image(); // shared until either is drawn on
     if (bandShown_) { // the rubber band lies over the picture until erased
         bandShown_ = false;
         LineRect();
