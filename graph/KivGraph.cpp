@@ -172,6 +172,11 @@ void TKivGraph::AdjustZoom(TRect2D& r)
     };
     const auto bound = [&](double& lo, double& hi, double& otherLo, double& otherHi) {
         const double span = hi - lo;
+        if (span == 0) { // no ratio to keep: only this span opens up
+            lo -= 0.05;
+            hi += 0.05;
+            return;
+        }
         if (!(span > 0))
             return;
         const double target = span < 0.1 ? 0.1 : (span > 300000 ? 300000 : span);
