@@ -310,10 +310,8 @@ void TKivGraph::Paint()
     }
     Canvas(); // sizes the control's bitmap like ours
     OffscreenBitmap().Image() = bitmap_.Image(); // shared until either is drawn on
-    if (bandShown_) { // the rubber band lies over the picture until erased
-        bandShown_ = false;
+    if (bandShown_) // the rubber band lies over the picture until erased
         LineRect();
-    }
 }
 
 void TKivGraph::PrepareBitmaps()
@@ -604,9 +602,10 @@ void TKivGraph::MouseMove(TShiftState Shift, int X, int Y)
         else
             PanTo(X, Y);
     } else if (mouseState_ == 4 && moveCount_ > 2) {
-        LineRect();
+        EraseBand();
         zoomTo_ = QPoint(std::clamp(X, plotRect_.Left, plotRect_.Right), std::clamp(Y, plotRect_.Top, plotRect_.Bottom));
         LineRect();
+        bandShown_ = true;
     }
 }
 
@@ -643,14 +642,22 @@ void TKivGraph::LineRect()
     const int t = std::min(zoomFrom_.y(), zoomTo_.y()), b = std::max(zoomFrom_.y(), zoomTo_.y());
     c.Rectangle(l, t, r + 1, b + 1);
     c.Pen.Mode = pmCopy;
-    bandShown_ = !bandShown_;
     update();
+}
+
+// Drawing the band again in XOR takes it away; a band never drawn is left alone.
+void TKivGraph::EraseBand()
+{
+    if (!bandShown_)
+        return;
+    LineRect();
+    bandShown_ = false;
 }
 
 void TKivGraph::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (mouseState_ == 4) {
-        LineRect();
+        EraseBand();
         if (Button == mbLeft)
             GraphZoom();
     }
@@ -738,11 +745,10 @@ void TKivGraph::KivGraphWndProc(THookMessage message, QPoint screenPos)
         releaseMouse();
 }
 
-// A rubber band still shown is taken away with the action.
+// A rubber band still shown goes with the action.
 void TKivGraph::CancelMouseAction()
 {
-    if (bandShown_)
-        LineRect();
+    EraseBand();
     mouseState_ = 0;
 }
 

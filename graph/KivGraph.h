@@ -39,7 +39,8 @@ private:
     Q_PROPERTY(TGraphBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_CLASSINFO("default:BorderStyle", "bstNone")
     Q_PROPERTY(TGraphBorderStyle GraphBorder READ GraphBorder WRITE SetGraphBorder)
-    Q_CLASSINFO("default:GraphBorder", "bstLowered")
+    Q_CLASSINFO("default:GraphBorder", "bstSingle") // the constructor's values, so that a description
+    // read into a new graph (even as its root) shows what was saved
     Q_PROPERTY(TColor ColorBg READ ColorBg WRITE SetColorBg)
     Q_CLASSINFO("default:ColorBg", "clSilver")
     Q_PROPERTY(TColor ColorBg2 READ ColorBg2 WRITE SetColorBg2)
@@ -53,9 +54,9 @@ private:
     Q_PROPERTY(TGridStyle GridStyle READ GridStyle WRITE SetGridStyle)
     Q_CLASSINFO("default:GridStyle", "gsFull")
     Q_PROPERTY(TMouseAction MouseZoom READ MouseZoom WRITE SetMouseZoom)
-    Q_CLASSINFO("default:MouseZoom", "macNone")
+    Q_CLASSINFO("default:MouseZoom", "maRight")
     Q_PROPERTY(TMouseAction MousePan READ MousePan WRITE SetMousePan)
-    Q_CLASSINFO("default:MousePan", "macNone")
+    Q_CLASSINFO("default:MousePan", "maRight")
     Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth)
     Q_CLASSINFO("default:LineWidth", "1")
 
@@ -175,6 +176,7 @@ private:
 
     void PanTo(int X, int Y);
     void LineRect();
+    void EraseBand();
     void CancelMouseAction();
     void GraphZoom();
     void ZoomOut();

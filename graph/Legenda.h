@@ -15,7 +15,7 @@ class TSeries;
 class TLegenda : public TCustomListBox {
     Q_OBJECT
     Q_PROPERTY(bool CheckBoxes READ CheckBoxes WRITE SetCheckBoxes)
-    Q_CLASSINFO("default:CheckBoxes", "False")
+    Q_CLASSINFO("default:CheckBoxes", "True") // as the constructor sets it: read back as saved
 
 public:
     explicit TLegenda(QWidget* parent = nullptr);
