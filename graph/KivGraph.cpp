@@ -5,6 +5,7 @@
 #include "graph/GraphFrame.h"
 #include "graph/GraphScale.h"
 #include "graph/Legenda.h"
+#include "graph/PolygonClip.h"
 #include "graph/SeriesLines.h"
 #include "graph/ZoomThread.h"
 
@@ -403,11 +404,17 @@ void TKivGraph::DrawSetCurves(TCanvas& c, const TSeries& series)
 {
     if (series.Points.empty() || plotRect_.Right < plotRect_.Left || plotRect_.Bottom < plotRect_.Top)
         return;
-    TSeriesLines map(c, plotRect_, AxisRect(series), 0, false);
-    QVector<QPoint> polygon;
-    polygon.reserve(qsizetype(series.Points.size()));
+    const TRect2D& r = AxisRect(series);
+    const double w = plotRect_.Width(), h = plotRect_.Height();
+    std::vector<QPointF> points;
+    points.reserve(series.Points.size());
     for (const TPoint2D& p : series.Points)
-        polygon.push_back(map.Pixel(p));
+        points.emplace_back(plotRect_.Left + std::floor((p.X - r.XMin) * w / (r.XMax - r.XMin) + 0.5),
+                            plotRect_.Bottom - std::floor((p.Y - r.YMin) * h / (r.YMax - r.YMin) + 0.5));
+    const QRectF around(plotRect_.Left - 2, plotRect_.Top - 2, w + 4, h + 4);
+    QVector<QPoint> polygon;
+    for (const QPointF& p : ClipPolygon(points, around))
+        polygon.push_back(QPoint(int(std::lround(p.x())), int(std::lround(p.y()))));
     c.SetClipRect(TRect(plotRect_.Left, plotRect_.Top, plotRect_.Right + 1, plotRect_.Bottom + 1));
     c.Pen = TPen{series.Color, 1, psSolid, pmCopy};
     c.Brush.Style = bsSolid;
