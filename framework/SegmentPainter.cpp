@@ -112,9 +112,24 @@ void TSegmentPainter::DrawThin(QLine s, uint32_t px)
     int64_t first = 0, last = line.major - 1;
     Restrict(first, last, line.sx, clip_.left(), clip_.right(), [&](int64_t n) { return line.X(n); });
     Restrict(first, last, line.sy, clip_.top(), clip_.bottom(), [&](int64_t n) { return line.Y(n); });
+    if (first > last)
+        return;
     QImage& image = canvas_.Image();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    for (int64_t n = first; n <= last; ++n)
-        reinterpret_cast<uint32_t*>(bits + line.Y(n) * stride)[line.X(n)] = px;
+    // Minor offset stepped incrementally: quotient and remainder of
+    // (2 * minor * n + major) by 2 * major.
+    const int64_t denominator = 2 * line.major, increment = 2 * line.minor;
+    const int64_t numerator = increment * first + line.major;
+    int64_t q = FloorDiv(numerator, denominator), r = numerator - q * denominator;
+    for (int64_t n = first; n <= last; ++n) {
+        const int64_t x = line.x0 + line.sx * (line.xMajor ? n : q);
+        const int64_t y = line.y0 + line.sy * (line.xMajor ? q : n);
+        reinterpret_cast<uint32_t*>(bits + y * stride)[x] = px;
+        r += increment;
+        if (r >= denominator) {
+            r -= denominator;
+            ++q;
+        }
+    }
 }

@@ -33,6 +33,10 @@ TColor Lightened(TColor color)
     return RGB(lift(GetRValue(c)), lift(GetGValue(c)), lift(GetBValue(c)));
 }
 
+// More divisions than any plot has pixels: a view beyond the spans AdjustZoom
+// keeps (one the host set while rendering was not possible) still ends.
+constexpr int64_t kMaxDivisions = 100000;
+
 double MinimumXSpan(TAxisType type)
 {
     switch (type) {
@@ -138,6 +142,8 @@ void TKivGraph::StoreVisRect(TRect2D& target, TRect2D r, int limitMin, int limit
 {
     if (r.XMin == r.XMax || r.YMin == r.YMax)
         return;
+    if (!std::isfinite(r.XMin) || !std::isfinite(r.XMax) || !std::isfinite(r.YMin) || !std::isfinite(r.YMax))
+        return; // no view can be made of it
     if (r.XMin > r.XMax)
         std::swap(r.XMin, r.XMax);
     if (r.YMax < r.YMin)
@@ -476,9 +482,9 @@ void TKivGraph::DrawYAxis(TCanvas& c, const TRect2D& r, bool right)
     const bool grid = !right && (gridStyle_ == gsXGrid || gridStyle_ == gsFull);
     c.Brush.Style = bsClear;
     c.Font.SetColor(clBlack);
-    for (int64_t k = 0;; ++k) {
+    for (int64_t k = 0; k < kMaxDivisions; ++k) {
         const double v = first + double(k) * step;
-        if (v > r.YMax)
+        if (!(v <= r.YMax))
             break;
         const double offset = std::trunc((v - r.YMin) * plotHeight / span);
         if (offset < 0)
@@ -517,9 +523,9 @@ void TKivGraph::DrawXAxis(TCanvas& c)
     first = (XAxisType == atDaysWeek || XAxisType == atDaysMonth) ? r.XMin : GraphScale::FirstValue(r.XMin, step);
     c.Brush.Style = bsClear;
     c.Font.SetColor(clBlack);
-    for (int64_t k = 0;; ++k) {
+    for (int64_t k = 0; k < kMaxDivisions; ++k) {
         const double v = first + double(k) * step;
-        if (v > r.XMax)
+        if (!(v <= r.XMax))
             break;
         DrawXDivision(c, v, templ);
     }

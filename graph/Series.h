@@ -34,6 +34,8 @@ public:
     static int64_t Bucket(double x, int divisor)
     {
         constexpr double limit = 9.0e18; // beyond it no integer part exists in 64 bits
+        if (!(x == x))
+            return 0; // not a number
         return int64_t(x < -limit ? -limit : (x > limit ? limit : x)) / divisor;
     }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TKivGraph* Limited(TKivGraph& g, TAxisType axis)
@@ -26,6 +28,8 @@ TEST(GraphView, EqualValuesAreIgnoredAndReversedOnesSwapped)
     g.SetVisLeftRect({100, 10, 200, 60});
     g.SetVisLeftRect({300, 0, 300, 50});
     g.SetVisLeftRect({150, 20, 250, 20});
+    g.SetVisLeftRect({std::nan(""), 20, 250, 30});
+    g.SetVisLeftRect({150, 20, 250, HUGE_VAL});
     EXPECT_EQ(g.VisLeftRect(), (TRect2D{100, 10, 200, 60}));
     g.SetVisLeftRect({400, 80, 300, 30});
     EXPECT_EQ(g.VisLeftRect(), (TRect2D{300, 30, 400, 80}));
