@@ -23,12 +23,13 @@ TSeriesIndex::TSeriesIndex(const std::vector<TPoint2D>& points)
     level.reserve(size_t(n / BaseBlock));
     for (int64_t b = 0; b + BaseBlock <= n; b += BaseBlock) {
         uint32_t lo = uint32_t(b), hi = uint32_t(b);
+        double low = points[size_t(b)].Y, high = low;
         for (int64_t i = b + 1; i < b + BaseBlock; ++i) {
             const double y = points[size_t(i)].Y;
-            if (y < points[lo].Y)
-                lo = uint32_t(i);
-            if (y > points[hi].Y)
-                hi = uint32_t(i);
+            lo = y < low ? uint32_t(i) : lo;
+            low = y < low ? y : low;
+            hi = y > high ? uint32_t(i) : hi;
+            high = y > high ? y : high;
         }
         level.push_back({lo, hi});
     }
