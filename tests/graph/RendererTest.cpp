@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 namespace {
@@ -131,4 +132,33 @@ TEST(SegmentPainter, ThinSegmentsMatchLineToInsideAClipEvenFromFarAway)
     }
     painter.Flush();
     EXPECT_EQ(DifferentPixels(a, b), 0);
+}
+
+TEST(SeriesIndex, FindsTheFirstLowestAndHighestPointOfAnyRange)
+{
+    std::unique_ptr<TSeries> s(GraphTestData::RandomWalk(300000, 5));
+    for (size_t i = 0; i < s->Points.size(); i += 7)
+        s->Points[i].Y = std::round(s->Points[i].Y); // ties
+    const TSeriesIndex& index = s->Index();
+    std::mt19937 rng(6);
+    std::uniform_int_distribution<int64_t> pos(0, int64_t(s->Points.size()));
+    for (int t = 0; t < 300; ++t) {
+        int64_t a = pos(rng), b = pos(rng);
+        if (t % 3 == 0)
+            b = a + t; // short ranges too
+        b = std::min<int64_t>(b, int64_t(s->Points.size()));
+        if (a > b)
+            std::swap(a, b);
+        if (a == b)
+            continue;
+        int64_t lo = a, hi = a;
+        for (int64_t i = a; i < b; ++i) {
+            lo = s->Points[size_t(i)].Y < s->Points[size_t(lo)].Y ? i : lo;
+            hi = s->Points[size_t(i)].Y > s->Points[size_t(hi)].Y ? i : hi;
+        }
+        const TSeriesIndex::Extremes e = index.Range(s->Points.data(), a, b);
+        ASSERT_EQ(e.Lowest, lo) << a << ".." << b;
+        ASSERT_EQ(e.Highest, hi) << a << ".." << b;
+    }
+    EXPECT_LT(index.Bytes(), s->Points.size() * sizeof(TPoint2D) / 10);
 }
