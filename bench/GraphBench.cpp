@@ -7,6 +7,7 @@
 #include "graph/KivGraph.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>

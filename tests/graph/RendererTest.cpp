@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <random>
+#include <string>
 
 namespace {
 
