@@ -16,6 +16,8 @@ class TLegenda : public TCustomListBox {
     Q_OBJECT
     Q_PROPERTY(bool CheckBoxes READ CheckBoxes WRITE SetCheckBoxes)
     Q_CLASSINFO("default:CheckBoxes", "True") // as the constructor sets it: read back as saved
+    // The lines come from the linked graph, never from a description.
+    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText STORED false)
 
 public:
     explicit TLegenda(QWidget* parent = nullptr);

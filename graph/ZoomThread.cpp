@@ -32,6 +32,8 @@ void TZoomThread::Execute()
             last = true;
         }
         ShowStep(Step(fromLeft_, toLeft_, zoomTime_, elapsed_), Step(fromRight_, toRight_, zoomTime_, elapsed_));
+        if (GetTickCount() == start)
+            Sleep(1); // a step within one tick would show the same frame again
         elapsed_ += int(GetTickCount() - start);
     }
     if (!Terminated())
