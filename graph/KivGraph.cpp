@@ -65,8 +65,12 @@ TKivGraph::~TKivGraph()
         delete zoomThread_;
         zoomThread_ = nullptr;
     }
-    if (legend_ && legend_->graph_ == this)
+    // The legend lists this graph's series, which go with it.
+    if (legend_ && legend_->graph_ == this) {
         legend_->graph_ = nullptr;
+        series_.clear();
+        legend_->UpdateList(-1);
+    }
 }
 
 // ---- properties -----------------------------------------------------------

@@ -135,11 +135,13 @@ TEST(Legenda, ASecondLegendTakesTheGraphAndTheFirstEmptiesItself)
     }
     EXPECT_EQ(l.graph.Legend(), nullptr); // the destroyed legend let go
     auto graph = std::make_unique<TKivGraph>();
+    graph->AddSerie(new TSeries);
     l.legend.SetKivGraph(graph.get());
-    graph.reset();
+    ASSERT_EQ(l.legend.Count(), 1);
+    graph.reset(); // its series go with it, and so do the legend's lines
     EXPECT_EQ(l.legend.KivGraph(), nullptr);
-    l.legend.UpdateList(-1);
     EXPECT_EQ(l.legend.Count(), 0);
+    l.legend.PaintToImage();
 }
 
 TEST(GraphStream, GraphAndLegendRoundTripThroughADescription)
