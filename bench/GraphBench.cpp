@@ -1,0 +1,112 @@
+// The trend graph with large series at 800 x 400: a random walk with a daily
+// sine (one point a minute), drawn whole, zoomed and panned, by the fast
+// renderer and by the plain walk over every point; the min/max index build
+// and its memory.
+
+#include "BenchMain.h"
+#include "graph/KivGraph.h"
+
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <random>
+
+namespace {
+
+TSeries* WalkWithDailySine(int n)
+{
+    auto* s = new TSeries;
+    s->Color = clBlue;
+    s->Points.resize(size_t(n));
+    std::mt19937 rng(42);
+    std::normal_distribution<double> step(0.0, 0.5);
+    double v = 50;
+    for (int i = 0; i < n; ++i) {
+        v = std::clamp(v + step(rng), 0.0, 100.0);
+        s->Points[size_t(i)] = {double(i), v + 10 * std::sin(i * 2 * M_PI / 1440.0)};
+    }
+    return s;
+}
+
+struct Graph {
+    TKivGraph g;
+    TSeries* series;
+    explicit Graph(int n, bool axes)
+    {
+        g.resize(800, 400);
+        series = WalkWithDailySine(n);
+        g.AddSerie(series);
+        g.LimitXMin = 0;
+        g.LimitXMax = n;
+        g.LimitLeftMin = 0;
+        g.LimitLeftMax = 120;
+        if (!axes) {
+            g.SetGridStyle(TKivGraph::gsNone);
+            g.ShowXNumbers = g.ShowLeftNumbers = false;
+        }
+        g.SetVisLeftRect({0, 0, double(n), 120});
+        g.PaintToImage(); // builds the index
+    }
+    void Paint()
+    {
+        g.NeedsRender = true;
+        benchmark::DoNotOptimize(g.PaintToImage().constBits());
+    }
+};
+
+void Lines(benchmark::State& state)
+{
+    Graph graph(int(state.range(0)), false);
+    for (auto _ : state)
+        graph.Paint();
+}
+BENCHMARK(Lines)->Name("BM_TrendLines")->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+void FullPaint(benchmark::State& state)
+{
+    Graph graph(int(state.range(0)), true);
+    for (auto _ : state)
+        graph.Paint();
+}
+BENCHMARK(FullPaint)->Name("BM_TrendFullPaintWithAxes")->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void ReferenceWalk(benchmark::State& state)
+{
+    Graph graph(int(state.range(0)), false);
+    graph.g.ReferenceRenderer = true;
+    for (auto _ : state)
+        graph.Paint();
+}
+BENCHMARK(ReferenceWalk)->Name("BM_TrendLinesPlainWalk")->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A different window of 1/50 of the data in every frame, as while panning.
+void Pan(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    Graph graph(n, false);
+    const double span = n / 50.0;
+    int frame = 0;
+    for (auto _ : state) {
+        const double from = std::fmod(frame++ * span * 0.37, n - span);
+        graph.g.SetVisLeftRect({from, 0, from + span, 120});
+        graph.Paint();
+    }
+}
+BENCHMARK(Pan)->Name("BM_TrendPanZoomed")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+void IndexBuild(benchmark::State& state)
+{
+    std::unique_ptr<TSeries> s(WalkWithDailySine(int(state.range(0))));
+    for (auto _ : state) {
+        s->Invalidate();
+        benchmark::DoNotOptimize(&s->Index());
+    }
+    state.counters["index_bytes_per_point_byte"] =
+        double(s->CacheBytes()) / double(s->Points.size() * sizeof(TPoint2D));
+}
+BENCHMARK(IndexBuild)->Name("BM_TrendIndexBuild")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -1,0 +1,73 @@
+#pragma once
+// TCustomListBox: a list of text items, each optionally carrying an object
+// pointer, one of which may be selected. Items have a fixed height and are
+// drawn by DrawItem, which owner-drawn lists override (or, when OnDrawItem is
+// connected, the handler draws). A left press selects the item under the
+// pointer; BeginUpdate/EndUpdate hold repaints while the items are rebuilt.
+
+#include "framework/Control.h"
+
+#include <vector>
+
+enum TOwnerDrawStateFlag { odSelected = 0x01, odFocused = 0x02 };
+using TOwnerDrawState = int;
+
+class TCustomListBox : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_CLASSINFO("default:Ctl3D", "True")
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_CLASSINFO("default:ParentCtl3D", "True")
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_CLASSINFO("default:ItemHeight", "16")
+    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText)
+    Q_CLASSINFO("default:Items", "()")
+
+public:
+    explicit TCustomListBox(QWidget* parent = nullptr);
+
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value) { parentCtl3D_ = value; }
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int value);
+    QStringList ItemsText() const;
+    void SetItemsText(const QStringList& texts);
+
+    int Count() const { return int(items_.size()); }
+    QString ItemText(int index) const { return items_.at(size_t(index)).text; }
+    void* ItemObject(int index) const { return items_.at(size_t(index)).object; }
+    int AddObject(const QString& text, void* object);
+    void Clear();
+    void BeginUpdate() { ++updating_; }
+    void EndUpdate();
+
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int value);
+    // The item under a client point, or -1.
+    int ItemAtPos(QPoint p) const;
+    TRect ItemRect(int index) const;
+
+signals:
+    void OnDrawItem(QObject* Control, int Index, const TRect& Rect, TOwnerDrawState State);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Draws one item on Canvas() with the brush and font set for its state.
+    virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+    void Changed();
+
+private:
+    struct Item {
+        QString text;
+        void* object = nullptr;
+    };
+    std::vector<Item> items_;
+    int itemHeight_ = 16;
+    int itemIndex_ = -1;
+    int updating_ = 0;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+};

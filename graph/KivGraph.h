@@ -1,0 +1,218 @@
+#pragma once
+// TKivGraph: trend curves of (X, Y) series against an X axis of numbers,
+// minutes of a day, hours or days, and one or two Y axes. The picture is
+// rendered into an off-screen bitmap only when something changed (the
+// NeedsRender flag, the size, the screen's colour depth) and copied to the
+// control on every paint. The left button draws a rubber band to zoom into,
+// the right button zooms out by a click and pans by a drag; a zoom can be
+// animated by a TZoomThread. A TLegenda lists the series with check boxes.
+
+#include "framework/Bitmap.h"
+#include "framework/Control.h"
+#include "graph/AxisType.h"
+#include "graph/Rect2D.h"
+#include "graph/Series.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class TLegenda;
+class TZoomThread;
+
+class TKivGraph : public TGraphicControl {
+    Q_OBJECT
+public:
+    enum TBgStyle { bgsSolid, bgsLineHoriz, bgsLineVert };
+    Q_ENUM(TBgStyle)
+    enum TGraphBorderStyle { bstNone, bstSingle, bstRaised, bstLowered };
+    Q_ENUM(TGraphBorderStyle)
+    enum TGridStyle { gsNone, gsXAxis, gsYAxis, gsAxises, gsXGrid, gsYGrid, gsFull };
+    Q_ENUM(TGridStyle)
+    enum TMouseAction { macNone, maRight, maShift, maCtrl, maAlt };
+    Q_ENUM(TMouseAction)
+
+private:
+    Q_PROPERTY(TBgStyle BgStyle READ BgStyle WRITE SetBgStyle)
+    Q_CLASSINFO("default:BgStyle", "bgsSolid")
+    Q_PROPERTY(TGraphBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_CLASSINFO("default:BorderStyle", "bstNone")
+    Q_PROPERTY(TGraphBorderStyle GraphBorder READ GraphBorder WRITE SetGraphBorder)
+    Q_CLASSINFO("default:GraphBorder", "bstSingle") // the constructor's values, so that a description
+    // read into a new graph (even as its root) shows what was saved
+    Q_PROPERTY(TColor ColorBg READ ColorBg WRITE SetColorBg)
+    Q_CLASSINFO("default:ColorBg", "clSilver")
+    Q_PROPERTY(TColor ColorBg2 READ ColorBg2 WRITE SetColorBg2)
+    Q_CLASSINFO("default:ColorBg2", "clBlue")
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE SetColorBorder)
+    Q_CLASSINFO("default:ColorBorder", "clBlack")
+    Q_PROPERTY(TColor ColorGrid READ ColorGrid WRITE SetColorGrid)
+    Q_CLASSINFO("default:ColorGrid", "clGray")
+    Q_PROPERTY(TColor ColorNumb READ ColorNumb WRITE SetColorNumb)
+    Q_CLASSINFO("default:ColorNumb", "clBlack")
+    Q_PROPERTY(TGridStyle GridStyle READ GridStyle WRITE SetGridStyle)
+    Q_CLASSINFO("default:GridStyle", "gsFull")
+    Q_PROPERTY(TMouseAction MouseZoom READ MouseZoom WRITE SetMouseZoom)
+    Q_CLASSINFO("default:MouseZoom", "maRight")
+    Q_PROPERTY(TMouseAction MousePan READ MousePan WRITE SetMousePan)
+    Q_CLASSINFO("default:MousePan", "maRight")
+    Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth)
+    Q_CLASSINFO("default:LineWidth", "1")
+
+public:
+    explicit TKivGraph(QWidget* parent = nullptr);
+    ~TKivGraph() override;
+
+    // The bounds within which the view may move.
+    int LimitXMin = 0, LimitXMax = 0;
+    int LimitLeftMin = 0, LimitLeftMax = 0;
+    int LimitRightMin = 0, LimitRightMax = 0;
+    TAxisType XAxisType = atNumber;
+    int ZoomTime = 0;   // ms an animated zoom takes; 0 zooms at once
+    int RenderTime = 0; // ms the last render took
+    bool ShowXNumbers = true;
+    bool ShowLeftNumbers = true;
+    bool RightAxis = false;
+    bool LeftTenths = false;
+    bool ShowMarkers = false;
+    QString Title;
+    QString AxisBitmapName;
+    bool NeedsRender = true;
+    bool NeedsBackground = true;
+    // Draws lines by the plain walk over every point instead of the fast
+    // renderer; the two give the same picture (tests compare them).
+    bool ReferenceRenderer = false;
+
+    TBgStyle BgStyle() const { return bgStyle_; }
+    void SetBgStyle(TBgStyle value);
+    TGraphBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TGraphBorderStyle value);
+    TGraphBorderStyle GraphBorder() const { return graphBorder_; }
+    void SetGraphBorder(TGraphBorderStyle value);
+    TColor ColorBg() const { return colorBg_; }
+    void SetColorBg(TColor value);
+    TColor ColorBg2() const { return colorBg2_; }
+    void SetColorBg2(TColor value);
+    TColor ColorBorder() const { return colorBorder_; }
+    void SetColorBorder(TColor value);
+    TColor ColorGrid() const { return colorGrid_; }
+    void SetColorGrid(TColor value);
+    TColor ColorNumb() const { return colorNumb_; }
+    void SetColorNumb(TColor value);
+    TGridStyle GridStyle() const { return gridStyle_; }
+    void SetGridStyle(TGridStyle value);
+    TMouseAction MouseZoom() const { return mouseZoom_; }
+    void SetMouseZoom(TMouseAction value) { mouseZoom_ = value; }
+    TMouseAction MousePan() const { return mousePan_; }
+    void SetMousePan(TMouseAction value) { mousePan_ = value; }
+    int LineWidth() const { return lineWidth_; }
+    void SetLineWidth(int value) { lineWidth_ = value; }
+
+    const TRect2D& VisLeftRect() const { return visLeft_; }
+    const TRect2D& VisRightRect() const { return visRight_; }
+    void SetVisLeftRect(TRect2D r);
+    void SetVisRightRect(TRect2D r);
+    // Plot area in pixels; Right and Bottom are its last column and row.
+    const TRect& PlotRect() const { return plotRect_; }
+
+    const std::vector<std::unique_ptr<TSeries>>& Series() const { return series_; }
+    const std::vector<std::unique_ptr<TSeries>>& FillSeries() const { return fillSeries_; }
+    void AddSerie(TSeries* series);
+    void AddFillSerie(TSeries* series);
+    void EmptySeriesList();
+    Q_INVOKABLE void PointsChanged(QObject* Sender);
+
+    void DrawGraphic();
+    void DrawGraph();
+    virtual void VisChange() {}
+    // Keeps both spans of r within 0.1 .. 300000 at their ratio.
+    static void AdjustZoom(TRect2D& r);
+    static QString FormatTextString(TAxisType type, long double x);
+
+    TLegenda* Legend() const;
+    TZoomThread* ZoomThread() const { return zoomThread_; }
+
+    // The mouse action under way: 1 zoom-out click pending, 2 pan, 4 rubber band.
+    int MouseState() const { return mouseState_; }
+    QPoint PanAnchor() const { return panAnchor_; }
+
+    // The window-procedure hook a host may route the graph's messages
+    // through: a mouse move (at a screen position) outside the plot cancels
+    // the mouse action, any button message cancels it and releases the mouse.
+    enum class THookMessage { MouseMove, Button };
+    void KivGraphWndProc(THookMessage message, QPoint screenPos);
+
+signals:
+    void OnChange(QObject* Sender);
+    void OnGraphClick(QObject* Sender);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    friend class TLegenda;
+    friend class TZoomThread;
+
+    bool RenderNeeded() const;
+    void Render();
+    void PrepareBitmaps();
+    void DrawBackground();
+    void LayoutPlotRect(TCanvas& c, const TRect& outer);
+    void AssignAxes();
+    void WidenLimits();
+    void DrawSetCurves(TCanvas& c, const TSeries& series);
+    void DrawLines(TCanvas& c, const TSeries& series);
+    void DrawGridAndNumbers(TCanvas& c, const TRect& outer);
+    void DrawTitle(TCanvas& c, const TRect& outer);
+    void DrawYAxis(TCanvas& c, const TRect2D& r, bool right);
+    void DrawXAxis(TCanvas& c);
+    void DrawXDivision(TCanvas& c, double v, const QString& templ);
+    const TRect2D& AxisRect(const TSeries& series) const { return series.LeftAxis ? visLeft_ : visRight_; }
+    void StoreVisRect(TRect2D& target, TRect2D r, int limitMin, int limitMax);
+
+    void PanTo(int X, int Y);
+    void LineRect();
+    void EraseBand();
+    void CancelMouseAction();
+    void GraphZoom();
+    void ZoomOut();
+    void ApplyView(const TRect2D& left, const TRect2D& right);
+    void ZoomThreadDone(TZoomThread* thread);
+
+    TBgStyle bgStyle_ = bgsSolid;
+    TGraphBorderStyle borderStyle_ = bstNone;
+    TGraphBorderStyle graphBorder_ = bstSingle;
+    TColor colorBg_ = clSilver;
+    TColor colorBg2_ = clBlue;
+    TColor colorBorder_ = clBlack;
+    TColor colorGrid_ = clGray;
+    TColor colorNumb_ = clBlack;
+    TGridStyle gridStyle_ = gsFull;
+    TMouseAction mouseZoom_ = maRight;
+    TMouseAction mousePan_ = maRight;
+    int lineWidth_ = 1;
+
+    TRect2D visLeft_{-10, -10, 10, 10};
+    TRect2D visRight_{-10, -10, 10, 10};
+    TRect plotRect_;
+    std::vector<std::unique_ptr<TSeries>> series_;
+    std::vector<std::unique_ptr<TSeries>> fillSeries_;
+    QPointer<TLegenda> legend_;
+    TZoomThread* zoomThread_ = nullptr;
+
+    TBitmap bitmap_;
+    std::unique_ptr<TBitmap> gradient_;
+    TBgStyle gradientStyle_ = bgsSolid; // the style the gradient bitmap holds
+    TBitmap axisPicture_;
+    int depth_ = 0;
+
+    int mouseState_ = 0;
+    int moveCount_ = 0;
+    QPoint panAnchor_;
+    QPoint zoomFrom_, zoomTo_;
+    bool bandShown_ = false;
+};

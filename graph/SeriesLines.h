@@ -1,0 +1,64 @@
+#pragma once
+// TSeriesLines: draws a series as a line through its points within a view,
+// by the walk that defines the picture: points left of the view only lead
+// into it, the first point right of it ends the line, a jump of more than one
+// bucket of X (see the gap divisor) lifts the pen, a series of one point is a
+// pixel, and markers square each visible point.
+//
+// DrawReference performs that walk point by point. Draw gives the same
+// pixels from far less work: it finds the visible points by binary search,
+// and where several consecutive points fall on one pixel column it keeps the
+// column's first, lowest, highest and last point, found through the series'
+// min/max index. Lines of a column between them are vertical and cover the
+// same pixels as all the column's points would, except that a column whose
+// line ends there (before a gap, or at the very end) may owe a pixel to a
+// point that only shares the lowest or highest pixel; such a column is drawn
+// from all its points.
+//
+// The caller sets the canvas pen (colour, width), the brush for the markers
+// and the clip; both draw with pmCopy in one colour, so only the set of
+// pixels matters, never the order.
+
+#include "framework/Canvas.h"
+#include "framework/Rect.h"
+#include "graph/Rect2D.h"
+#include "graph/Series.h"
+
+#include <QPoint>
+#include <vector>
+
+class TSegmentPainter;
+
+class TSeriesLines {
+public:
+    // plot: the plot rectangle (x = Left .. Right, y = Top .. Bottom, as
+    // mapped); divisor 0 means no gaps.
+    TSeriesLines(TCanvas& canvas, const TRect& plot, const TRect2D& view, int divisor, bool markers);
+
+    void DrawReference(const TSeries& series);
+    void Draw(const TSeries& series);
+
+    int PixelX(double x) const;
+    int PixelY(double y) const;
+    QPoint Pixel(const TPoint2D& p) const { return QPoint(PixelX(p.X), PixelY(p.Y)); }
+
+private:
+    struct Walk; // the visible range of one series and how its ends are drawn
+    Walk Locate(const TSeries& series) const;
+    bool GapBefore(const TSeries& series, int64_t i) const;
+    void Marker(QPoint p);
+    void SinglePixel(QPoint p);
+    void DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const;
+    void AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes) const;
+    int64_t ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column) const;
+    void DrawMarkers(const TSeries& series, int64_t first, int64_t last);
+    static void AddNode(std::vector<QPoint>& nodes, QPoint p);
+    void Stroke(TSegmentPainter& segments, const std::vector<QPoint>& nodes, int64_t points) const;
+
+    TCanvas& canvas_;
+    TRect plot_;
+    TRect2D view_;
+    int divisor_;
+    bool markers_;
+    double xScale_, yScale_;
+};

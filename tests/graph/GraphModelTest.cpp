@@ -1,0 +1,142 @@
+// The graph's view rules, axis arithmetic and DrawGraphic's set-up.
+
+#include "graph/GraphScale.h"
+#include "graph/KivGraph.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TKivGraph* Limited(TKivGraph& g, TAxisType axis)
+{
+    g.XAxisType = axis;
+    g.LimitXMin = 0;
+    g.LimitXMax = 1440;
+    g.LimitLeftMin = 0;
+    g.LimitLeftMax = 100;
+    return &g;
+}
+
+} // namespace
+
+TEST(GraphView, EqualValuesAreIgnoredAndReversedOnesSwapped)
+{
+    TKivGraph g;
+    Limited(g, atNumber);
+    g.SetVisLeftRect({100, 10, 200, 60});
+    g.SetVisLeftRect({300, 0, 300, 50});
+    g.SetVisLeftRect({150, 20, 250, 20});
+    g.SetVisLeftRect({std::nan(""), 20, 250, 30});
+    g.SetVisLeftRect({150, 20, 250, HUGE_VAL});
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{100, 10, 200, 60}));
+    g.SetVisLeftRect({400, 80, 300, 30});
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{300, 30, 400, 80}));
+}
+
+TEST(GraphView, ClampsToTheLimitsAndKeepsMinimumSpans)
+{
+    TKivGraph g;
+    Limited(g, atMinutes);
+    g.SetVisLeftRect({-50, -5, 2000, 150});
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{0, 0, 1440, 100}));
+    g.SetVisLeftRect({600, 40, 630, 42});
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{600, 40, 690, 45})); // 90 minutes, 5 units
+    g.SetVisLeftRect({1420, 40, 1500, 60});                   // pushed past the limit
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{1350, 40, 1440, 60}));
+    g.XAxisType = atDaysWeek;
+    g.SetVisLeftRect({10, 40, 11, 60});
+    EXPECT_EQ(g.VisLeftRect().XMax, 13);
+    g.XAxisType = atNumber;
+    g.SetVisLeftRect({10, 40, 11, 60});
+    EXPECT_EQ(g.VisLeftRect().XMax, 15);
+}
+
+TEST(GraphView, AdjustZoomKeepsSpansBetweenATenthAnd300000AtTheirRatio)
+{
+    TRect2D narrow{10, 0, 10.05, 4};
+    TKivGraph::AdjustZoom(narrow);
+    EXPECT_NEAR(narrow.XMax - narrow.XMin, 0.1, 1e-12);
+    EXPECT_NEAR(narrow.YMax - narrow.YMin, 8, 1e-9);
+    EXPECT_NEAR(narrow.YMin + narrow.YMax, 4, 1e-9); // around the centre
+    TRect2D wide{0, 0, 600000, 0.02};
+    TKivGraph::AdjustZoom(wide);
+    // X narrowed to 300000 takes Y to 0.01; Y widened to 0.1 takes X along.
+    EXPECT_NEAR(wide.XMax - wide.XMin, 3000000, 1e-3);
+    EXPECT_NEAR(wide.YMax - wide.YMin, 0.1, 1e-9);
+}
+
+TEST(GraphScale, StepsAndFirstValues)
+{
+    EXPECT_EQ(GraphScale::ValueStep(200, 100, 13), 15);
+    EXPECT_EQ(GraphScale::ValueStep(200, 100000, 13), 15000);
+    EXPECT_EQ(GraphScale::ValueStep(2000, 5, 13), 1); // never below 1
+    EXPECT_EQ(GraphScale::FirstValue(7, 15), 15);
+    EXPECT_EQ(GraphScale::FirstValue(-7, 15), -15);
+    EXPECT_EQ(GraphScale::MinuteStep(600, 1440, 45), 120);  // n = 13
+    EXPECT_EQ(GraphScale::MinuteStep(600, 90, 45), 10);     // n = 213
+    EXPECT_EQ(GraphScale::NumberStep(600, 1000, 30), 73); // 300000 halved 12 times, truncated
+    EXPECT_EQ(GraphScale::DayStep(600, 70, 40, 7), 7);
+    EXPECT_EQ(GraphScale::XTemplate(atNumber, -3, 12345), QStringLiteral("88888"));
+    EXPECT_EQ(GraphScale::XTemplate(atNumber, 0, 0), QStringLiteral("8"));
+}
+
+TEST(GraphScale, FormatTextString)
+{
+    EXPECT_EQ(TKivGraph::FormatTextString(atNumber, 12.9L), QStringLiteral("12"));
+    EXPECT_EQ(TKivGraph::FormatTextString(atHours, -3.7L), QStringLiteral("-3"));
+    EXPECT_EQ(TKivGraph::FormatTextString(atMinutes, 89.6L), QStringLiteral("01:30"));
+    EXPECT_EQ(TKivGraph::FormatTextString(atDaysWeek, 10), QStringLiteral("1.3"));
+    EXPECT_EQ(TKivGraph::FormatTextString(atDaysMonth, 6), QStringLiteral("0.6"));
+    EXPECT_EQ(TKivGraph::FormatTextString(atUndefined, 1), QStringLiteral("Error"));
+    EXPECT_EQ(GraphScale::ValueLabel(215, true), QStringLiteral("21.5"));
+    EXPECT_EQ(GraphScale::ValueLabel(-0.4, false), QStringLiteral("0"));
+}
+
+TEST(GraphDrawGraphic, MixedTenthsGetARightAxisAndLimitsWidenToTheData)
+{
+    TKivGraph g;
+    auto* temperature = new TSeries;
+    temperature->Tenths = true;
+    temperature->MinY = 0;
+    temperature->MaxY = 300;
+    temperature->Points = {{0, -12.5}, {10, 301.2}};
+    temperature->Color = RGB(0, 100, 255);
+    auto* position = new TSeries;
+    position->MinY = 0;
+    position->MaxY = 100;
+    position->Points = {{0, 50}, {20, 100.5}};
+    g.AddSerie(temperature);
+    g.AddSerie(position);
+    auto* fill = new TSeries;
+    fill->LinkedSerie = temperature;
+    g.AddFillSerie(fill);
+    g.LimitXMin = 0;
+    g.LimitXMax = 20;
+    g.DrawGraphic();
+    EXPECT_TRUE(g.RightAxis);
+    EXPECT_TRUE(g.LeftTenths);
+    EXPECT_TRUE(temperature->LeftAxis);
+    EXPECT_FALSE(position->LeftAxis);
+    EXPECT_EQ(g.LimitLeftMin, -12);
+    EXPECT_EQ(g.LimitLeftMax, 302);
+    EXPECT_EQ(g.LimitRightMin, 0);
+    EXPECT_EQ(g.LimitRightMax, 101);
+    EXPECT_EQ(g.VisLeftRect(), (TRect2D{0, -12, 20, 302}));
+    EXPECT_EQ(g.VisRightRect(), (TRect2D{0, 0, 20, 101}));
+    EXPECT_TRUE(fill->Tenths);
+    EXPECT_EQ(fill->Color, RGB(199, 221, 255)); // each channel c + ((51000 - 200 c) >> 8)
+}
+
+TEST(GraphDrawGraphic, AllWholeSeriesKeepOneAxisAndAnEmptyListCountsAsTenths)
+{
+    TKivGraph g;
+    g.DrawGraphic();
+    EXPECT_TRUE(g.LeftTenths);
+    EXPECT_FALSE(g.RightAxis);
+    g.AddSerie(new TSeries);
+    g.DrawGraphic();
+    EXPECT_FALSE(g.LeftTenths);
+    EXPECT_FALSE(g.RightAxis);
+}
