@@ -130,6 +130,14 @@ void RasterLine(QPoint a, QPoint b, bool includeEnd, Plot plot)
     }
 }
 
+// The pixels from a to b span, both included. (QRect::normalized leaves a
+// rectangle one pixel wide the wrong way round as an empty one.)
+QRect Span(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 QImage MaskImage(const QRect& box)
 {
     QImage mask(box.size(), QImage::Format_Grayscale8);
@@ -189,7 +197,7 @@ void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
 {
     // Every line of a call starts its dash pattern afresh, so a line that
     // cannot show may be skipped whole.
-    if (Misses(QRect(from, to).normalized()))
+    if (Misses(Span(from, to)))
         return;
     const uint32_t px = ColorToPixel(Pen.Color);
     const TPenMode mode = Pen.Mode;
@@ -219,7 +227,7 @@ void TCanvas::SetupPainterClip(QPainter& p) const
 void TCanvas::DrawWideLine(QPoint from, QPoint to)
 {
     const int reach = Pen.Width;
-    if (Misses(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach)))
+    if (Misses(Span(from, to).adjusted(-reach, -reach, reach, reach)))
         return;
     QPainter p(image_);
     SetupPainterClip(p);

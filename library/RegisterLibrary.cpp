@@ -4,6 +4,7 @@
 #include "diagram/RegisterDiagram.h"
 #include "feed/RegisterFeed.h"
 #include "framework/RegisterStandard.h"
+#include "graph/RegisterGraph.h"
 #include "widgets/RegisterWidgets.h"
 
 void RegisterLibraryComponents()
@@ -17,6 +18,7 @@ void RegisterLibraryComponents()
     RegisterWidgetsComponents();
     RegisterCanComponents();
     RegisterFeedComponents();
+    RegisterGraphComponents();
 }
 
 QList<TComponentClass> VisualLibraryComponents()

@@ -260,6 +260,15 @@ TEST(Canvas, ClippingLimitsEveryOperation)
     s.c.Brush.Color = clBlue;
     s.c.FillRect(TRect(0, 0, 10, 10));
     EXPECT_EQ(s.count(clBlue), 8);
+    // Lines one pixel long against the axes' direction still reach the clip.
+    s.c.SetClipRect(TRect(3, 3, 4, 4));
+    s.c.Pen.Color = clLime;
+    s.c.MoveTo(3, 3);
+    s.c.LineTo(2, 3);
+    s.c.Pen.Color = clAqua;
+    s.c.MoveTo(3, 3);
+    s.c.LineTo(3, 2);
+    EXPECT_EQ(s.at(3, 3), clAqua);
     s.c.ClearClip();
     s.c.SetPixel(9, 0, clGreen);
     EXPECT_EQ(s.at(9, 0), clGreen);
