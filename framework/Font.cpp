@@ -97,8 +97,12 @@ const TFont::Cache& TFont::Cached() const
         const QFontMetricsF fm(cache_.font);
         cache_.ascent = int(std::ceil(fm.ascent() - 0.01));
         cache_.descent = int(std::ceil(fm.descent() - 0.01));
-        cache_.widths.clear();
-        cache_.inks.clear();
+        cache_.key = QStringLiteral("%1|%2|%3|%4|%5|")
+                         .arg(name_)
+                         .arg(height_)
+                         .arg(int(style_))
+                         .arg(int(pitch_))
+                         .arg(charset_);
         cache_.valid = true;
     }
     return cache_;
@@ -107,29 +111,47 @@ const TFont::Cache& TFont::Cached() const
 QFont TFont::ToQFont() const { return Cached().font; }
 int TFont::Ascent() const { return Cached().ascent; }
 int TFont::Descent() const { return Cached().descent; }
+
+namespace {
+
+// Shaping text is the dear part of measuring and drawing it, and controls
+// measure and draw the same few labels on every paint, switching between a
+// few fonts as they go: so widths and inks are remembered per font and text,
+// across font objects and font changes. One set per thread, as fonts are
+// used by any thread that draws.
+struct TextMemory {
+    QHash<QString, int> widths;
+    QHash<QString, TFont::Ink> inks;
+};
+
+thread_local TextMemory memory;
+constexpr qsizetype kMaxRemembered = 1024;
+
+} // namespace
+
 int TFont::TextWidth(const QString& text) const
 {
     const Cache& cache = Cached();
-    const auto known = cache.widths.constFind(text);
-    if (known != cache.widths.constEnd())
+    const QString key = cache.key + text;
+    const auto known = memory.widths.constFind(key);
+    if (known != memory.widths.constEnd())
         return *known;
-    constexpr qsizetype kMaxRemembered = 512;
-    if (cache.widths.size() >= kMaxRemembered)
-        cache_.widths.clear();
+    if (memory.widths.size() >= kMaxRemembered)
+        memory.widths.clear();
     const int width = QFontMetrics(cache.font).horizontalAdvance(text);
-    cache_.widths.insert(text, width);
+    memory.widths.insert(key, width);
     return width;
 }
 
 const TFont::Ink& TFont::TextInk(const QString& text) const
 {
     const Cache& cache = Cached();
-    const auto known = cache.inks.constFind(text);
-    if (known != cache.inks.constEnd())
+    const QString key = cache.key + text;
+    const auto known = memory.inks.constFind(key);
+    if (known != memory.inks.constEnd())
         return *known;
-    constexpr qsizetype kMaxRemembered = 512;
-    if (cache.inks.size() >= kMaxRemembered)
-        cache_.inks.clear();
+    if (memory.inks.size() >= kMaxRemembered)
+        memory.inks.clear();
     // Drawn black on white with room around the cell, for glyphs that
     // overhang it; without smoothing every pixel is either ink or untouched.
     const int margin = cache.ascent + cache.descent;
@@ -158,7 +180,7 @@ const TFont::Ink& TFont::TextInk(const QString& text) const
         for (int x = 0; x < ink.mask.width(); ++x)
             out[x] = line[inked.left() + x] != QRgb(0xFFFFFFFF) ? 1 : 0;
     }
-    return *cache_.inks.insert(text, ink);
+    return *memory.inks.insert(key, ink);
 }
 
 QFont TFont::BuildQFont() const

@@ -89,10 +89,8 @@ private:
         QFont font;
         int ascent = 0;
         int descent = 0;
-        // Shaping text is the dear part of measuring it, and controls measure
-        // the same few labels on every paint.
-        QHash<QString, int> widths;
-        QHash<QString, Ink> inks;
+        // What text measures and inks are remembered under (see TextWidth).
+        QString key;
     };
     const Cache& Cached() const;
     mutable Cache cache_;
