@@ -1,6 +1,7 @@
 #include "framework/Font.h"
 
 #include <QPainter>
+#include <unordered_map>
 
 #include "framework/Types.h"
 
@@ -97,12 +98,7 @@ const TFont::Cache& TFont::Cached() const
         const QFontMetricsF fm(cache_.font);
         cache_.ascent = int(std::ceil(fm.ascent() - 0.01));
         cache_.descent = int(std::ceil(fm.descent() - 0.01));
-        cache_.key = QStringLiteral("%1|%2|%3|%4|%5|")
-                         .arg(name_)
-                         .arg(height_)
-                         .arg(int(style_))
-                         .arg(int(pitch_))
-                         .arg(charset_);
+        cache_.memory = nullptr;
         cache_.valid = true;
     }
     return cache_;
@@ -112,46 +108,77 @@ QFont TFont::ToQFont() const { return Cached().font; }
 int TFont::Ascent() const { return Cached().ascent; }
 int TFont::Descent() const { return Cached().descent; }
 
-namespace {
-
 // Shaping text is the dear part of measuring and drawing it, and controls
 // measure and draw the same few labels on every paint, switching between a
 // few fonts as they go: so widths and inks are remembered per font and text,
-// across font objects and font changes. One set per thread, as fonts are
-// used by any thread that draws.
-struct TextMemory {
+// across font objects and font changes. One store per thread, as fonts are
+// used by any thread that draws; bounded, so random font names or texts
+// cannot grow it without end.
+struct TFont::TextMemory {
     QHash<QString, int> widths;
     QHash<QString, TFont::Ink> inks;
 };
 
-thread_local TextMemory memory;
+namespace {
+
+struct TextStore {
+    std::unordered_map<QString, TFont::TextMemory> fonts; // node-based: entries stay put
+    unsigned generation = 1;
+};
+
+thread_local TextStore store;
 constexpr qsizetype kMaxRemembered = 1024;
+constexpr size_t kMaxFonts = 64;
+
+template <class Map>
+void Bound(Map& map)
+{
+    if (map.size() >= kMaxRemembered)
+        map.clear();
+}
 
 } // namespace
 
+TFont::TextMemory& TFont::Memory() const
+{
+    if (!cache_.valid || !cache_.memory || cache_.generation != store.generation) {
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                                .arg(name_)
+                                .arg(height_)
+                                .arg(int(style_))
+                                .arg(int(pitch_))
+                                .arg(charset_);
+        if (store.fonts.size() >= kMaxFonts && !store.fonts.count(key)) {
+            store.fonts.clear();
+            ++store.generation;
+        }
+        Cached();
+        cache_.memory = &store.fonts[key];
+        cache_.generation = store.generation;
+    }
+    return *cache_.memory;
+}
+
 int TFont::TextWidth(const QString& text) const
 {
-    const Cache& cache = Cached();
-    const QString key = cache.key + text;
-    const auto known = memory.widths.constFind(key);
+    TextMemory& memory = Memory();
+    const auto known = memory.widths.constFind(text);
     if (known != memory.widths.constEnd())
         return *known;
-    if (memory.widths.size() >= kMaxRemembered)
-        memory.widths.clear();
-    const int width = QFontMetrics(cache.font).horizontalAdvance(text);
-    memory.widths.insert(key, width);
+    Bound(memory.widths);
+    const int width = QFontMetrics(Cached().font).horizontalAdvance(text);
+    memory.widths.insert(text, width);
     return width;
 }
 
 const TFont::Ink& TFont::TextInk(const QString& text) const
 {
-    const Cache& cache = Cached();
-    const QString key = cache.key + text;
-    const auto known = memory.inks.constFind(key);
+    TextMemory& memory = Memory();
+    const auto known = memory.inks.constFind(text);
     if (known != memory.inks.constEnd())
         return *known;
-    if (memory.inks.size() >= kMaxRemembered)
-        memory.inks.clear();
+    Bound(memory.inks);
+    const Cache& cache = Cached();
     // Drawn black on white with room around the cell, for glyphs that
     // overhang it; without smoothing every pixel is either ink or untouched.
     const int margin = cache.ascent + cache.descent;
@@ -180,7 +207,7 @@ const TFont::Ink& TFont::TextInk(const QString& text) const
         for (int x = 0; x < ink.mask.width(); ++x)
             out[x] = line[inked.left() + x] != QRgb(0xFFFFFFFF) ? 1 : 0;
     }
-    return *memory.inks.insert(key, ink);
+    return *memory.inks.insert(text, ink);
 }
 
 QFont TFont::BuildQFont() const

@@ -65,6 +65,8 @@ public:
         QPoint offset;
     };
     const Ink& TextInk(const QString& text) const;
+    // The widths and inks remembered for one font (see Font.cpp).
+    struct TextMemory;
 
     // Maps the classic face names to Debian's metric-compatible fonts; call once.
     static void InstallSubstitutions();
@@ -89,9 +91,11 @@ private:
         QFont font;
         int ascent = 0;
         int descent = 0;
-        // What text measures and inks are remembered under (see TextWidth).
-        QString key;
+        // Where this font's text widths and inks are remembered (see TextWidth).
+        TextMemory* memory = nullptr;
+        unsigned generation = 0;
     };
+    TextMemory& Memory() const;
     const Cache& Cached() const;
     mutable Cache cache_;
 };
