@@ -57,7 +57,9 @@ TCanMasterPanel::TCanMasterPanel(TCanBus* bus, TCanHost* host, QWidget* parent)
     bytes_->setMinimumWidth(430);
     result_->setWordWrap(true);
     result_->setMinimumWidth(430);
-    monitor_->setFixedSize(600, 200);
+    // Room for an upload's two lines, so the monitor does not move.
+    result_->setFixedHeight(2 * result_->fontMetrics().lineSpacing() + 2);
+    monitor_->setFixedSize(560, 180);
     monitor_->setFont(QFont(QStringLiteral("monospace"), 8));
 
     auto* form = new QFormLayout;
