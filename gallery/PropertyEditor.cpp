@@ -72,6 +72,8 @@ void TPropertyEditor::AddRow(const QString& path)
     std::tie(row.owner, row.property) = Resolve(component_, path);
     row.editor = MakeEditor(row);
     row.editor->setObjectName(path);
+    // A value the component only reports (a weight, a status word) is shown, not edited.
+    row.editor->setEnabled(row.property.isWritable());
     static_cast<QFormLayout*>(layout())->addRow(path, row.editor);
     rows_.append(std::move(row));
 }

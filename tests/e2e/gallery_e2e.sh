@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end test of quil-gallery: the real program on its own Xvfb display,
 # every page visited by clicking its name, each page's components checked on
-# screenshots, and one property changed through its editor and seen on the
-# component.
+# screenshots (a long page scrolled by the wheel), one property changed
+# through its editor and seen on the component, and the components tried:
+# the trend graph zoomed, the buttons clicked, held and hovered, the feed
+# weigher seen cycling, the CAN master's upload seen on the frame monitor.
 #
 #   gallery_e2e.sh <quil-gallery> <e2e_probe>
 #
