@@ -8,14 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kColumns = 2;
-
-} // namespace
-
-TGalleryPage::TGalleryPage(const QString& paletteName, QWidget* parent)
-    : QWidget(parent), paletteName_(paletteName), grid_(new QGridLayout(this))
+TGalleryPage::TGalleryPage(const QString& paletteName, QWidget* parent, int columns)
+    : QWidget(parent), paletteName_(paletteName), grid_(new QGridLayout(this)), columns_(columns)
 {
     grid_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -35,6 +29,7 @@ void TGalleryPage::AddSection(QWidget* component, const QStringList& properties,
         left->addWidget(extra, 0, Qt::AlignLeft);
     left->addStretch();
     AddBox(component, left, properties);
+    components_.append(component);
 }
 
 void TGalleryPage::AddWindowSection(QWidget* window, QWidget* component, const QStringList& properties)
@@ -49,26 +44,36 @@ void TGalleryPage::AddWindowSection(QWidget* window, QWidget* component, const Q
     left->addWidget(button, 0, Qt::AlignLeft | Qt::AlignTop);
     left->addStretch();
     QWidget* box = AddBox(component, left, properties);
+    components_.append(component);
     // The window is not a child widget, but it goes with the page.
     connect(box, &QObject::destroyed, window, [window] { delete window; });
 }
 
-QWidget* TGalleryPage::AddBox(QWidget* component, QLayout* left, const QStringList& properties)
+void TGalleryPage::AddNodeSection(QObject* node, QWidget* panel, const QStringList& properties)
 {
-    const qsizetype index = components_.size();
+    auto* left = new QVBoxLayout;
+    left->addWidget(panel, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addStretch();
+    AddBox(node, left, properties);
+    nodes_.append(node);
+}
+
+QWidget* TGalleryPage::AddBox(QObject* component, QLayout* left, const QStringList& properties)
+{
+    const qsizetype index = sections_.size();
     auto* box = new QGroupBox(QString::fromLatin1(component->metaObject()->className()), this);
     auto* row = new QHBoxLayout(box);
     row->addLayout(left);
     auto* editor = new TPropertyEditor(component, properties, box);
     row->addWidget(editor, 0, Qt::AlignTop);
-    grid_->addWidget(box, int(index / kColumns), int(index % kColumns), Qt::AlignLeft | Qt::AlignTop);
-    components_.append(component);
+    grid_->addWidget(box, int(index / columns_), int(index % columns_), Qt::AlignLeft | Qt::AlignTop);
+    sections_.append(component);
     editors_.append(editor);
     return box;
 }
 
-TPropertyEditor* TGalleryPage::EditorOf(const QWidget* component) const
+TPropertyEditor* TGalleryPage::EditorOf(const QObject* component) const
 {
-    const qsizetype at = components_.indexOf(const_cast<QWidget*>(component));
+    const qsizetype at = sections_.indexOf(const_cast<QObject*>(component));
     return at < 0 ? nullptr : editors_[at];
 }

@@ -1,5 +1,6 @@
 #include "gallery/GalleryPages.h"
 
+#include "gallery/CanPage.h"
 #include "gallery/CustomComponentsPage.h"
 #include "gallery/KivGraphicsPage.h"
 #include "gallery/SaxelPage.h"
@@ -7,6 +8,6 @@
 
 QList<TGalleryPage*> CreateGalleryPages(QWidget* parent)
 {
-    return {new TSaxelPage(parent), new TKivGraphicsPage(parent), new TCustomComponentsPage(parent),
-            new TVrPage(parent)};
+    return {new TSaxelPage(parent), new TKivGraphicsPage(parent), new TCanPage(parent),
+            new TCustomComponentsPage(parent), new TVrPage(parent)};
 }

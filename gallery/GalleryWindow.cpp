@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 namespace {
@@ -26,7 +27,13 @@ TGalleryWindow::TGalleryWindow(QWidget* parent)
     layout->addWidget(stack_, 1);
     for (TGalleryPage* page : CreateGalleryPages(stack_)) {
         pages_.append(page);
-        stack_->addWidget(page);
+        // A page taller or wider than the window scrolls; the page itself
+        // stays where it would stand without the scroll area.
+        auto* scroll = new QScrollArea(stack_);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page);
+        stack_->addWidget(scroll);
         auto* item = new QListWidgetItem(page->PaletteName(), list_);
         item->setSizeHint(QSize(kListWidth, kRowHeight));
     }

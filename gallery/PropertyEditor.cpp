@@ -33,7 +33,7 @@ QIcon Swatch(TColor color)
 
 } // namespace
 
-TPropertyEditor::TPropertyEditor(QWidget* component, const QStringList& paths, QWidget* parent)
+TPropertyEditor::TPropertyEditor(QObject* component, const QStringList& paths, QWidget* parent)
     : QWidget(parent), component_(component), poll_(new QTimer(this))
 {
     auto* layout = new QFormLayout(this);
@@ -72,6 +72,8 @@ void TPropertyEditor::AddRow(const QString& path)
     std::tie(row.owner, row.property) = Resolve(component_, path);
     row.editor = MakeEditor(row);
     row.editor->setObjectName(path);
+    // A value the component only reports (a weight, a status word) is shown, not edited.
+    row.editor->setEnabled(row.property.isWritable());
     static_cast<QFormLayout*>(layout())->addRow(path, row.editor);
     rows_.append(std::move(row));
 }
@@ -154,7 +156,8 @@ void TPropertyEditor::Write(const Row& row, const QVariant& value)
     // A setter that refuses the value throws; the application shows the text
     // and the next refresh puts the kept value back into the editor.
     row.property.write(row.owner, converted);
-    component_->update();
+    if (auto* widget = qobject_cast<QWidget*>(component_.data()))
+        widget->update();
 }
 
 void TPropertyEditor::Refresh()

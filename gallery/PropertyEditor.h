@@ -19,7 +19,7 @@ class TPropertyEditor : public QWidget {
 
 public:
     // Throws Exception naming the path when a property does not exist.
-    TPropertyEditor(QWidget* component, const QStringList& paths, QWidget* parent = nullptr);
+    TPropertyEditor(QObject* component, const QStringList& paths, QWidget* parent = nullptr);
 
     // Reads every value back into its editor (the one being edited excepted).
     void Refresh();
@@ -42,7 +42,7 @@ private:
     QWidget* MakeEnumEditor(Row& row);
     void Write(const Row& row, const QVariant& value);
 
-    QPointer<QWidget> component_;
+    QPointer<QObject> component_;
     QList<Row> rows_;
     QTimer* poll_;
 };

@@ -1,13 +1,25 @@
 #pragma once
-// The diagrams of the "Saxel Componenten" page: the ventilation diagram with
-// the demo's setpoints; its points are dragged with the mouse or moved with
-// the keys, and the editors follow.
+// The "Saxel Componenten" page: the ventilation and curve diagrams (points
+// dragged with the mouse or moved with the keys, the editors follow), the
+// trend graph of a day with its legend (drag a band to zoom, right-click to
+// zoom out, Shift-drag to pan), the spin button, the auto-repeat button and
+// the diagram button. One column: the sections are wide.
 
 #include "gallery/GalleryPage.h"
+
+class QLabel;
 
 class TSaxelPage : public TGalleryPage {
     Q_OBJECT
 
 public:
     explicit TSaxelPage(QWidget* parent);
+
+private:
+    void AddVentDiagram();
+    void AddCurveDiagram();
+    void AddTrendGraph();
+    void AddSpinButton();
+    void AddTimerSpeedButton();
+    void AddDiagramButton();
 };

@@ -31,7 +31,7 @@ TEST_F(GalleryFixture, EveryVisualComponentIsLiveOnThePageOfItsPalettePage)
     QStringList shown;
     for (TGalleryPage* page : window.Pages()) {
         SCOPED_TRACE(page->PaletteName().toStdString());
-        EXPECT_FALSE(page->Components().isEmpty()) << "a page without components is left out";
+        EXPECT_FALSE(page->Components().isEmpty() && page->Nodes().isEmpty()) << "a page without components is left out";
         for (QWidget* component : page->Components()) {
             const auto cls = FindComponentClass(QLatin1String(component->metaObject()->className()));
             ASSERT_TRUE(cls.has_value());
@@ -40,9 +40,18 @@ TEST_F(GalleryFixture, EveryVisualComponentIsLiveOnThePageOfItsPalettePage)
             EXPECT_NE(page->EditorOf(component), nullptr);
             shown.append(cls->ClassName);
         }
+        for (QObject* node : page->Nodes()) {
+            const auto cls = FindComponentClass(QLatin1String(node->metaObject()->className()));
+            ASSERT_TRUE(cls.has_value());
+            EXPECT_EQ(cls->Page, page->PaletteName());
+            EXPECT_NE(page->EditorOf(node), nullptr);
+            shown.append(cls->ClassName);
+        }
     }
     for (const TComponentClass& cls : VisualLibraryComponents())
         EXPECT_TRUE(shown.contains(cls.ClassName)) << cls.ClassName.toStdString() << " has no section";
+    for (const QString& name : {"TCanCBase", "TAnaInObj", "TDigInObj"})
+        EXPECT_TRUE(shown.contains(name)) << name.toStdString() << " has no section";
 }
 
 TEST_F(GalleryFixture, ShowingAPageNamesItInTheTitle)
