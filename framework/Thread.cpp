@@ -6,14 +6,14 @@
 #include <QThread>
 #include <chrono>
 #include <deque>
-#include <exception>
 #include <memory>
+#include <optional>
 
 namespace {
 
 struct SyncCall {
     std::function<void()> method;
-    std::exception_ptr error;
+    std::optional<QString> error; // the message of what the call threw
     bool done = false;
     bool ran = false;
 };
@@ -53,10 +53,16 @@ void CheckSynchronize()
         }
         // An exception belongs to the worker that handed the call over: it
         // must not leave that worker waiting, nor unwind the message loop.
+        // The message is taken over rather than the exception object, which
+        // the C++ runtime shares between threads out of the checkers' sight.
         try {
             call->method();
+        } catch (const Exception& e) {
+            call->error = e.Message;
+        } catch (const std::exception& e) {
+            call->error = QString::fromUtf8(e.what());
         } catch (...) {
-            call->error = std::current_exception();
+            call->error = QStringLiteral("Unknown exception in a synchronized call");
         }
         {
             std::lock_guard lock(q.mutex);
@@ -226,6 +232,6 @@ bool TThread::Synchronize(const std::function<void()>& method)
     std::unique_lock lock(q.mutex);
     q.cv.wait(lock, [&] { return call->done; });
     if (call->error)
-        std::rethrow_exception(call->error);
+        throw Exception(*call->error);
     return call->ran;
 }

@@ -42,7 +42,8 @@ protected:
     virtual void Execute() = 0;
     // Runs the call on the user-interface thread and waits for it. Returns
     // false (without running it) when the application is shutting down. An
-    // exception the call throws is thrown again here, on the worker.
+    // exception the call throws is thrown again here, on the worker, as an
+    // Exception with its message.
     bool Synchronize(const std::function<void()>& method);
 
 private:

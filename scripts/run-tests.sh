@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite headless: Qt's offscreen platform, and
-# Xvfb for the end-to-end test that drives the real program. Then the same
-# suite (without the end-to-end run) once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Xvfb for the end-to-end tests that drive the real programs. Then the same
+# suite (without the Xvfb runs) once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the suites of the code that runs threads
+# (the framework's TThread, the demo's fan thread, the trend graph's zoom
+# thread) under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +19,12 @@ ctest --preset release -j2 --timeout 600
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end"
+
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan --target quil_tests_framework quil_tests_app quil_tests_graph
+suites=(framework app graph)
+for suite in "${suites[@]}"; do
+  echo "ThreadSanitizer: quil_tests_$suite"
+  build/tsan/tests/quil_tests_$suite --gtest_brief=1
+done
+echo "ThreadSanitizer: ${#suites[@]} passed, 0 failed"

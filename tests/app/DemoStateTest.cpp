@@ -11,11 +11,12 @@
 
 namespace {
 
-// A component's written description without its place and its handlers.
+// A component's written description without its place, its handlers and the
+// fan frame the running fan thread turns.
 QString Described(const QObject& component)
 {
     QString text = TStreamWriter::Write(&component);
-    text.remove(QRegularExpression(QStringLiteral("^ *(Left|Top|On[A-Za-z]+) = .*\\n"),
+    text.remove(QRegularExpression(QStringLiteral("^ *(Left|Top|VentIndex|On[A-Za-z]+) = .*\\n"),
                                    QRegularExpression::MultilineOption));
     return text.section(QLatin1Char('\n'), 1); // the object line names the instance
 }
