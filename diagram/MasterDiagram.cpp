@@ -6,6 +6,7 @@
 #include "framework/DataTable.h"
 #include "framework/Exception.h"
 #include "framework/Screen.h"
+#include "framework/SegmentPainter.h"
 
 #include <QFocusEvent>
 #include <QMetaMethod>
@@ -51,6 +52,19 @@ void SetPenAndBrush(TCanvas& c, TColor color)
 }
 
 int ValueOr(const int* ref, int fallback) { return ref ? *ref : fallback; }
+
+// MoveTo the first point, LineTo each next one; wide pens draw the whole
+// path with one painter instead of one per segment.
+void StrokePath(TCanvas& c, const QVector<QPoint>& path)
+{
+    if (path.isEmpty())
+        return;
+    TSegmentPainter segments(c);
+    for (qsizetype i = 1; i < path.size(); ++i)
+        segments.Add(path[i - 1], path[i]);
+    segments.Flush();
+    c.PenPos = path.back();
+}
 
 } // namespace
 
@@ -435,11 +449,7 @@ void TMasterDiagram::PaintKader()
     c.Pen.Color = clBlack;
     c.Pen.Style = psSolid;
     c.Pen.Width = 2;
-    c.MoveTo(1, 0);
-    c.LineTo(1, h - 1);
-    c.LineTo(w - 1, h - 1);
-    c.LineTo(w - 1, 1);
-    c.LineTo(0, 1);
+    StrokePath(c, {QPoint(1, 0), QPoint(1, h - 1), QPoint(w - 1, h - 1), QPoint(w - 1, 1), QPoint(0, 1)});
     if (!diagramTitle_.isEmpty()) {
         c.Font.SetStyle(fsBold);
         c.TextOut(std::max(0, (w - c.TextWidth(diagramTitle_)) / 2), 2, diagramTitle_);
@@ -607,9 +617,8 @@ void TMasterDiagram::DrawXYAxis()
     c.Pen.Color = clBlack;
     c.Pen.Style = psSolid;
     c.Pen.Width = 2;
-    c.MoveTo(XOrigin, YOrigin - YAxisHeight);
-    c.LineTo(XOrigin, YOrigin + 1);
-    c.LineTo(XOrigin + XAxisWidth, YOrigin + 1);
+    StrokePath(c, {QPoint(XOrigin, YOrigin - YAxisHeight), QPoint(XOrigin, YOrigin + 1),
+                   QPoint(XOrigin + XAxisWidth, YOrigin + 1)});
 }
 
 // --- points -----------------------------------------------------------------
@@ -738,16 +747,11 @@ void TMasterDiagram::DrawLinesBetweenPoints()
 {
     TCanvas& c = Canvas();
     CurvePen(c);
-    bool first = true;
-    for (const auto& p : PointList) {
-        if (p->PointKind != pkPoint)
-            continue;
-        if (first)
-            c.MoveTo(p->XPixel, p->YPixel + 1);
-        else
-            c.LineTo(p->XPixel, p->YPixel + 1);
-        first = false;
-    }
+    QVector<QPoint> path;
+    for (const auto& p : PointList)
+        if (p->PointKind == pkPoint)
+            path.append(QPoint(p->XPixel, p->YPixel + 1));
+    StrokePath(c, path);
 }
 
 // The first and the last entry of the list that is a plain point (both null when none is).
