@@ -195,27 +195,37 @@ void TCanvas::HLineBrush(int x0, int x1, int y)
 
 void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
 {
-    // Every line of a call starts its dash pattern afresh, so a line that
-    // cannot show may be skipped whole.
-    if (Misses(Span(from, to)))
+    // The walk plots one pixel per step along the longer axis; the dash
+    // pattern runs on over every one of them, drawn or clipped.
+    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) + (includeEnd ? 1 : 0);
+    if (Misses(Span(from, to))) {
+        dashPos_ += steps;
         return;
+    }
     const uint32_t px = ColorToPixel(Pen.Color);
     const TPenMode mode = Pen.Mode;
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
-    const int w = image_->width(), h = image_->height();
+    const QRect d = Drawable();
     DashWalker dash(Pen.Style, dashPos_);
-    int drawn = 0;
-    RasterLine(from, to, includeEnd, [&](int x, int y) {
-        ++drawn;
-        if (!dash.Next() || x < 0 || y < 0 || x >= w || y >= h)
+    const auto plot = [&](int x, int y) {
+        if (!dash.Next() || x < d.left() || x > d.right() || y < d.top() || y > d.bottom())
             return;
-        if (!InClip(x, y))
+        if (!clipIsRect_ && !InClip(x, y))
             return;
         auto* p = reinterpret_cast<uint32_t*>(bits + y * stride) + x;
         *p = mode == pmCopy ? px : Rop2(mode, *p, px);
-    });
-    dashPos_ += drawn;
+    };
+    if (from.x() == to.x() || from.y() == to.y()) {
+        // Grid lines and frames: the walk is a straight run.
+        const int sx = (to.x() > from.x()) - (to.x() < from.x());
+        const int sy = (to.y() > from.y()) - (to.y() < from.y());
+        for (int i = 0, x = from.x(), y = from.y(); i < steps; ++i, x += sx, y += sy)
+            plot(x, y);
+    } else {
+        RasterLine(from, to, includeEnd, plot);
+    }
+    dashPos_ += steps;
 }
 
 void TCanvas::SetupPainterClip(QPainter& p) const

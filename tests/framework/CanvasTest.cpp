@@ -396,3 +396,24 @@ TEST(Canvas, StampedTextEqualsThePaintersText)
                 EXPECT_EQ(stamped.Image(), painted) << face.name << " " << text.toStdString() << " solid " << solid;
             }
 }
+
+// A dotted polyline keeps its pattern running over segments the clip hides.
+TEST(Canvas, ClippedSegmentsKeepTheDashPatternRunning)
+{
+    const QVector<QPoint> path{{0, 2}, {13, 2}, {13, 30}, {2, 30}};
+    Surface whole(40, 40), clipped(40, 40);
+    for (Surface* s : {&whole, &clipped}) {
+        s->c.Pen.Style = psDot;
+        s->c.Pen.Color = clBlack;
+    }
+    clipped.c.SetClipRect(TRect(0, 20, 40, 40)); // hides the first segment whole
+    whole.c.Polyline(path);
+    clipped.c.Polyline(path);
+    int dots = 0;
+    for (int y = 20; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            EXPECT_EQ(clipped.at(x, y), whole.at(x, y)) << x << "," << y;
+            dots += whole.at(x, y) == clBlack;
+        }
+    EXPECT_GT(dots, 0);
+}
