@@ -28,7 +28,8 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb              # the suite runs offscreen otherwise
 
-XVFB_PID=""
+source "$(dirname "$0")/xvfb_session.sh"
+
 DEMO_PID=""
 cleanup() {
   [ -n "$DEMO_PID" ] && kill "$DEMO_PID" 2>/dev/null
@@ -36,36 +37,6 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-
-FAILURES=0
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { echo "ok: $*"; }
-check() { # check <description> <command...>
-  local what=$1; shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-
-# ---- the display ------------------------------------------------------------
-start_xvfb() {
-  local n
-  for n in $(seq 91 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
-    XVFB_PID=""
-  done
-  echo "cannot start Xvfb"
-  exit 1
-}
 
 # ---- screen geometry (no window manager: windows sit where they ask) --------
 MAIN_X=418; MAIN_Y=20        # main window client origin
@@ -180,7 +151,7 @@ stored() { # stored <NAME>: the value as a signed decimal integer, or "none"
 }
 
 # =============================================================================
-start_xvfb
+start_xvfb 91 140 1024x768x24
 echo "display $DISPLAY, artefacts in $ART"
 
 # ---- first start: a fresh user ---------------------------------------------

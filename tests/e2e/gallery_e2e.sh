@@ -31,7 +31,8 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
-XVFB_PID=""
+source "$(dirname "$0")/xvfb_session.sh"
+
 APP_PID=""
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
@@ -40,34 +41,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-FAILURES=0
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { echo "ok: $*"; }
-check() { # check <description> <command...>
-  local what=$1; shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-
-start_xvfb() {
-  local n
-  for n in $(seq 141 190); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1600x900x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
-    XVFB_PID=""
-  done
-  echo "cannot start Xvfb"
-  exit 1
-}
 
 # ---- geometry (no window manager: the window sits at the origin) -----------
 WINDOW="1010x740+0+0"
@@ -134,7 +107,7 @@ changed_since() { # changed_since <earlier shot> "<x y w h>" <more than n pixels
 lcd_shows() { [ "$(probe lcd "$SHOT" $LCD)" = "$1" ]; }
 
 # =============================================================================
-start_xvfb
+start_xvfb 141 190 1600x900x24
 echo "display $DISPLAY, artefacts in $ART"
 "$GALLERY" >"$WORK/gallery.log" 2>&1 &
 APP_PID=$!
