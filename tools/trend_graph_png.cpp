@@ -6,63 +6,15 @@
 //   trend_graph_png <output folder>
 
 #include "framework/Application.h"
+#include "gallery/TrendDay.h"
 #include "graph/KivGraph.h"
 #include "graph/Legenda.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QTextStream>
-#include <cmath>
-#include <random>
 
 namespace {
-
-constexpr int kPoints = 1000000;
-
-TSeries* Temperature()
-{
-    auto* s = new TSeries;
-    s->Name = QStringLiteral("Temperatuur (0.1 C)");
-    s->Color = clRed;
-    s->Tenths = true;
-    s->MinY = 150;
-    s->MaxY = 260;
-    std::mt19937 rng(1);
-    std::normal_distribution<double> noise(0, 0.4);
-    double drift = 0;
-    s->Points.resize(kPoints);
-    for (int i = 0; i < kPoints; ++i) {
-        const double minute = i * 1440.0 / kPoints;
-        drift = 0.999 * drift + noise(rng);
-        s->Points[size_t(i)] = {minute, 200 + 35 * std::sin((minute - 540) * 2 * M_PI / 1440) + drift};
-    }
-    return s;
-}
-
-TSeries* Ventilation(const TSeries& temperature)
-{
-    auto* s = new TSeries;
-    s->Name = QStringLiteral("Ventilatie (%)");
-    s->Color = clBlue;
-    s->MinY = 0;
-    s->MaxY = 100;
-    s->Points.resize(kPoints);
-    for (int i = 0; i < kPoints; ++i) {
-        const TPoint2D& t = temperature.Points[size_t(i)];
-        s->Points[size_t(i)] = {t.X, std::clamp((t.Y - 185) * 100 / 60, 10.0, 100.0)};
-    }
-    return s;
-}
-
-// The band from the target temperature to target + bandwidth, as one polygon.
-TSeries* TargetBand(TSeries* link)
-{
-    auto* s = new TSeries;
-    s->Name = QStringLiteral("Bandbreedte");
-    s->LinkedSerie = link;
-    s->Points = {{0, 185}, {1440, 185}, {1440, 245}, {0, 245}};
-    return s;
-}
 
 bool Save(TKivGraph& graph, TLegenda& legend, const QDir& dir, const QString& name)
 {
@@ -102,26 +54,14 @@ int main(int argc, char** argv)
     TKivGraph graph;
     graph.resize(800, 400);
     graph.Title = QStringLiteral("Stal 1: een dag");
-    graph.XAxisType = atMinutes;
     graph.SetBgStyle(TKivGraph::bgsLineHoriz);
     graph.SetColorBg(clWhite);
     graph.SetColorBg2(RGB(200, 215, 235));
     graph.SetBorderStyle(TKivGraph::bstRaised);
-    TSeries* temperature = Temperature();
-    graph.AddFillSerie(TargetBand(temperature));
-    graph.AddSerie(temperature);
-    graph.AddSerie(Ventilation(*temperature));
-    // Each added series set the Y limits to its own range; the host sets the axes' own.
-    graph.LimitXMin = 0;
-    graph.LimitXMax = 1440;
-    graph.LimitLeftMin = 150;
-    graph.LimitLeftMax = 260;
-    graph.LimitRightMin = 0;
-    graph.LimitRightMax = 100;
+    ShowHouseDay(graph);
     TLegenda legend;
     legend.resize(150, 400);
     legend.SetKivGraph(&graph);
-    graph.DrawGraphic();
     bool ok = Save(graph, legend, dir, QStringLiteral("trend_graph.png"));
     graph.SetVisLeftRect({840, 190, 900, 250});
     graph.SetVisRightRect({840, 0, 900, 100});
