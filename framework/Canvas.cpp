@@ -283,25 +283,24 @@ void TCanvas::Polyline(const QVector<QPoint>& points)
 // Fills the pixels set in the mask (box-relative) with the brush, or the pen when asked.
 void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
 {
-    if (Misses(QRect(origin, mask.size())))
+    const QRect area = QRect(origin, mask.size()).intersected(Drawable());
+    if (area.isEmpty())
         return;
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
-    const int w = image_->width(), h = image_->height();
     const bool solid = usePen || Brush.Style == bsSolid;
-    const int mw = mask.width(), mh = mask.height();
-    for (int my = 0; my < mh; ++my) {
-        const int y = origin.y() + my;
-        if (y < 0 || y >= h)
-            continue;
-        const uchar* m = mask.constScanLine(my);
-        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-        for (int mx = 0; mx < mw; ++mx) {
-            const int x = origin.x() + mx;
-            if (m[mx] != 1 || x < 0 || x >= w)
+    const bool copy = !usePen || Pen.Mode == pmCopy;
+    const bool everyPixel = solid && clipIsRect_; // no per-pixel test left
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* m = mask.constScanLine(y - origin.y());
+        auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (m[x - origin.x()] != 1)
                 continue;
-            if (!InClip(x, y) || (!solid && !BrushPixel(x, y)))
+            if (!everyPixel && (!InClip(x, y) || (!solid && !BrushPixel(x, y))))
                 continue;
-            line[x] = usePen ? Rop2(Pen.Mode, line[x], px) : px;
+            line[x] = copy ? px : Rop2(Pen.Mode, line[x], px);
         }
     }
 }
@@ -310,10 +309,10 @@ void TCanvas::StampMask(const QImage& mask, QPoint origin, uint32_t px)
 {
     const QRect area = QRect(origin, mask.size()).intersected(Drawable());
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar* m = mask.constScanLine(y - origin.y()) - origin.x();
+        const uchar* m = mask.constScanLine(y - origin.y());
         auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x)
-            if (m[x] == 1 && InClip(x, y))
+            if (m[x - origin.x()] == 1 && InClip(x, y))
                 line[x] = px;
     }
 }
