@@ -1,5 +1,7 @@
 #include "widgets/AnalogMeter.h"
 
+#include "framework/SegmentPainter.h"
+
 #include <QtMath>
 #include <cmath>
 
@@ -352,21 +354,30 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     const int n = int(std::min<int64_t>(wanted, std::max(3, int(3 * M_PI / 2 * R))));
     const int64_t group = int64_t(minorTicks_) + 1;
     const double labelRadius = R - labelDepth / 2;
+    // The ticks stand on the rim and the numbers well inside them, so all
+    // ticks of one width are drawn together: a wide pen then needs one
+    // painter for all of them instead of one per tick.
+    TSegmentPainter majorTicks(c), minorTicks(c);
     for (int i = 0; i < n; ++i) {
         const bool major = i % group == 0;
         const int length = major ? majorTickLength_ : minorTickLength_;
         const double theta = i * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
         const double s = std::sin(theta), co = std::cos(theta);
-        c.Pen.Color = tickColor_;
-        c.Pen.Width = major ? majorTickWidth_ : minorTickWidth_;
-        c.MoveTo(Trunc(cx - Trunc(s * (R - 1))), Trunc(Trunc(co * (R - 1)) + cy));
-        c.LineTo(Trunc(cx - s * (R - length)), Trunc(cy + co * (R - length)));
-        if (!major)
-            continue;
+        (major ? majorTicks : minorTicks)
+            .Add(QPoint(Trunc(cx - Trunc(s * (R - 1))), Trunc(Trunc(co * (R - 1)) + cy)),
+                 QPoint(Trunc(cx - s * (R - length)), Trunc(cy + co * (R - length))));
+    }
+    c.Pen.Color = tickColor_;
+    c.Pen.Width = minorTickWidth_;
+    minorTicks.Flush();
+    c.Pen.Width = majorTickWidth_;
+    majorTicks.Flush();
+    c.Brush.Style = bsClear;
+    for (int64_t i = 0; i < n; i += group) {
+        const double theta = double(i) * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
         const int64_t v = (int64_t(maxPosition_) - minPosition_) * i / (n - 1) + minPosition_;
         const QString text = ConvertToInteger(int(v));
-        const double lx = cx - s * labelRadius, ly = cy + co * labelRadius;
-        c.Brush.Style = bsClear;
+        const double lx = cx - std::sin(theta) * labelRadius, ly = cy + std::cos(theta) * labelRadius;
         c.TextOut(Trunc(lx - c.TextWidth(text) / 2), Trunc(ly - c.TextHeight(text) / 2), text);
     }
     c.Pen.Width = 1;
