@@ -14,6 +14,8 @@
 // further on, so stepping through them turns the screw. White is the
 // transparent colour; the pictures never use pure white themselves.
 
+#include "PictureOutput.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -82,31 +84,14 @@ QImage DischargeAuger(int frame)
     return img;
 }
 
-bool Save(const QDir& dir, const QString& name, const QImage& img)
-{
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    if (!img.save(path)) {
-        std::fprintf(stderr, "feed_pictures: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: feed_pictures OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        std::fprintf(stderr, "feed_pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     bool ok = true;
     for (int frame = 0; frame < 3 && ok; ++frame) {
         const QString n = QString::number(frame + 1);

@@ -10,6 +10,8 @@
 // composed from them reads as one word. The day counter is a small 16-colour
 // calendar leaf whose outside is pure red, the colour the curve diagram keys out.
 
+#include "PictureOutput.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -214,17 +216,6 @@ QImage DayCounter()
     return SixteenColours(img);
 }
 
-bool Save(const QDir& dir, const QString& name, const QImage& img)
-{
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    if (!img.save(path)) {
-        std::fprintf(stderr, "glyph_pictures: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
-    return true;
-}
-
 bool SaveSet(const QDir& dir, const GlyphSet& set, const std::vector<Glyph>& glyphs)
 {
     for (const Glyph& g : glyphs)
@@ -238,15 +229,9 @@ bool SaveSet(const QDir& dir, const GlyphSet& set, const std::vector<Glyph>& gly
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: glyph_pictures OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        std::fprintf(stderr, "glyph_pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     bool ok = SaveSet(dir, kLarge, LargeGlyphs()) && SaveSet(dir, kSmall, SmallGlyphs())
               && SaveSet(dir, kMicro, MicroGlyphs()) && SaveSet(dir, kUnit, UnitGlyphs());
     // The s glyph is kept as a 16-colour picture, black on white all the same.

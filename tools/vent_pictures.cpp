@@ -9,6 +9,8 @@
 // White is the transparent colour of every picture, so backgrounds stay pure
 // white and shapes never use pure white themselves.
 
+#include "PictureOutput.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -222,31 +224,14 @@ QImage Palette()
     return img;
 }
 
-bool Save(const QDir& dir, const QString& name, const QImage& img)
-{
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    if (!img.save(path)) {
-        std::fprintf(stderr, "vent_pictures: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vent_pictures OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        std::fprintf(stderr, "vent_pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     // The diagram shows VENTBITMAP3, VENTBITMAP2, VENTBITMAP for fan index 0, 1, 2.
     const bool ok = Save(dir, "VENTBITMAP3", Fan(0)) && Save(dir, "VENTBITMAP2", Fan(40))
                     && Save(dir, "VENTBITMAP", Fan(80)) && Save(dir, "TEMPBITMAP", Thermometer())

@@ -4,6 +4,8 @@
 // White is the transparent colour (the bottom-left pixel), so the arrows
 // leave the bottom-left pixel free.
 
+#include "PictureOutput.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,17 +28,6 @@ QImage Arrow(bool up)
     return img;
 }
 
-bool Save(const QDir& dir, const QString& name, const QImage& img)
-{
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    if (!img.save(path)) {
-        std::fprintf(stderr, "widget_pictures: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -44,15 +35,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: widget_pictures OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        std::fprintf(stderr, "widget_pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     const bool ok = Save(dir, QStringLiteral("KivSpinUp"), Arrow(true)) && Save(dir, QStringLiteral("KivSpinDown"), Arrow(false));
     return ok ? 0 : 1;
 }
