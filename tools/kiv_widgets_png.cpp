@@ -2,6 +2,7 @@
 // (minimum, middle, maximum, focused, pressed, and the scale variants) to PNG
 // files, for looking at them:
 //   kiv_widgets_png <folder>
+#include "PictureOutput.h"
 #include "framework/Application.h"
 #include "widgets/AnalogMeter.h"
 #include "widgets/GFader.h"
@@ -152,18 +153,12 @@ bool SpinButtonPictures(const QDir& dir)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(dir.absolutePath())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     const bool faders = FaderPictures(dir);
     const bool meters = MeterPictures(dir);
     const bool spins = SpinButtonPictures(dir);

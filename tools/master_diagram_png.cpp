@@ -4,6 +4,7 @@
 // master_diagram_focus.png (focused display).
 // Usage: master_diagram_png <output folder>
 
+#include "PictureOutput.h"
 #include "framework/Application.h"
 #include "tests/diagram/TestDiagram.h"
 
@@ -63,18 +64,12 @@ bool Save(TTestDiagram& d, const QDir& dir, const QString& name)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     TTestDiagram d;
     std::array<int, 4> refs{};
     Fill(d, refs);

@@ -1,6 +1,7 @@
 // Renders the round spin control and the seven-segment display in the demo's
 // configurations to PNG files, for looking at them:
 //   spin_lcd_png <folder>
+#include "PictureOutput.h"
 #include "framework/Application.h"
 #include "widgets/GSpin.h"
 #include "widgets/LCD99.h"
@@ -162,18 +163,12 @@ bool PalettePictures(const QDir& dir)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(dir.absolutePath())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     const bool spins = SpinPictures(dir);
     const bool lcds = LcdPictures(dir);
     const bool palette = PalettePictures(dir);
