@@ -243,8 +243,20 @@ void TMasterDiagram::PaintStaticLayer(const std::function<void()>& prepare, cons
         if (drawStatic)
             drawStatic();
         afterStatic_.Save(c);
-        staticLayer_ = c.Image().copy();
+        KeepStaticLayer(c.Image());
     });
+}
+
+// Into the kept buffer when it fits: a fresh copy each time costs a new
+// allocation, whose pages the system clears and maps again on every paint.
+void TMasterDiagram::KeepStaticLayer(const QImage& image)
+{
+    if (staticLayer_.size() != image.size() || staticLayer_.format() != image.format() ||
+        staticLayer_.bytesPerLine() != image.bytesPerLine()) {
+        staticLayer_ = image.copy();
+        return;
+    }
+    std::memcpy(staticLayer_.bits(), image.constBits(), size_t(image.sizeInBytes()));
 }
 
 void TMasterDiagram::RestoreStaticLayer(const QRegion& region)

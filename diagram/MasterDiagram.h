@@ -213,6 +213,7 @@ private:
     void DrawValueSymbol(TPointInfo& point, int top);
     bool StaticLayerFits() const;
     void PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic);
+    void KeepStaticLayer(const QImage& image);
     void RestoreStaticLayer(const QRegion& region);
 
     QString diagramTitle_;

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -56,38 +57,52 @@ const std::vector<int>& DashPattern(TPenStyle style)
     }
 }
 
-// Walks a dash pattern pixel by pixel.
+// Walks a dash pattern, pixel by pixel or a dash or gap at a time.
 class DashWalker {
 public:
-    DashWalker(TPenStyle style, int start) : pattern_(DashPattern(style))
+    DashWalker(TPenStyle style, int start)
     {
-        if (pattern_.empty())
+        const std::vector<int>& pattern = DashPattern(style);
+        pattern_ = pattern.data();
+        size_ = pattern.size();
+        if (size_ == 0)
             return;
         int total = 0;
-        for (int v : pattern_)
+        for (int v : pattern)
             total += v;
         int at = start % total;
         while (at >= pattern_[index_]) {
             at -= pattern_[index_];
-            index_ = (index_ + 1) % pattern_.size();
+            index_ = (index_ + 1) % size_;
         }
         left_ = pattern_[index_] - at;
     }
     // Whether the current pixel is drawn; then moves to the next one.
     bool Next()
     {
-        if (pattern_.empty())
-            return true;
-        const bool on = index_ % 2 == 0;
-        if (--left_ == 0) {
-            index_ = (index_ + 1) % pattern_.size();
+        const bool on = RunOn();
+        Advance(1);
+        return on;
+    }
+    // The pixels left in the current dash or gap, and whether they are drawn.
+    int RunLeft() const { return size_ == 0 ? std::numeric_limits<int>::max() : left_; }
+    bool RunOn() const { return index_ % 2 == 0; }
+    // Moves on by n pixels, at most RunLeft().
+    void Advance(int n)
+    {
+        if (size_ == 0)
+            return;
+        left_ -= n;
+        if (left_ == 0) {
+            if (++index_ == size_)
+                index_ = 0;
             left_ = pattern_[index_];
         }
-        return on;
     }
 
 private:
-    const std::vector<int>& pattern_;
+    const int* pattern_ = nullptr;
+    size_t size_ = 0;
     size_t index_ = 0;
     int left_ = 0;
 };
@@ -169,14 +184,13 @@ bool TCanvas::Misses(const QRect& box) const
     return clipped_ && !box.intersects(Drawable());
 }
 
-bool TCanvas::BrushPixel(int x, int y) const
+uint8_t TCanvas::BrushRow(int y) const
 {
     if (Brush.Style == bsSolid)
-        return true;
+        return 0xFF;
     if (Brush.Style == bsClear)
-        return false;
-    const auto& rows = kHatches[size_t(Brush.Style) - size_t(bsHorizontal)];
-    return (rows[size_t(y & 7)] >> (7 - (x & 7))) & 1;
+        return 0;
+    return kHatches[size_t(Brush.Style) - size_t(bsHorizontal)][size_t(y & 7)];
 }
 
 void TCanvas::HLineBrush(int x0, int x1, int y)
@@ -185,11 +199,12 @@ void TCanvas::HLineBrush(int x0, int x1, int y)
     if (Brush.Style == bsClear || y < drawable.top() || y > drawable.bottom())
         return;
     const uint32_t px = ColorToPixel(Brush.Color);
+    const uint8_t hatch = BrushRow(y);
     auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
     x0 = std::max(x0, drawable.left());
     x1 = std::min(x1, drawable.right());
     for (int x = x0; x <= x1; ++x)
-        if (BrushPixel(x, y) && InClip(x, y))
+        if (HatchHas(hatch, x) && (clipIsRect_ || InClip(x, y)))
             line[x] = px;
 }
 
@@ -203,29 +218,72 @@ void TCanvas::DrawLine1(QPoint from, QPoint to, bool includeEnd)
         return;
     }
     const uint32_t px = ColorToPixel(Pen.Color);
+    if (from.x() == to.x() || from.y() == to.y())
+        DrawStraightRun(from, to, steps, px);
+    else
+        DrawSlantedLine(from, to, includeEnd, px);
+    dashPos_ += steps;
+}
+
+void TCanvas::DrawSlantedLine(QPoint from, QPoint to, bool includeEnd, uint32_t px)
+{
     const TPenMode mode = Pen.Mode;
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
     const QRect d = Drawable();
     DashWalker dash(Pen.Style, dashPos_);
-    const auto plot = [&](int x, int y) {
+    RasterLine(from, to, includeEnd, [&](int x, int y) {
         if (!dash.Next() || x < d.left() || x > d.right() || y < d.top() || y > d.bottom())
             return;
         if (!clipIsRect_ && !InClip(x, y))
             return;
         auto* p = reinterpret_cast<uint32_t*>(bits + y * stride) + x;
         *p = mode == pmCopy ? px : Rop2(mode, *p, px);
+    });
+}
+
+// Grid lines and frames: a straight run, walked over its drawable part a dash
+// or gap at a time.
+void TCanvas::DrawStraightRun(QPoint from, QPoint to, int steps, uint32_t px)
+{
+    const int sx = (to.x() > from.x()) - (to.x() < from.x());
+    const int sy = (to.y() > from.y()) - (to.y() < from.y());
+    const QRect d = Drawable();
+    int first = 0, last = steps - 1;
+    // Narrows [first, last] to the steps i with lo <= start + i * step <= hi.
+    const auto keep = [&](int start, int step, int lo, int hi) {
+        if (step == 0) {
+            if (start < lo || start > hi)
+                last = -1;
+            return;
+        }
+        first = std::max(first, step > 0 ? lo - start : start - hi);
+        last = std::min(last, step > 0 ? hi - start : start - lo);
     };
-    if (from.x() == to.x() || from.y() == to.y()) {
-        // Grid lines and frames: the walk is a straight run.
-        const int sx = (to.x() > from.x()) - (to.x() < from.x());
-        const int sy = (to.y() > from.y()) - (to.y() < from.y());
-        for (int i = 0, x = from.x(), y = from.y(); i < steps; ++i, x += sx, y += sy)
-            plot(x, y);
-    } else {
-        RasterLine(from, to, includeEnd, plot);
+    keep(from.x(), sx, d.left(), d.right());
+    keep(from.y(), sy, d.top(), d.bottom());
+    if (first > last)
+        return;
+    const TPenMode mode = Pen.Mode;
+    const qsizetype stride = image_->bytesPerLine() / qsizetype(sizeof(uint32_t));
+    auto* p = reinterpret_cast<uint32_t*>(image_->bits()) + (from.y() + first * sy) * stride + from.x() + first * sx;
+    const qsizetype advance = sx + sy * stride;
+    DashWalker dash(Pen.Style, dashPos_ + first);
+    int x = from.x() + first * sx, y = from.y() + first * sy;
+    for (int i = first; i <= last;) {
+        const int run = std::min(dash.RunLeft(), last - i + 1);
+        if (dash.RunOn()) {
+            for (int k = 0; k < run; ++k, p += advance)
+                if (clipIsRect_ || InClip(x + k * sx, y + k * sy))
+                    *p = mode == pmCopy ? px : Rop2(mode, *p, px);
+        } else {
+            p += run * advance;
+        }
+        x += run * sx;
+        y += run * sy;
+        i += run;
+        dash.Advance(run);
     }
-    dashPos_ += steps;
 }
 
 void TCanvas::SetupPainterClip(QPainter& p) const
@@ -287,32 +345,47 @@ void TCanvas::FillMask(const QImage& mask, QPoint origin, bool usePen)
     if (area.isEmpty())
         return;
     const uint32_t px = ColorToPixel(usePen ? Pen.Color : Brush.Color);
-    const bool solid = usePen || Brush.Style == bsSolid;
     const bool copy = !usePen || Pen.Mode == pmCopy;
-    const bool everyPixel = solid && clipIsRect_; // no per-pixel test left
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar* m = mask.constScanLine(y - origin.y());
         auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (m[x - origin.x()] != 1)
-                continue;
-            if (!everyPixel && (!InClip(x, y) || (!solid && !BrushPixel(x, y))))
-                continue;
+        const auto fill = [&](int x) {
+            if (m[x - origin.x()] != 1 || (!clipIsRect_ && !InClip(x, y)))
+                return;
             line[x] = copy ? px : Rop2(Pen.Mode, line[x], px);
+        };
+        const uint8_t hatch = usePen ? 0xFF : BrushRow(y);
+        if (hatch == 0xFF) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                fill(x);
+            continue;
         }
+        // A hatch sets one or two pixels in eight: visit just those.
+        int set[8], count = 0;
+        for (int bit = 0; bit < 8; ++bit)
+            if (HatchHas(hatch, bit))
+                set[count++] = bit;
+        for (int base = area.left() & ~7; base <= area.right(); base += 8)
+            for (int k = 0; k < count; ++k)
+                if (const int x = base + set[k]; x >= area.left() && x <= area.right())
+                    fill(x);
     }
 }
 
 void TCanvas::StampMask(const QImage& mask, QPoint origin, uint32_t px)
 {
     const QRect area = QRect(origin, mask.size()).intersected(Drawable());
+    if (area.isEmpty())
+        return;
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar* m = mask.constScanLine(y - origin.y());
-        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+        auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
         for (int x = area.left(); x <= area.right(); ++x)
-            if (m[x - origin.x()] == 1 && InClip(x, y))
+            if (m[x - origin.x()] == 1 && (clipIsRect_ || InClip(x, y)))
                 line[x] = px;
     }
 }
@@ -400,7 +473,6 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
     if (Misses(box.adjusted(-reach, -reach, reach, reach)))
         return;
     QImage fill = MaskImage(box);
-    QImage outline = MaskImage(box);
     {
         QPainter p(&fill);
         p.setPen(Qt::NoPen);
@@ -408,7 +480,11 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
         p.translate(-box.topLeft());
         p.drawPolygon(QPolygon(points), Qt::OddEvenFill);
     }
-    if (Pen.Style != psClear && Pen.Width <= 1) {
+    // A solid copying outline covers every pixel it marks, so only a dashed
+    // or mixing one needs the fill to leave them alone.
+    const bool outlineCovers = Pen.Style == psSolid && Pen.Mode == pmCopy;
+    if (Pen.Style != psClear && Pen.Width <= 1 && !outlineCovers) {
+        QImage outline = MaskImage(box);
         const auto mark = [&](int x, int y) {
             const int mx = x - box.left(), my = y - box.top();
             if (mx >= 0 && my >= 0 && mx < outline.width() && my < outline.height())
@@ -421,8 +497,7 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
             uchar* f = fill.scanLine(y);
             const uchar* o = outline.constScanLine(y);
             for (int x = 0; x < fw; ++x)
-                if (o[x])
-                    f[x] = 0;
+                f[x] &= uchar(o[x] ^ 1); // both masks hold 0 or 1
         }
     }
     FillMask(fill, box.topLeft(), false);
@@ -447,8 +522,10 @@ void TCanvas::FillRect(const TRect& r)
         return;
     if ((!clipped_ || clipIsRect_) && Brush.Style == bsSolid) {
         const uint32_t px = ColorToPixel(Brush.Color);
+        uchar* bits = image_->bits();
+        const qsizetype stride = image_->bytesPerLine();
         for (int y = area.top(); y <= area.bottom(); ++y) {
-            auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+            auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
             std::fill(line + area.left(), line + area.right() + 1, px);
         }
         return;
@@ -590,11 +667,22 @@ QSize TCanvas::TextExtent(const QString& text) const
 void TCanvas::PaintImage(const QImage& img, const QRect& dest, bool transparent, uint32_t transparentPx)
 {
     const QRect area = dest.intersected(Drawable());
+    if (area.isEmpty())
+        return;
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* src = reinterpret_cast<const uint32_t*>(img.constScanLine(y - dest.top()));
-        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+        const int from = dest.left();
+        auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
+        if (!transparent && clipIsRect_) {
+            // Labels' and symbols' backgrounds: a plain copy of the row.
+            for (int x = area.left(); x <= area.right(); ++x)
+                line[x] = src[x - from] | 0xFF000000u;
+            continue;
+        }
         for (int x = area.left(); x <= area.right(); ++x) {
-            const uint32_t s = src[x - dest.left()] | 0xFF000000u;
+            const uint32_t s = src[x - from] | 0xFF000000u;
             if (transparent && (s & kRgbMask) == (transparentPx & kRgbMask))
                 continue;
             if (!InClip(x, y))

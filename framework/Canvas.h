@@ -104,8 +104,14 @@ private:
         return clipIsRect_ || clip_.contains(QPoint(x, y));
     }
     void HLineBrush(int x0, int x1, int y);
-    bool BrushPixel(int x, int y) const;
+    bool BrushPixel(int x, int y) const { return HatchHas(BrushRow(y), x); }
+    // The brush's pattern on row y, bit 7 the leftmost of each eight pixels:
+    // all set for a solid brush, none for a clear one.
+    uint8_t BrushRow(int y) const;
+    static bool HatchHas(uint8_t row, int x) { return (row >> (7 - (x & 7))) & 1; }
     void DrawLine1(QPoint from, QPoint to, bool includeEnd);
+    void DrawStraightRun(QPoint from, QPoint to, int steps, uint32_t px);
+    void DrawSlantedLine(QPoint from, QPoint to, bool includeEnd, uint32_t px);
     void DrawWideLine(QPoint from, QPoint to);
     void FillMask(const QImage& mask, QPoint origin, bool usePen);
     // Sets the mask's pixels (1) to one colour, as text is drawn.

@@ -1,7 +1,11 @@
 #include "framework/Font.h"
 
 #include <QPainter>
+#include <atomic>
+#include <cstring>
 #include <unordered_map>
+#include <memory>
+#include <vector>
 
 #include "framework/Types.h"
 
@@ -91,43 +95,72 @@ bool TFont::SameAs(const TFont& o) const
            pitch_ == o.pitch_ && style_ == o.style_ && orientation_ == o.orientation_;
 }
 
-const TFont::Cache& TFont::Cached() const
-{
-    if (!cache_.valid) {
-        cache_.font = BuildQFont();
-        const QFontMetricsF fm(cache_.font);
-        cache_.ascent = int(std::ceil(fm.ascent() - 0.01));
-        cache_.descent = int(std::ceil(fm.descent() - 0.01));
-        cache_.memory = nullptr;
-        cache_.valid = true;
-    }
-    return cache_;
-}
-
-QFont TFont::ToQFont() const { return Cached().font; }
-int TFont::Ascent() const { return Cached().ascent; }
-int TFont::Descent() const { return Cached().descent; }
-
 // Shaping text is the dear part of measuring and drawing it, and controls
 // measure and draw the same few labels on every paint, switching between a
-// few fonts as they go: so widths and inks are remembered per font and text,
-// across font objects and font changes. One store per thread, as fonts are
-// used by any thread that draws; bounded, so random font names or texts
-// cannot grow it without end.
+// few fonts as they go (a colour change alone is a new font to them): so the
+// platform font, its metrics, and widths and inks per text are remembered per
+// face, size and style, across font objects and font changes. One store per
+// thread, as fonts are used by any thread that draws; bounded, so random font
+// names or texts cannot grow it without end.
+namespace {
+
+// Labels are short; a plain multiplicative hash over their UTF-16 units costs
+// a fraction of Qt's seeded string hash, which showed as a tenth of a whole
+// diagram's paint.
+struct TextHash {
+    size_t operator()(const QString& text) const noexcept
+    {
+        size_t h = size_t(text.size());
+        for (const QChar c : text)
+            h = h * 31 + c.unicode();
+        return h;
+    }
+};
+
+struct TextEqual {
+    bool operator()(const QString& a, const QString& b) const noexcept
+    {
+        return a.size() == b.size() && std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) == 0;
+    }
+};
+
+template <class T>
+using TextTable = std::unordered_map<QString, T, TextHash, TextEqual>;
+
+} // namespace
+
 struct TFont::TextMemory {
-    QHash<QString, int> widths;
-    QHash<QString, TFont::Ink> inks;
+    QFont font;
+    int ascent = 0;
+    int descent = 0;
+    TextTable<int> widths;
+    TextTable<TFont::Ink> inks; // node-based: a returned ink stays put
 };
 
 namespace {
 
+// What the platform font is built from; colour and escapement are not part of it.
+struct Face {
+    QString name;
+    int height;
+    int style;
+    int pitch;
+    int charset;
+    bool operator==(const Face&) const = default;
+};
+
+// Each store, and each emptying of one, takes a number no other store on
+// any thread has had, so a font never trusts a pointer into a store that
+// is gone or belongs to another thread.
+std::atomic<unsigned> nextGeneration{1};
+
 struct TextStore {
-    std::unordered_map<QString, TFont::TextMemory> fonts; // node-based: entries stay put
-    unsigned generation = 1;
+    std::vector<std::pair<Face, std::unique_ptr<TFont::TextMemory>>> fonts;
+    unsigned generation = nextGeneration++;
 };
 
 thread_local TextStore store;
-constexpr qsizetype kMaxRemembered = 1024;
+constexpr size_t kMaxRemembered = 1024;
 constexpr size_t kMaxFonts = 64;
 
 template <class Map>
@@ -141,55 +174,67 @@ void Bound(Map& map)
 
 TFont::TextMemory& TFont::Memory() const
 {
-    if (!cache_.valid || !cache_.memory || cache_.generation != store.generation) {
-        const QString key = QStringLiteral("%1|%2|%3|%4|%5")
-                                .arg(name_)
-                                .arg(height_)
-                                .arg(int(style_))
-                                .arg(int(pitch_))
-                                .arg(charset_);
-        if (store.fonts.size() >= kMaxFonts && !store.fonts.count(key)) {
-            store.fonts.clear();
-            ++store.generation;
-        }
-        Cached();
-        cache_.memory = &store.fonts[key];
-        cache_.generation = store.generation;
+    if (cache_.memory && cache_.generation == store.generation)
+        return *cache_.memory;
+    const Face face{name_, height_, int(style_), int(pitch_), charset_};
+    // A handful of faces per thread: a look along them beats hashing the name.
+    for (auto& [known, memory] : store.fonts)
+        if (known == face)
+            return Remember(*memory);
+    if (store.fonts.size() >= kMaxFonts) {
+        store.fonts.clear();
+        store.generation = nextGeneration++;
     }
-    return *cache_.memory;
+    auto memory = std::make_unique<TextMemory>();
+    memory->font = BuildQFont();
+    const QFontMetricsF fm(memory->font);
+    memory->ascent = int(std::ceil(fm.ascent() - 0.01));
+    memory->descent = int(std::ceil(fm.descent() - 0.01));
+    store.fonts.emplace_back(face, std::move(memory));
+    return Remember(*store.fonts.back().second);
 }
+
+TFont::TextMemory& TFont::Remember(TextMemory& memory) const
+{
+    cache_.memory = &memory;
+    cache_.generation = store.generation;
+    return memory;
+}
+
+QFont TFont::ToQFont() const { return Memory().font; }
+int TFont::Ascent() const { return Memory().ascent; }
+int TFont::Descent() const { return Memory().descent; }
 
 int TFont::TextWidth(const QString& text) const
 {
     TextMemory& memory = Memory();
-    const auto known = memory.widths.constFind(text);
-    if (known != memory.widths.constEnd())
-        return *known;
+    const auto known = memory.widths.find(text);
+    if (known != memory.widths.end())
+        return known->second;
     Bound(memory.widths);
-    const int width = QFontMetrics(Cached().font).horizontalAdvance(text);
-    memory.widths.insert(text, width);
+    const int width = QFontMetrics(memory.font).horizontalAdvance(text);
+    memory.widths.emplace(text, width);
     return width;
 }
 
 const TFont::Ink& TFont::TextInk(const QString& text) const
 {
     TextMemory& memory = Memory();
-    const auto known = memory.inks.constFind(text);
-    if (known != memory.inks.constEnd())
-        return *known;
+    const auto known = memory.inks.find(text);
+    if (known != memory.inks.end())
+        return known->second;
     Bound(memory.inks);
-    const Cache& cache = Cached();
     // Drawn black on white with room around the cell, for glyphs that
     // overhang it; without smoothing every pixel is either ink or untouched.
-    const int margin = cache.ascent + cache.descent;
+    const int margin = memory.ascent + memory.descent;
     QImage canvas(TextWidth(text) + 2 * margin, 3 * margin, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setFont(cache.font);
+        p.setFont(memory.font);
         p.setPen(Qt::black);
-        p.drawText(QPoint(margin, margin + cache.ascent), text);
+        p.drawText(QPoint(margin, margin + memory.ascent), text);
     }
     QRect inked;
     for (int y = 0; y < canvas.height(); ++y) {
@@ -207,7 +252,7 @@ const TFont::Ink& TFont::TextInk(const QString& text) const
         for (int x = 0; x < ink.mask.width(); ++x)
             out[x] = line[inked.left() + x] != QRgb(0xFFFFFFFF) ? 1 : 0;
     }
-    return *memory.inks.insert(text, ink);
+    return memory.inks.emplace(text, std::move(ink)).first->second;
 }
 
 QFont TFont::BuildQFont() const
@@ -239,6 +284,6 @@ void TFont::InstallSubstitutions()
 
 void TFont::Changed()
 {
-    cache_.valid = false;
+    cache_.memory = nullptr;
     emit OnChange(this);
 }

@@ -6,7 +6,6 @@
 #include "framework/Types.h"
 
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QObject>
 
@@ -86,16 +85,13 @@ private:
     TFontStyles style_;
     int orientation_ = 0;
 
+    // The remembered platform font, metrics and texts of this face (see
+    // Font.cpp), found again after a change of face or on another thread.
     struct Cache {
-        bool valid = false;
-        QFont font;
-        int ascent = 0;
-        int descent = 0;
-        // Where this font's text widths and inks are remembered (see TextWidth).
         TextMemory* memory = nullptr;
         unsigned generation = 0;
     };
     TextMemory& Memory() const;
-    const Cache& Cached() const;
+    TextMemory& Remember(TextMemory& memory) const;
     mutable Cache cache_;
 };

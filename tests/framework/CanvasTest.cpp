@@ -2,7 +2,9 @@
 #include "framework/Canvas.h"
 
 #include <QPainter>
+#include <array>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -416,4 +418,90 @@ TEST(Canvas, ClippedSegmentsKeepTheDashPatternRunning)
             dots += whole.at(x, y) == clBlack;
         }
     EXPECT_GT(dots, 0);
+}
+
+// Dashed straight lines in every direction, cut by a rectangle and by a
+// region of two rectangles, leave inside the clip just what the whole line
+// leaves there: the pattern's phase survives the part skipped before the clip.
+TEST(Canvas, ClippedStraightDashesMatchTheWholeLine)
+{
+    const QLine lines[] = {{3, 5, 36, 5}, {36, 9, 3, 9}, {7, 2, 7, 37}, {11, 37, 11, 2}};
+    const QRegion clips[] = {QRegion(9, 0, 13, 40), QRegion(0, 4, 40, 11) + QRegion(0, 30, 10, 5),
+                             QRegion(5, 6, 4, 4) + QRegion(20, 0, 6, 40)};
+    for (const TPenStyle style : {psDot, psDash, psDashDot, psDashDotDot})
+        for (const QRegion& clip : clips) {
+            Surface whole(40, 40), clipped(40, 40);
+            for (Surface* s : {&whole, &clipped}) {
+                s->c.Pen.Style = style;
+                s->c.Pen.Color = clBlack;
+            }
+            clipped.c.SetClipRegion(clip);
+            for (const QLine& l : lines)
+                for (Surface* s : {&whole, &clipped}) {
+                    s->c.MoveTo(l.x1(), l.y1());
+                    s->c.LineTo(l.x2(), l.y2());
+                }
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    ASSERT_EQ(clipped.at(x, y), clip.contains(QPoint(x, y)) ? whole.at(x, y) : clWhite)
+                        << "style " << int(style) << " at " << x << "," << y;
+        }
+}
+
+// Every hatch sets exactly its pattern's pixels inside the shape and the
+// clip, whether it fills a rectangle or a polygon's mask, for shapes that
+// start and end at any column of the eight-pixel pattern.
+TEST(Canvas, HatchedFillsSetExactlyThePatternInsideShapeAndClip)
+{
+    const std::array<uint8_t, 8> rows[] = {{0, 0, 0, 0, 0xFF, 0, 0, 0},
+                                           {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},
+                                           {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},
+                                           {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},
+                                           {0x08, 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08},
+                                           {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}};
+    const TBrushStyle styles[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
+    const QRect shape(3, 5, 27, 19); // right and bottom edges off the pattern's grid
+    const QRegion clips[] = {QRegion(0, 0, 40, 40), QRegion(6, 0, 11, 40) + QRegion(0, 15, 40, 3)};
+    for (size_t i = 0; i < std::size(styles); ++i)
+        for (const QRegion& clip : clips)
+            for (const bool polygon : {false, true}) {
+                Surface s(40, 40);
+                s.c.SetClipRegion(clip);
+                s.c.Brush.Style = styles[i];
+                s.c.Brush.Color = clRed;
+                s.c.Pen.Style = psClear;
+                const TRect r(shape.left(), shape.top(), shape.right() + 1, shape.bottom() + 1);
+                if (polygon)
+                    s.c.Polygon({QPoint(r.Left, r.Top), QPoint(r.Right, r.Top), QPoint(r.Right, r.Bottom),
+                                 QPoint(r.Left, r.Bottom)});
+                else
+                    s.c.FillRect(r);
+                for (int y = 0; y < 40; ++y)
+                    for (int x = 0; x < 40; ++x) {
+                        const bool set = shape.contains(x, y) && clip.contains(QPoint(x, y)) &&
+                                         ((rows[i][size_t(y & 7)] >> (7 - (x & 7))) & 1);
+                        ASSERT_EQ(s.at(x, y), set ? clRed : clWhite)
+                            << "style " << int(styles[i]) << (polygon ? " polygon" : " rect") << " at " << x << "," << y;
+                    }
+            }
+}
+
+// A font measured on one thread and then on others that come and go finds its
+// texts again on each without reaching into a store that has gone.
+TEST(Canvas, FontMeasuresAlikeOnThreadsThatComeAndGo)
+{
+    TFont font;
+    font.SetName(QStringLiteral("Arial"));
+    const QString text = QStringLiteral("20.3 \u00B0C");
+    const int width = font.TextWidth(text);
+    EXPECT_GT(width, 0);
+    for (int round = 0; round < 3; ++round) {
+        int there = 0;
+        std::thread([&] { there = font.TextWidth(text); }).join();
+        EXPECT_EQ(there, width);
+    }
+    font.SetColor(clRed); // no new face: the same widths
+    EXPECT_EQ(font.TextWidth(text), width);
+    font.SetStyle(fsBold);
+    EXPECT_NE(font.TextWidth(text), width);
 }
