@@ -49,6 +49,14 @@ QString Fixed(double v, int decimals)
     return QString::number(r, 'f', decimals);
 }
 
+// An hour or minute count as the "00" pattern writes it: at least two
+// digits, a minus sign in front of them.
+QString TwoDigits(int64_t v)
+{
+    const QString digits = QStringLiteral("%1").arg(v < 0 ? -v : v, 2, 10, QLatin1Char('0'));
+    return v < 0 ? QLatin1Char('-') + digits : digits;
+}
+
 } // namespace
 
 double ValueStep(double pixels, double span, int label)
@@ -130,7 +138,7 @@ QString FormatTextString(TAxisType type, long double x)
     case atHours: return QString::number(Trunc(double(x)));
     case atMinutes: {
         const int64_t m = Trunc(double(x + 0.5L));
-        return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
+        return TwoDigits(m / 60) + QLatin1Char(':') + TwoDigits(m % 60);
     }
     case atDaysWeek:
     case atDaysMonth: {

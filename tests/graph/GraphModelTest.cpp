@@ -87,6 +87,8 @@ TEST(GraphScale, FormatTextString)
     EXPECT_EQ(TKivGraph::FormatTextString(atNumber, 12.9L), QStringLiteral("12"));
     EXPECT_EQ(TKivGraph::FormatTextString(atHours, -3.7L), QStringLiteral("-3"));
     EXPECT_EQ(TKivGraph::FormatTextString(atMinutes, 89.6L), QStringLiteral("01:30"));
+    // Before midnight: each part keeps two digits behind its sign.
+    EXPECT_EQ(TKivGraph::FormatTextString(atMinutes, -65.6L), QStringLiteral("-01:-05"));
     EXPECT_EQ(TKivGraph::FormatTextString(atDaysWeek, 10), QStringLiteral("1.3"));
     EXPECT_EQ(TKivGraph::FormatTextString(atDaysMonth, 6), QStringLiteral("0.6"));
     EXPECT_EQ(TKivGraph::FormatTextString(atUndefined, 1), QStringLiteral("Error"));
