@@ -1,5 +1,6 @@
 #include "graph/KivGraph.h"
 
+#include "framework/Exception.h"
 #include "framework/ScreenDepth.h"
 #include "framework/Thread.h"
 #include "graph/GraphFrame.h"
@@ -214,10 +215,12 @@ void TKivGraph::AddSerie(TSeries* series)
     LimitLeftMax = LimitRightMax = series->MaxY;
     AxisBitmapName = series->BitmapName;
     axisPicture_.Assign(QImage());
-    if (!AxisBitmapName.isEmpty())
-        axisPicture_.LoadFromResourceName(AxisBitmapName);
+    const bool pictureFound = AxisBitmapName.isEmpty() || axisPicture_.LoadFromResourceName(AxisBitmapName);
     if (legend_)
         legend_->UpdateList(-1);
+    // The series is the graph's by now and listed: only the picture is missing.
+    if (!pictureFound)
+        throw Exception(QStringLiteral("Error in TKivGraph::AddSerie : bitmap resource '%1' not found").arg(AxisBitmapName));
 }
 
 void TKivGraph::AddFillSerie(TSeries* series)

@@ -1,6 +1,7 @@
 // The graph's picture: layout, single points, gaps, the background and when
 // a paint renders anew.
 
+#include "framework/Exception.h"
 #include "framework/ScreenDepth.h"
 #include "graph/KivGraph.h"
 #include "support/TestSupport.h"
@@ -148,4 +149,44 @@ TEST(GraphPaint, RaisedBorderLightAboveLeftShadowBelowRight)
     EXPECT_EQ(PixelColor(image, 59, 0), int(ColorToRGB(clBtnHighlight)));
     EXPECT_EQ(PixelColor(image, 0, 39), int(ColorToRGB(clBtnShadow)));
     EXPECT_EQ(PixelColor(image, 59, 20), int(ColorToRGB(clBtnShadow)));
+}
+
+TEST(GraphPaint, TheAxisPictureStandsLeftOfThePlotAtItsMiddle)
+{
+    TKivGraph g;
+    g.resize(300, 200);
+    auto* s = new TSeries;
+    s->BitmapName = QStringLiteral("HEATER");
+    g.AddSerie(s);
+    EXPECT_EQ(g.AxisBitmapName, QStringLiteral("HEATER"));
+    const QImage& image = g.PaintToImage();
+    TBitmap picture;
+    ASSERT_TRUE(picture.LoadFromResourceName(QStringLiteral("HEATER")));
+    const int top = (g.PlotRect().Top + g.PlotRect().Bottom) / 2 - 15;
+    int compared = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const int colour = PixelColor(picture.Image(), x, y);
+            if (colour == int(clWhite))
+                continue; // the transparent colour
+            EXPECT_EQ(PixelColor(image, 10 + x, top + y), colour) << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 0);
+}
+
+TEST(GraphPaint, AnUnknownAxisPictureIsReportedByNameAndTheSeriesKept)
+{
+    TKivGraph g;
+    auto* s = new TSeries;
+    s->MinY = 3;
+    s->BitmapName = QStringLiteral("NO_SUCH_AXIS");
+    try {
+        g.AddSerie(s);
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message.contains(QStringLiteral("'NO_SUCH_AXIS'"))) << e.what();
+    }
+    ASSERT_EQ(g.Series().size(), 1u);
+    EXPECT_EQ(g.LimitLeftMin, 3);
 }
