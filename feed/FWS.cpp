@@ -142,9 +142,10 @@ void TFWS::FoodCycProc()
         FillingStep();
         break;
     case 2:
+        // Settling counts its ticks down first and moves on the tick after.
         if (countdown_ > 0)
             --countdown_;
-        if (countdown_ <= 0)
+        else
             cycleState_ = 3;
         break;
     case 3:

@@ -220,3 +220,20 @@ TEST(FeedRegistration, WeigherIsOnTheKivGraphicsPage)
 }
 
 } // namespace
+
+TEST_F(Weigher, SettlingCountsItsSixTicksDownAndMovesOnTheTickAfter)
+{
+    w.HandleTask(0x0010, 500);
+    TickUntil(2);
+    ASSERT_EQ(w.Countdown(), 6);
+    for (int tick = 0; tick < 6; ++tick)
+        w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 2);
+    EXPECT_EQ(w.Countdown(), 0);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 3);
+    EXPECT_FALSE(w.Ready());
+    w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 0);
+    EXPECT_TRUE(w.Ready());
+}
