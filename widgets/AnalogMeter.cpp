@@ -344,9 +344,9 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     c.Font.Assign(*Owner().Font());
     c.Font.SetSize(scaleFontSize_);
     c.Font.SetColor(tickColor_);
-    // Room for the longest number: that of MaxPosition, or of a negative
-    // MinPosition when its text is longer.
-    const int digits = int(std::max(QString::number(maxPosition_).size(), QString::number(minPosition_).size()));
+    // The numbers stand inside the ticks by room for as many nines as the
+    // text of MaxPosition has characters.
+    const int digits = int(QString::number(maxPosition_).size());
     const int labelDepth = c.TextWidth(QStringLiteral("9")) * digits + majorTickLength_ + 10;
     // Ticks denser than one per pixel of the arc cannot be told apart; the
     // count is held there so that absurd tick counts cannot stall the paint.
