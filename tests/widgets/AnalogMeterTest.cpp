@@ -157,12 +157,24 @@ TEST(AnalogMeter, NumbersStandInsideByTheDepthOfMaxPositionsText)
         << "a longer MinPosition text leaves the depth as it is";
 }
 
+TEST(AnalogMeter, DenseMinorTicksKeepTheMajorTicksAndNumbers)
+{
+    TAnalogMeter m;
+    m.SetShowValue(false);
+    m.SetMinorTicks(49); // 501 ticks on an arc of 278 pixels
+    const QImage img = m.PaintToImage().copy();
+    EXPECT_TRUE(NumberAt(img, m, M_PI, QStringLiteral("5")));
+    EXPECT_TRUE(NumberAt(img, m, 7 * M_PI / 4, QStringLiteral("10")));
+}
+
 TEST(AnalogMeter, AbsurdTickCountsDoNotStallThePaint)
 {
     TAnalogMeter m;
     m.SetMajorTicks(std::numeric_limits<int>::max());
     m.SetMinorTicks(std::numeric_limits<int>::max());
     EXPECT_EQ(PixelColor(m.PaintToImage(), 60, 60), clPurple) << "drawn through to the cap";
+    m.SetMinorTicks(0);
+    EXPECT_EQ(PixelColor(m.PaintToImage(), 60, 60), clPurple) << "every tick a numbered one";
 }
 
 TEST(AnalogMeter, SidesBelowThirtyAreRaised)
