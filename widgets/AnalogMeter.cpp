@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kMinimumSide = 30;
+constexpr int kMaxTicks = 1 << 14;
 
 int Trunc(double v) { return int(std::trunc(v)); }
 
@@ -344,14 +345,14 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     c.Font.Assign(*Owner().Font());
     c.Font.SetSize(scaleFontSize_);
     c.Font.SetColor(tickColor_);
-    // Room for the longest number: that of MaxPosition, or of a negative
-    // MinPosition when its text is longer.
-    const int digits = int(std::max(QString::number(maxPosition_).size(), QString::number(minPosition_).size()));
+    // The numbers stand inside the ticks by room for as many nines as the
+    // text of MaxPosition has characters.
+    const int digits = int(QString::number(maxPosition_).size());
     const int labelDepth = c.TextWidth(QStringLiteral("9")) * digits + majorTickLength_ + 10;
-    // Ticks denser than one per pixel of the arc cannot be told apart; the
-    // count is held there so that absurd tick counts cannot stall the paint.
+    // Every tick is drawn, however dense; only a count past any dial's use is
+    // held back, so that absurd tick counts cannot stall the paint.
     const int64_t wanted = (int64_t(majorTicks_) - 1) * minorTicks_ + majorTicks_;
-    const int n = int(std::min<int64_t>(wanted, std::max(3, int(3 * M_PI / 2 * R))));
+    const int n = int(std::min<int64_t>(wanted, kMaxTicks));
     const int64_t group = int64_t(minorTicks_) + 1;
     const double labelRadius = R - labelDepth / 2;
     // The ticks stand on the rim and the numbers well inside them, so all

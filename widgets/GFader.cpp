@@ -632,7 +632,12 @@ void TGFader::TimerExpired()
         return;
     if (mouseMode_ < TMouseMode::StepUp)
         return;
-    ApplyStep(!BeyondHeadTowardsMin(X, Y));
+    // A pointer on the head's first pixel or just past its last one lies on
+    // that side. The press rule counts the pixel just past the head's end
+    // with the head's start; here that would send the head back and forth
+    // under a pointer resting there. Max lies right of a horizontal head and
+    // above a vertical one.
+    ApplyStep(Vertical() ? along <= head : along >= head + headLength);
 }
 
 void TGFader::DragTo(int X, int Y)

@@ -28,10 +28,8 @@ TTimerSpeedButton* TKivSpinButton::CreateButton(const QString& glyph, const QStr
     connect(button, &TControl::OnClick, this, [this, button] { BtnClick(button); });
     connect(button, &TControl::OnMouseDown, this,
             [this, button](QObject*, TMouseButton b, TShiftState, int, int) { BtnMouseDown(button, b); });
-    connect(button, &TControl::OnMouseUp, this, [this](QObject*, TMouseButton b, TShiftState, int, int) {
-        if (b == mbLeft)
-            released_ = true;
-    });
+    // Any button's release counts, while only a left press moves the focus.
+    connect(button, &TControl::OnMouseUp, this, [this] { released_ = true; });
     return button;
 }
 

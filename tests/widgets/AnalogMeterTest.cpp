@@ -114,12 +114,67 @@ TEST(AnalogMeter, ValueTextUnderTheHub)
     EXPECT_GT(purple, 20) << "\"5,0 V\" in the pointer colour";
 }
 
+namespace {
+
+// Whether the number text shows in the tick colour where the meter puts the
+// number of a major tick at scale angle theta: centred at the radius less
+// half the label depth, which has room for the nines of MaxPosition's text.
+bool NumberAt(const QImage& img, const TAnalogMeter& m, double theta, const QString& text)
+{
+    TBitmap ref(m.Width(), m.Height());
+    TCanvas& c = ref.Canvas();
+    c.Brush.Color = clWhite;
+    c.FillRect(TRect(0, 0, m.Width(), m.Height()));
+    c.Font.Assign(*m.Font());
+    c.Font.SetSize(m.ScaleFontSize());
+    c.Font.SetColor(clBlack);
+    c.Brush.Style = bsClear;
+    const int R = (std::min(m.Width(), m.Height()) - 1) / 2;
+    const int depth = c.TextWidth(QStringLiteral("9")) * int(QString::number(m.MaxPosition()).size()) + m.MajorTickLength() + 10;
+    const double r = R - depth / 2;
+    c.TextOut(int(m.Width() / 2 - std::sin(theta) * r - c.TextWidth(text) / 2),
+              int(m.Height() / 2 + std::cos(theta) * r - c.TextHeight(text) / 2), text);
+    int ink = 0;
+    for (int y = 0; y < m.Height(); ++y)
+        for (int x = 0; x < m.Width(); ++x)
+            if (PixelColor(ref.Image(), x, y) == clBlack) {
+                ++ink;
+                if (PixelColor(img, x, y) != ColorToRGB(m.TickColor()))
+                    return false;
+            }
+    return ink > 0;
+}
+
+} // namespace
+
+TEST(AnalogMeter, NumbersStandInsideByTheDepthOfMaxPositionsText)
+{
+    TAnalogMeter m;
+    m.SetShowValue(false);
+    m.SetValueDecimals(0);
+    m.SetMinPosition(-1000);
+    EXPECT_TRUE(NumberAt(m.PaintToImage().copy(), m, M_PI, QStringLiteral("-450")))
+        << "a longer MinPosition text leaves the depth as it is";
+}
+
+TEST(AnalogMeter, DenseMinorTicksKeepTheMajorTicksAndNumbers)
+{
+    TAnalogMeter m;
+    m.SetShowValue(false);
+    m.SetMinorTicks(49); // 501 ticks on an arc of 278 pixels
+    const QImage img = m.PaintToImage().copy();
+    EXPECT_TRUE(NumberAt(img, m, M_PI, QStringLiteral("5")));
+    EXPECT_TRUE(NumberAt(img, m, 7 * M_PI / 4, QStringLiteral("10")));
+}
+
 TEST(AnalogMeter, AbsurdTickCountsDoNotStallThePaint)
 {
     TAnalogMeter m;
     m.SetMajorTicks(std::numeric_limits<int>::max());
     m.SetMinorTicks(std::numeric_limits<int>::max());
     EXPECT_EQ(PixelColor(m.PaintToImage(), 60, 60), clPurple) << "drawn through to the cap";
+    m.SetMinorTicks(0);
+    EXPECT_EQ(PixelColor(m.PaintToImage(), 60, 60), clPurple) << "every tick a numbered one";
 }
 
 TEST(AnalogMeter, SidesBelowThirtyAreRaised)

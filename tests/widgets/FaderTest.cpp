@@ -142,6 +142,34 @@ TEST(Fader, HeldTrackStepsWithRepeatUntilTheHeadReachesThePointer)
     EXPECT_EQ(f.RepeatTimer(), nullptr);
 }
 
+TEST(Fader, HeldTrackStopsWhereThePointerMeetsTheHeadsEdge)
+{
+    TTestFader f;
+    Make150x40(f);
+    const int y = f.GetHeadY() + 5;
+    f.MouseDown(mbLeft, {}, 97, y);
+    ASSERT_EQ(f.Value(), 60);
+    ASSERT_EQ(f.GetHeadX() + f.HeadSize().width(), 97) << "the pointer lies just past the head's right end";
+    f.TimerExpired();
+    EXPECT_EQ(f.Value(), 70) << "the pointer lies on the Max side";
+    f.TimerExpired();
+    EXPECT_EQ(f.Value(), 70) << "the head holds the pointer and stays";
+    f.MouseUp(mbLeft, {}, 97, y);
+
+    f.SetFaderKind(TGFader::fkVertical);
+    f.SetBounds(0, 0, 60, 150);
+    f.SetValue(50);
+    const int x = f.GetHeadX() + 5;
+    f.MouseDown(mbLeft, {}, x, 97);
+    ASSERT_EQ(f.Value(), 40);
+    ASSERT_EQ(f.GetHeadY() + f.HeadSize().height(), 97) << "the pointer lies just below the head";
+    f.TimerExpired();
+    EXPECT_EQ(f.Value(), 30) << "below a vertical head lies the Min side";
+    f.TimerExpired();
+    EXPECT_EQ(f.Value(), 30);
+    f.MouseUp(mbLeft, {}, x, 97);
+}
+
 TEST(Fader, DraggingTheHead)
 {
     TTestFader f;

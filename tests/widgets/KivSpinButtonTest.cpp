@@ -89,6 +89,17 @@ TEST(KivSpinButton, ReleaseOutsideDoesNotClickButLeavesTheReleasedFlag)
     EXPECT_EQ(e.list.mid(2), QStringList({"down", "up"}));
 }
 
+TEST(KivSpinButton, AnyMouseButtonsReleaseSetsTheReleasedFlag)
+{
+    TTestSpinButton s;
+    Events e(s);
+    QTest::mouseClick(s.UpButton(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(e.list.isEmpty()) << "a right click does not click the button";
+    uint16_t space = VK::Space;
+    s.KeyDown(space, {});
+    EXPECT_EQ(e.list, QStringList({"up", "buttonup"}));
+}
+
 TEST(KivSpinButton, FocusFrameFollowsTheFocusedButtonOnlyWithTabStop)
 {
     QWidget window;
