@@ -190,6 +190,14 @@ TFont::TextMemory& TFont::Memory() const
     const QFontMetricsF fm(memory->font);
     memory->ascent = int(std::ceil(fm.ascent() - 0.01));
     memory->descent = int(std::ceil(fm.descent() - 0.01));
+    if (name_.compare(QStringLiteral("Small Fonts"), Qt::CaseInsensitive) == 0) {
+        // The classic small face is a bitmap font whose cell is one pixel
+        // short of the em asked for, one row of it below the base line (7
+        // pixels at 6 points); layouts made for it count on that height. The
+        // outline font drawn in its place keeps its own glyphs.
+        memory->descent = 1;
+        memory->ascent = std::max(1, memory->font.pixelSize() - 2);
+    }
     store.fonts.emplace_back(face, std::move(memory));
     return Remember(*store.fonts.back().second);
 }

@@ -23,14 +23,8 @@ public:
     using TGFader::TimerExpired;
 };
 
-// A 150 x 40 horizontal fader with the default properties otherwise: the
-// label gap makes up for our label font's height, so every row lies where the
-// classic small font put it (head at y 23).
-void Make150x40(TGFader& f)
-{
-    f.SetLabelsPos(quint16(11 - f.LabelsFont()->TextHeight()));
-    f.SetBounds(0, 0, 150, 40);
-}
+// A 150 x 40 horizontal fader with the default properties otherwise (head at y 23).
+void Make150x40(TGFader& f) { f.SetBounds(0, 0, 150, 40); }
 
 void Key(TTestFader& f, uint16_t key) { f.KeyDown(key, {}); }
 
@@ -43,7 +37,8 @@ TEST(Fader, SizeRuleAndHeadPlace)
 {
     TGFader f;
     EXPECT_EQ(f.Width(), 150);
-    EXPECT_EQ(f.Height(), 13 + 8 + f.LabelsFont()->TextHeight() + 4 + 8) << "head, marks, labels, margins";
+    EXPECT_EQ(f.LabelsFont()->TextHeight(), 7) << "the small face's 6-point cell";
+    EXPECT_EQ(f.Height(), 13 + 8 + 7 + 4 + 8) << "head, marks, labels, margins";
     Make150x40(f);
     ASSERT_EQ(f.Height(), 40);
     EXPECT_EQ(f.GetHeadX(), 65) << "trunc(122 / 100 * 50 + 4)";
