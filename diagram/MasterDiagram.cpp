@@ -24,13 +24,19 @@ constexpr int kMaxCorrectionSteps = 1 << 16;
 // a * b / c in 32-bit results with a 64-bit product, truncating toward zero.
 int ScaleInt(int64_t a, int64_t b, int64_t c) { return int(a * b / c); }
 
-// Pattern "0.0"; a value that rounds to zero carries no sign.
-QString OneDecimal(double value)
+// Pattern "0.0" of a count of tenths, in integers so that no binary fraction
+// shifts a digit; a value that rounds to zero carries no sign.
+QString OneDecimal(int64_t tenths)
 {
-    QString text = QString::number(value, 'f', 1);
-    if (text == QLatin1String("-0.0"))
-        text = QStringLiteral("0.0");
-    return text;
+    const int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    const QString digits = QStringLiteral("%1.%2").arg(magnitude / 10).arg(magnitude % 10);
+    return tenths < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+// Hundredths to tenths, a half rounded away from zero as the pattern rounds.
+int64_t HundredthsToTenths(int64_t hundredths)
+{
+    return hundredths < 0 ? -((-hundredths + 5) / 10) : (hundredths + 5) / 10;
 }
 
 // Hit test with the rectangle's right and bottom bounds counted as inside.
@@ -379,8 +385,8 @@ QString TMasterDiagram::FormatTextString(int decimals, int value)
     if (decimals == 0)
         return QString::number(value);
     if (decimals == 1)
-        return OneDecimal(value * 0.1);
-    return OneDecimal(value * 0.01);
+        return OneDecimal(value);
+    return OneDecimal(HundredthsToTenths(value));
 }
 
 QString TMasterDiagram::GetValueString(TValType type, const int* value)
@@ -390,7 +396,7 @@ QString TMasterDiagram::GetValueString(TValType type, const int* value)
     if (type == vtInteger)
         return QString::number(*value);
     if (type == vtTenths)
-        return OneDecimal(*value * 0.1);
+        return OneDecimal(*value);
     return QString();
 }
 

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,6 +121,11 @@ TEST(MasterTextTest, FormattingOfAxisAndPointValues)
     EXPECT_EQ(TMasterDiagram::FormatTextString(1, -15), QStringLiteral("-1.5"));
     EXPECT_EQ(TMasterDiagram::FormatTextString(2, 1234), QStringLiteral("12.3"));
     EXPECT_EQ(TMasterDiagram::FormatTextString(7, 1234), QStringLiteral("12.3"));
+    // A half hundredth rounds away from zero; 12.35 is no exact binary fraction.
+    EXPECT_EQ(TMasterDiagram::FormatTextString(2, 1235), QStringLiteral("12.4"));
+    EXPECT_EQ(TMasterDiagram::FormatTextString(2, -1235), QStringLiteral("-12.4"));
+    EXPECT_EQ(TMasterDiagram::FormatTextString(2, -4), QStringLiteral("0.0"));
+    EXPECT_EQ(TMasterDiagram::FormatTextString(1, INT_MIN), QStringLiteral("-214748364.8"));
     int v = 375;
     EXPECT_EQ(TMasterDiagram::GetValueString(vtTenths, &v), QStringLiteral("37.5"));
     EXPECT_EQ(TMasterDiagram::GetValueString(vtInteger, &v), QStringLiteral("375"));
