@@ -87,11 +87,10 @@ void TLvdVentDiagram::SetVentIndex(int value)
         return;
     ventIndex_ = index;
     // The fan thread turns the fan many times a second: only its picture is
-    // drawn again, where the last paint put it. The heater does not turn.
-    if (optieVentilatie_) {
-        const TBitmap& fan = fan_[size_t(index)];
-        InvalidateLive(TRect(kPictureLeft, FanTop, kPictureLeft + fan.Width(), FanTop + fan.Height()));
-    }
+    // drawn again, where the last paint put it. The heater does not turn, but
+    // its advance still repaints, so the law and the status follow each cycle.
+    const TBitmap& picture = optieVentilatie_ ? fan_[size_t(index)] : heaterOn_;
+    InvalidateLive(TRect(kPictureLeft, FanTop, kPictureLeft + picture.Width(), FanTop + picture.Height()));
 }
 
 void TLvdVentDiagram::SetGemetenTemperatuur(int value)
@@ -376,8 +375,26 @@ void TLvdVentDiagram::Paint()
                             [this] { PaintOperatingLayer(); });
 }
 
+void TLvdVentDiagram::ContentChanged()
+{
+    TMasterDiagram::ContentChanged();
+    curveSetpointsKnown_ = false;
+}
+
+// The fields the curve, its labels and its symbols are drawn from.
+std::array<int, 7> TLvdVentDiagram::DrawnSetpoints() const
+{
+    const TSetpoints& s = *setpoints_;
+    return {s.MinPositie, s.MaxPositie, s.MinAlarm, s.MaxAlarm, s.StreefTemp, s.Bandbreedte, s.VerwarmVerschil};
+}
+
 void TLvdVentDiagram::PrepareVentDiagram()
 {
+    // Setpoints written in place (the front panel writes through references)
+    // without an Invalidate must not leave the kept curve behind: the next
+    // paint, a fan advance too, draws everything anew.
+    if (curveSetpointsKnown_ && DrawnSetpoints() != curveSetpoints_)
+        DropKeptLayers();
     savedPen_ = Canvas().Pen;
     CalcPointInfoList();
     CalcAxePositions(PointList);
@@ -387,6 +404,8 @@ void TLvdVentDiagram::PrepareVentDiagram()
 
 void TLvdVentDiagram::PaintCurveLayer()
 {
+    curveSetpoints_ = DrawnSetpoints();
+    curveSetpointsKnown_ = true;
     DrawArcAreas();
     DrawYAxisLabels();
     DrawXAxisLabels();

@@ -98,6 +98,7 @@ signals:
 
 protected:
     void Paint() override;
+    void ContentChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
@@ -116,6 +117,7 @@ private:
     void PaintOperatingGuide(int pictureWidth, int thermometerTop);
     void PaintThermometer(int thermometerTop);
     TPointInfo* FindPoint(int number) const;
+    std::array<int, 7> DrawnSetpoints() const;
 
     TSetpoints* setpoints_ = nullptr;
     int ventIndex_ = 0;
@@ -140,4 +142,7 @@ private:
     TBitmap heater_; // heaterOn_/heaterOff_ blended for heaterPosition_
     int heaterPosition_ = -1;
     TPen savedPen_; // the pen a paint started with, given back at its end
+    // The setpoints the kept curve was drawn with; unknown after an Invalidate.
+    std::array<int, 7> curveSetpoints_{};
+    bool curveSetpointsKnown_ = false;
 };

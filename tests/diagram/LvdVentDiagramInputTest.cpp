@@ -52,6 +52,19 @@ TEST_F(VentInput, VentIndexIsStoredModuloThree)
     EXPECT_EQ(d.VentIndex(), 2) << "a negative index still names an existing frame";
 }
 
+// The fan thread keeps advancing the index on the heating curve, and every
+// advance runs the law again, so the status follows within one cycle.
+TEST_F(VentInput, VentIndexRepaintsOnTheHeatingCurveToo)
+{
+    d.SetOptieVentilatie(false);
+    EXPECT_EQ(PaintsAfter([&] { d.SetVentIndex(1); }), 1);
+    QSignalSpy status(&d, &TLvdVentDiagram::OnStatusChanged);
+    d.Setpoints()->MinAlarm = d.GemetenTemperatuur(); // written in place, as the front panel does
+    EXPECT_EQ(PaintsAfter([&] { d.SetVentIndex(2); }), 1);
+    EXPECT_EQ(status.count(), 1);
+    EXPECT_TRUE(d.MinAlarmActive());
+}
+
 TEST_F(VentInput, OptionSettersRebindOnlyOnAChange)
 {
     EXPECT_EQ(PaintsAfter([&] { d.SetOptieVentilatie(true); }), 0);
