@@ -131,12 +131,10 @@ void TLCD99::SetValue(const QString& value)
 {
     if (value == value_)
         return;
-    const QString text = TLCD99Text::Normalize(value);
-    // "23." shows as "23": no change when that is what is shown already.
-    if (text == value_)
-        return;
+    // Only the text as given is compared: "23." while "23" is shown is a new
+    // setting and is reported, although it normalises to the same text.
     const QString old = value_;
-    value_ = text;
+    value_ = TLCD99Text::Normalize(value);
     TLCD99Accessible::ValueChanged(this);
     emit OnChange(this, old, value_);
     animateNext_ = true;

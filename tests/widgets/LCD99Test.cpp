@@ -161,8 +161,19 @@ TEST(LCD99, SameTextChangesNothing)
     lcd.SetValue("23");
     ChangeLog log(lcd);
     lcd.SetValue("23");
-    lcd.SetValue("23."); // normalises to what is shown already
     EXPECT_TRUE(log.entries.isEmpty());
+}
+
+// The comparison is with the text as given, before it is normalised.
+TEST(LCD99, TextNormalisingToTheShownOneIsStillReported)
+{
+    TLCD99 lcd;
+    lcd.SetValue("2A");
+    ChangeLog log(lcd);
+    lcd.SetValue("2a");
+    lcd.SetValue("2A.");
+    EXPECT_EQ(log.entries, QStringList({"2A -> 2A", "2A -> 2A"}));
+    EXPECT_EQ(lcd.Value(), "2A");
 }
 
 TEST(LCD99, NumericValue)
