@@ -318,3 +318,5 @@ void TGraphForm::ToggleMeasuredDisplay()
         display_ = &keys_[7];
     }
 }
+
+QString TGraphForm::FormatTenths(int value) { return ::FormatTenths(value); }

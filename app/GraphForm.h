@@ -65,6 +65,8 @@ public:
     void ShowEntryValue(const TKeyEntry& entry);
     // Switches the display between the measured temperature and the position.
     void ToggleMeasuredDisplay();
+    // A value in tenths as the display shows it (see app/FormatTenths.h).
+    static QString FormatTenths(int value);
 
     // State, for the window's owner and for tests.
     const std::vector<TKeyEntry>& Keys() const { return keys_; }

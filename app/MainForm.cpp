@@ -212,3 +212,5 @@ void TMainForm::DiagramStatusChanged(QObject*)
 }
 
 void TMainForm::CloseButtonClick(QObject*) { Close(); }
+
+QString TMainForm::FormatTenths(int value) { return ::FormatTenths(value); }

@@ -68,6 +68,9 @@ public:
     int MaxAlarmLowerLimit = 0;
     int MaxAlarmUpperLimit = 500;
 
+    // The measured temperature as the display shows it (see app/FormatTenths.h).
+    static QString FormatTenths(int value);
+
     // The running fan thread, null until the window is first shown.
     TVentThread* VentThread() const { return ventThread_.get(); }
 

@@ -1,4 +1,6 @@
 #include "app/FormatTenths.h"
+#include "app/GraphForm.h"
+#include "app/MainForm.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -15,6 +17,15 @@ TEST(FormatTenths, OneDecimalWithAPoint)
     EXPECT_EQ(FormatTenths(1000), "100.0");
     EXPECT_EQ(FormatTenths(-203), "-20.3");
     EXPECT_EQ(FormatTenths(501), "50.1");
+}
+
+// Both windows offer the operation themselves, with the same texts.
+TEST(FormatTenths, IsAnOperationOfBothWindows)
+{
+    EXPECT_EQ(TMainForm::FormatTenths(203), "20.3");
+    EXPECT_EQ(TMainForm::FormatTenths(-5), "-0.5");
+    EXPECT_EQ(TGraphForm::FormatTenths(185), "18.5");
+    EXPECT_EQ(TGraphForm::FormatTenths(0), "0.0");
 }
 
 TEST(FormatTenths, NoThousandsSeparatorAndNoOverflowAtTheExtremes)
