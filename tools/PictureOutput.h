@@ -2,14 +2,18 @@
 // What the picture generators share: one output folder as their only
 // argument, and each picture saved there as NAME.png with a line that says so.
 
+#include <QByteArray>
 #include <QDir>
 #include <QImage>
 #include <cstdio>
 
-// Fills `dir` with the folder named on the command line, created if needed.
-// Returns 0, or the exit code after saying what was wrong.
+// Fills `dir` with the folder named on the command line, created if needed,
+// and draws off screen unless a platform is named. Call it before the
+// application object. Returns 0, or the exit code after saying what was wrong.
 inline int OpenOutputFolder(int argc, char** argv, QDir& dir)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;

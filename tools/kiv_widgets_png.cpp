@@ -156,8 +156,6 @@ int main(int argc, char** argv)
     QDir dir;
     if (const int failed = OpenOutputFolder(argc, argv, dir))
         return failed;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
     const bool faders = FaderPictures(dir);
     const bool meters = MeterPictures(dir);

@@ -166,8 +166,6 @@ int main(int argc, char** argv)
     QDir dir;
     if (const int failed = OpenOutputFolder(argc, argv, dir))
         return failed;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
     const bool spins = SpinPictures(dir);
     const bool lcds = LcdPictures(dir);

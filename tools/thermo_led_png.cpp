@@ -2,6 +2,7 @@
 // PNG files in the folder given on the command line, for looking at them.
 //   thermo_led_png <output folder>
 
+#include "PictureOutput.h"
 #include "framework/Application.h"
 #include "tests/support/DemoState.h"
 #include "widgets/VrBlinkLed.h"
@@ -145,18 +146,10 @@ bool RenderLedLayouts(const QDir& dir)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     TApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: thermo_led_png <output folder>\n";
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(dir.path())) {
-        QTextStream(stderr) << "cannot create " << dir.path() << "\n";
-        return 1;
-    }
     const bool ok = RenderThermometers(dir) & RenderPanelLeds(dir) & RenderLedLayouts(dir);
     return ok ? 0 : 1;
 }

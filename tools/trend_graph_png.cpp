@@ -5,6 +5,7 @@
 // zoomed into one afternoon hour to trend_graph_zoomed.png.
 //   trend_graph_png <output folder>
 
+#include "PictureOutput.h"
 #include "framework/Application.h"
 #include "gallery/TrendDay.h"
 #include "graph/KivGraph.h"
@@ -39,18 +40,10 @@ bool Save(TKivGraph& graph, TLegenda& legend, const QDir& dir, const QString& na
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     TApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: trend_graph_png <output folder>\n";
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        QTextStream(stderr) << "cannot create " << dir.path() << "\n";
-        return 1;
-    }
     TKivGraph graph;
     graph.resize(800, 400);
     graph.Title = QStringLiteral("Stal 1: een dag");

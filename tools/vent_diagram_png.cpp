@@ -3,6 +3,7 @@
 // the folder given on the command line, for looking at them.
 //   vent_diagram_png <output folder>
 
+#include "PictureOutput.h"
 #include "diagram/LvdVentDiagram.h"
 #include "framework/Application.h"
 #include "tests/support/DemoState.h"
@@ -27,18 +28,10 @@ bool Save(TLvdVentDiagram& d, const QDir& dir, const QString& name)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     TApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: vent_diagram_png <output folder>\n";
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(dir.path())) {
-        QTextStream(stderr) << "cannot create " << dir.path() << "\n";
-        return 1;
-    }
     TLvdVentDiagram d;
     ApplyDemoState(d);
     bool ok = Save(d, dir, QStringLiteral("vent_diagram.png"));

@@ -32,12 +32,10 @@ QImage Arrow(bool up)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     QDir dir;
     if (const int failed = OpenOutputFolder(argc, argv, dir))
         return failed;
+    QGuiApplication app(argc, argv);
     const bool ok = Save(dir, QStringLiteral("KivSpinUp"), Arrow(true)) && Save(dir, QStringLiteral("KivSpinDown"), Arrow(false));
     return ok ? 0 : 1;
 }
