@@ -7,6 +7,7 @@
 #include "diagram/LvdVentDiagram.h"
 #include "diagram/Setpoints.h"
 #include "framework/ComponentRegistry.h"
+#include "gallery/GrowthCurve.h"
 #include "gallery/TrendDay.h"
 #include "graph/KivGraph.h"
 #include "graph/Legenda.h"
@@ -19,24 +20,6 @@
 #include <memory>
 
 namespace {
-
-TCurveStruct* GrowthCurve()
-{
-    auto* c = new TCurveStruct;
-    c->DayCounter = 23;
-    c->PointCount = 7;
-    c->YFloor = 100;
-    c->YCeiling = 400;
-    c->CurveXValType = vtInteger;
-    c->CurveYValType = vtTenths;
-    const int xs[] = {0, 7, 14, 21, 35, 49, 70};
-    const int ys[] = {320, 300, 270, 240, 210, 190, 180};
-    for (int i = 0; i < 7; ++i) {
-        c->XValues[size_t(i)] = xs[i];
-        c->YValues[size_t(i)] = ys[i];
-    }
-    return c;
-}
 
 // A counter the buttons of a section step, to show what they raise.
 QLabel* CounterLabel(const QString& text)
@@ -82,7 +65,7 @@ void TSaxelPage::AddVentDiagram()
 
 void TSaxelPage::AddCurveDiagram()
 {
-    auto* diagram = new TCurveDiagram(this, GrowthCurve(), nullptr);
+    auto* diagram = new TCurveDiagram(this, GrowthCurve(23), nullptr);
     diagram->SetBounds(0, 0, 489, 297);
     diagram->SetDiagramTitle(QStringLiteral("Temperatuurcurve"));
     diagram->SetXAxisTitle(QStringLiteral("Dag"));

@@ -4,34 +4,18 @@
 // axis) and curve_diagram_print.png (the 700 x 500 print picture).
 // Usage: curve_diagram_png <output folder>
 
+#include "PictureOutput.h"
 #include "diagram/CurveDiagram.h"
 #include "diagram/CurveStruct.h"
 #include "diagram/DiagramSettings.h"
 #include "diagram/FontBitmaps.h"
 #include "framework/Application.h"
+#include "gallery/GrowthCurve.h"
 
 #include <QDir>
 #include <cstdio>
 
 namespace {
-
-TCurveStruct* Growth(int day)
-{
-    auto* c = new TCurveStruct;
-    c->DayCounter = day;
-    c->PointCount = 7;
-    c->YFloor = 100;
-    c->YCeiling = 400;
-    c->CurveXValType = vtInteger;
-    c->CurveYValType = vtTenths;
-    const int xs[] = {0, 7, 14, 21, 35, 49, 70};
-    const int ys[] = {320, 300, 270, 240, 210, 190, 180};
-    for (int i = 0; i < 7; ++i) {
-        c->XValues[size_t(i)] = xs[i];
-        c->YValues[size_t(i)] = ys[i];
-    }
-    return c;
-}
 
 bool Save(TCurveDiagram& d, const QDir& dir, const QString& name)
 {
@@ -48,15 +32,12 @@ bool Save(TCurveDiagram& d, const QDir& dir, const QString& name)
 
 int main(int argc, char** argv)
 {
+    QDir dir;
+    if (const int failed = OpenOutputFolder(argc, argv, dir))
+        return failed;
     TApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: curve_diagram_png OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(dir.path());
     TFontBitmaps fonts;
-    TCurveDiagram d(nullptr, Growth(23), &fonts);
+    TCurveDiagram d(nullptr, GrowthCurve(23), &fonts);
     d.SetBounds(0, 0, 489, 297);
     d.SetDiagramTitle(QStringLiteral("Temperatuurcurve"));
     d.SetXAxisTitle(QStringLiteral("Dag"));
@@ -67,7 +48,7 @@ int main(int argc, char** argv)
     d.PointList[3]->MouseOver = true;
     bool ok = Save(d, dir, QStringLiteral("curve_diagram.png"));
 
-    TCurveDiagram wide(nullptr, Growth(123), &fonts);
+    TCurveDiagram wide(nullptr, GrowthCurve(123), &fonts);
     wide.SetBounds(0, 0, 489, 297);
     wide.DiagramSettings()->SetShowSymbols(true);
     wide.DiagramSettings()->SetShowPointValues(true);
