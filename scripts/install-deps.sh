@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
+  ccache
 )
 
 missing=()

@@ -9,6 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+# Compiler results are shared between clones of the project on this machine:
+# paths below the clone's parent folder are hashed relative to it.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$PWD")}"
 export QT_QPA_PLATFORM=offscreen
 export QUIL_ARTEFACTS="$PWD/build/artefacts"
 
