@@ -116,7 +116,11 @@ QString TReferenceWriter::OverviewMarkdown() const
         "show it on. Each page says what the component is for, shows it as drawn by the library itself, "
         "and lists its published properties (the ones a window description stores, see \\ref window_descriptions) "
         "and its events.\n\n");
-    for (const QString& page : PalettePages())
+    for (const QString& page : PalettePages()) {
         text += QStringLiteral("- \\subpage %1 \"%2\"\n").arg(PalettePageName(page), page);
+        for (const TComponentClass& cls : ComponentClassesOfPage(page))
+            text += QStringLiteral("  - \\ref %1 \"%2\": %3\n")
+                        .arg(TComponentPage::PageName(cls.ClassName), cls.ClassName, FirstSentence(cls.ClassName));
+    }
     return text;
 }

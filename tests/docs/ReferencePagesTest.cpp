@@ -143,8 +143,8 @@ TEST_F(ReferencePages, EveryPublishedPropertyHasItsRowWithTheDeclaredDefault)
         ASSERT_EQ(rows.size(), expected.size()) << cls.ClassName.toStdString() << ": rows of the property table";
         for (int i = 0; i < rows.size(); ++i) {
             ASSERT_EQ(rows[i].size(), 4) << cls.ClassName.toStdString() << " row " << i;
-            EXPECT_EQ(rows[i][0], expected[i].Path) << cls.ClassName.toStdString() << " row " << i;
-            EXPECT_EQ(rows[i][2], expected[i].Default)
+            EXPECT_EQ(rows[i][0].toStdString(), expected[i].Path.toStdString()) << cls.ClassName.toStdString() << " row " << i;
+            EXPECT_EQ(rows[i][2].toStdString(), expected[i].Default.toStdString())
                 << cls.ClassName.toStdString() << "." << expected[i].Path.toStdString() << ": default";
             EXPECT_FALSE(rows[i][3].isEmpty()) << cls.ClassName.toStdString() << "." << rows[i][0].toStdString();
         }
@@ -162,7 +162,7 @@ TEST_F(ReferencePages, EveryEventHasItsRowWithItsParameters)
             const QMetaMethod signal = cls.Meta->method(cls.Meta->indexOfMethod(SignatureOf(rows[i][0])));
             EXPECT_TRUE(signal.isValid() && signal.methodType() == QMetaMethod::Signal)
                 << cls.ClassName.toStdString() << ": '" << rows[i][0].toStdString() << "' is not one of its signals";
-            EXPECT_EQ(QString::fromLatin1(signal.name()), events[i]) << cls.ClassName.toStdString() << " event " << i;
+            EXPECT_EQ(signal.name().toStdString(), events[i].toStdString()) << cls.ClassName.toStdString() << " event " << i;
         }
     }
 }
