@@ -52,6 +52,19 @@ const TDocEntry* TDocText::Find(const QList<TDocEntry>& entries, const QString& 
     return nullptr;
 }
 
+QString TDocText::ExampleCode() const
+{
+    QStringList code;
+    bool inside = false;
+    for (const QString& line : Example.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("```")))
+            inside = !inside;
+        else if (inside)
+            code.append(line);
+    }
+    return code.join(QLatin1Char('\n'));
+}
+
 TDocText TDocText::Parse(const QString& text, const QString& source)
 {
     TDocText doc;

@@ -14,9 +14,11 @@
 //   - OnChange: raised after Value changed.
 //   ## Example
 //   ```cpp
-//   auto* fader = new TGFader(parent);
+//   auto* fader = new TGFader(form);
 //   ```
 //
+// An example is the body of a function given `QWidget* form`, the window the
+// component is placed on; the docs target compiles every example.
 // A picture is a caption and the property assignments (as a window description
 // writes them, separated by ";") that put a newly built component into the
 // state shown. Base and record classes describe only their own properties and
@@ -51,6 +53,8 @@ public:
     QList<TDocEntry> Properties;
     QList<TDocEntry> Events;
     QString Example; // the section's text as written (fenced code)
+    // The code lines of the example, without the fences.
+    QString ExampleCode() const;
 
     const TDocEntry* FindProperty(const QString& name) const { return Find(Properties, name); }
     const TDocEntry* FindEvent(const QString& name) const { return Find(Events, name); }

@@ -65,6 +65,7 @@ QStringList TReferenceWriter::Write(const QDir& out) const
         }
     }
     faults.append(WriteText(out, QStringLiteral("component-pages.tsv"), list));
+    faults.append(WriteText(out, QStringLiteral("examples.cpp"), ExamplesSource()));
     faults.removeAll(QString());
     return faults;
 }
@@ -88,6 +89,20 @@ QStringList TReferenceWriter::WritePictures(const TComponentClass& cls, const QD
         }
     }
     return faults;
+}
+
+QString TReferenceWriter::ExamplesSource() const
+{
+    QString source = QStringLiteral("// The components' examples, compiled by the docs target so that none\n"
+                                    "// goes stale. Written by component_reference.\n"
+                                    "#include \"ExamplePrelude.h\"\n\n");
+    for (const QString& page : PalettePages())
+        for (const TComponentClass& cls : ComponentClassesOfPage(page))
+            if (const TDocText* text = docs_.Find(cls.ClassName))
+                source += QStringLiteral("[[maybe_unused]] static void Example%1([[maybe_unused]] QWidget* form)\n{\n"
+                                         "#line 1 \"%2 (Example)\"\n%3\n}\n\n")
+                              .arg(cls.ClassName, text->Source, text->ExampleCode());
+    return source;
 }
 
 QString TReferenceWriter::FirstSentence(const QString& className) const

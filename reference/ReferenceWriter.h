@@ -3,7 +3,8 @@
 // the overview, one page per palette page and one per registered component;
 // pictures/ the components drawn in the states their texts list;
 // component-pages.tsv names each component's HTML page after its palette
-// page's, one pair a line, for the browser test.
+// page's, one pair a line, for the browser test; examples.cpp holds every
+// example as a function, for the compiler.
 
 #include "framework/ComponentRegistry.h"
 #include "reference/DocLibrary.h"
@@ -29,6 +30,7 @@ private:
     QString PaletteMarkdown(const QString& page) const;
     QString OverviewMarkdown() const;
     QString FirstSentence(const QString& className) const;
+    QString ExamplesSource() const;
 
     const TDocLibrary& docs_;
 };
