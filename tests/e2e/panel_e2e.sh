@@ -90,12 +90,9 @@ backdrop_like() {
   done
   [ $((hi - lo <= 60 && lo >= 600 && hi <= 1040)) -eq 1 ]
 }
-lcd() { # lcd <x> <y> <display options...>: the text of a display at x, y
-  local x=$1 y=$2 w=$3 h=$4; shift 4
-  probe lcd "$SHOT" $((x)) $((y)) $w $h "$@"
-}
-panel_lcd() { lcd $(($1 + 174)) $(($2 + 252)) 81 33 3 4 1 1 5 000000; }
-main_lcd() { lcd $(($1 + 177)) $(($2 + 428)) 121 84 3 9 2 2 5 000000; }
+# panel_lcd, main_lcd <window x> <window y>: what the window's display shows
+panel_lcd() { probe lcd "$SHOT" $(($1 + 174)) $(($2 + 252)) 81 33 3 4 1 1 5 000000; }
+main_lcd() { probe lcd "$SHOT" $(($1 + 177)) $(($2 + 428)) 121 84 3 9 2 2 5 000000; }
 
 # covered_by_main <x> <y>: the point lies on the main window or its frame
 covered_by_main() {
