@@ -14,10 +14,31 @@
 #include <QPixmap>
 #include <memory>
 
+namespace {
+
+// The front panel stands beside the main window, and only X11 lets a program
+// place its windows; Wayland leaves that to the compositor. So where an X
+// server is at hand (XWayland on a Wayland desktop) the demo runs on it, and
+// without one on Wayland itself, where the compositor places the panel and the
+// user moves it by its face. A platform the user chose (QT_QPA_PLATFORM,
+// -platform) is kept.
+void PreferPlatformThatPlacesWindows()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    PreferPlatformThatPlacesWindows();
     TApplication app(argc, argv);
     TStartupReport startupReport(sinceMain);
     app.setApplicationName(QStringLiteral("Quil demo"));

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int SegmentBytes = 7;
-
 TComponentState OwnerState(const QObject* owner)
 {
     if (auto* control = qobject_cast<const TControl*>(owner))
@@ -133,7 +131,7 @@ void TCanCBase::SdoSlave(TCanMessage* Message)
     const bool toggle = Sdo::Toggle(commandByte);
     if (toggle != sdoToggle_) {
         SdoReset();
-        SdoError = 8;
+        SdoError = Sdo::ToggleMismatch;
         return;
     }
     sdoToggle_ = !sdoToggle_;
@@ -151,15 +149,19 @@ void TCanCBase::SdoSlave(TCanMessage* Message)
     else if (command == Sdo::UploadStart || command == Sdo::UploadNext)
         Upload(command, reply);
     else
-        Abort(7, reply);
+        Abort(Sdo::ReplyAsRequest, reply);
     emit MessageOut(&reply);
 }
 
+// A segment whose frame holds fewer bytes than its count claims is refused
+// whole: storing it would fill the missing bytes with whatever the frame held.
 void TCanCBase::Download(const TCanMessage& request, int count, int command, TCanMessage& reply)
 {
     if (command == Sdo::DownloadSingle) {
         if (sdoBusy_)
-            return Abort(1, reply);
+            return Abort(Sdo::SingleWhileBusy, reply);
+        if (!CarriesCount(request, count))
+            return Abort(Sdo::ShortSegment, reply);
         for (int k = 1; k <= count; ++k)
             SdoData[std::size_t(k + 2)] = request.Data[k];
         SdoReset();
@@ -168,10 +170,14 @@ void TCanCBase::Download(const TCanMessage& request, int count, int command, TCa
         return;
     }
     const bool starts = command == Sdo::DownloadFirst;
-    if (starts == sdoBusy_)
-        return Abort(command + 1, reply); // 2, 3, 4 for commands 1, 2, 3
+    if (starts == sdoBusy_) {
+        static constexpr Sdo::Error outOfTurn[] = {Sdo::FirstWhileBusy, Sdo::MiddleWhenIdle, Sdo::LastWhenIdle};
+        return Abort(outOfTurn[command - Sdo::DownloadFirst], reply);
+    }
+    if (!CarriesCount(request, count))
+        return Abort(Sdo::ShortSegment, reply);
     if (!Append(request, count))
-        return Abort(SdoErrorDownloadOverflow, reply);
+        return Abort(Sdo::DownloadOverflow, reply);
     if (command == Sdo::DownloadLast) {
         SdoReset();
         SdoReceived = true;
@@ -197,19 +203,19 @@ void TCanCBase::Upload(int command, TCanMessage& reply)
 {
     const bool starts = command == Sdo::UploadStart;
     if (starts == sdoBusy_)
-        return Abort(starts ? 5 : 6, reply);
+        return Abort(starts ? Sdo::UploadStartWhileBusy : Sdo::UploadNextWhenIdle, reply);
     if (SdoLength > SdoDataSize)
-        return Abort(SdoErrorUploadLength, reply);
+        return Abort(Sdo::UploadLength, reply);
     if (starts) {
         sdoBusy_ = true;
         sdoIndex_ = 0;
     }
     int placed = 0;
-    while (sdoIndex_ < SdoLength && placed < SegmentBytes)
+    while (sdoIndex_ < SdoLength && placed < Sdo::SegmentBytes)
         reply.Data[1 + placed++] = std::uint8_t(SdoData[std::size_t(sdoIndex_++)]);
     reply.Length = std::uint8_t(placed + 1);
-    if (placed == SegmentBytes && sdoIndex_ < SdoLength) {
-        reply.Data[0] |= Sdo::CommandByte(false, SegmentBytes, Sdo::UploadMore);
+    if (placed == Sdo::SegmentBytes && sdoIndex_ < SdoLength) {
+        reply.Data[0] |= Sdo::CommandByte(false, Sdo::SegmentBytes, Sdo::UploadMore);
         sdoTimer_->SetEnabled(true);
         return;
     }

@@ -29,10 +29,6 @@ class TCanCBase : public QObject {
 
 public:
     static constexpr int SdoDataSize = 256;
-    // SdoError codes beyond the protocol's own 1-8: transfers that would run
-    // past the buffer are refused instead of writing or reading outside it.
-    static constexpr int SdoErrorDownloadOverflow = 9;
-    static constexpr int SdoErrorUploadLength = 10;
 
     explicit TCanCBase(QObject* owner = nullptr);
 
@@ -69,7 +65,7 @@ public:
     TComponentState ComponentState() const { return state_; }
     void SetDesigning(bool value);
 
-    int SdoError = 0;
+    int SdoError = 0; // why the last request was refused: an Sdo::Error
     bool SdoReceived = false;
     std::array<int, 8> PdoData{};
     bool PdoReceived = false;
@@ -81,6 +77,8 @@ public slots:
     void OnTTimeOut(QObject* Sender);
 
 signals:
+    // One SDO reply. The frame lives only while the signal is emitted: a
+    // receiver connects directly (never queued) and copies what it keeps.
     void MessageOut(TCanMessage* Message);
     void OnTimeOut(QObject* Sender);
 
@@ -92,6 +90,7 @@ private:
     void StoreField(int& member, int value, const CanId::TField& field);
     void Download(const TCanMessage& request, int count, int command, TCanMessage& reply);
     bool Append(const TCanMessage& request, int count);
+    static bool CarriesCount(const TCanMessage& request, int count) { return request.Length >= 1 + count; }
     void Upload(int command, TCanMessage& reply);
     void Abort(int code, TCanMessage& reply);
 

@@ -1,6 +1,7 @@
 #include "can/CanFrameText.h"
 
 #include "can/CanIdentifier.h"
+#include "can/QtCanBus.h"
 #include "can/SdoCommand.h"
 
 #include <algorithm>
@@ -17,12 +18,26 @@ QString TypeName(int type)
     }
 }
 
-QString DataBytes(const TCanMessage& frame)
+QString HexBytes(const std::uint8_t* data, int length)
 {
     QString text;
-    for (int i = 0; i < std::min<int>(frame.Length, 8); ++i)
-        text += QStringLiteral(" %1").arg(frame.Data[i], 2, 16, QLatin1Char('0')).toUpper();
+    for (int i = 0; i < length; ++i)
+        text += QStringLiteral(" %1").arg(data[i], 2, 16, QLatin1Char('0')).toUpper();
     return text;
+}
+
+QString DataBytes(const TCanMessage& frame) { return HexBytes(frame.Data, std::min<int>(frame.Length, 8)); }
+
+QString FrameKind(const QCanBusFrame& frame)
+{
+    const QString format = frame.hasExtendedFrameFormat() ? QStringLiteral("extended") : QStringLiteral("standard");
+    switch (frame.frameType()) {
+    case QCanBusFrame::DataFrame:
+        return frame.hasFlexibleDataRateFormat() ? format + QStringLiteral(" FD") : format;
+    case QCanBusFrame::RemoteRequestFrame: return format + QStringLiteral(" remote");
+    case QCanBusFrame::ErrorFrame: return QStringLiteral("error frame");
+    default: return QStringLiteral("invalid frame");
+    }
 }
 
 QString Detail(const TCanMessage& frame, int type)
@@ -53,6 +68,21 @@ QString DescribeCanFrame(const TCanMessage& frame)
         .arg(frame.Length)
         .arg(DataBytes(frame).leftJustified(24))
         .arg(Detail(frame, type));
+}
+
+QString DescribeBusFrame(const QCanBusFrame& frame)
+{
+    if (const auto message = TQtCanBus::FromQtFrame(frame))
+        return DescribeCanFrame(*message);
+    const QByteArray payload = frame.payload();
+    // A remote frame carries no bytes, only the length it asks for.
+    const int length = frame.frameType() == QCanBusFrame::RemoteRequestFrame ? 0 : int(payload.size());
+    const int width = frame.hasExtendedFrameFormat() ? 8 : 3;
+    return QStringLiteral("%1 %2 not addressed to a node [%3]%4")
+        .arg(QStringLiteral("%1").arg(frame.frameId(), width, 16, QLatin1Char('0')).rightJustified(8))
+        .arg(FrameKind(frame).leftJustified(11))
+        .arg(payload.size())
+        .arg(HexBytes(reinterpret_cast<const std::uint8_t*>(payload.constData()), length));
 }
 
 QString CanAddressText(const CanId::TAddress& a)

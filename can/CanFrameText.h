@@ -6,9 +6,14 @@
 #include "can/CanIdentifier.h"
 #include "can/CanMessage.h"
 
+#include <QCanBusFrame>
 #include <QString>
 
 QString DescribeCanFrame(const TCanMessage& frame);
+// Any frame on the wire: extended data frames as DescribeCanFrame, the
+// others (standard 11-bit, remote, error frames) marked as not addressed to a
+// node, since only extended identifiers carry node addresses.
+QString DescribeBusFrame(const QCanBusFrame& frame);
 
 // "CardNr.CardID.ComponentNr.ComponentID", as the tools read and write it.
 QString CanAddressText(const CanId::TAddress& address);

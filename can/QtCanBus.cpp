@@ -60,7 +60,9 @@ std::optional<TCanMessage> TQtCanBus::FromQtFrame(const QCanBusFrame& frame)
 void TQtCanBus::ReadFrames()
 {
     while (device_->framesAvailable()) {
-        if (const auto frame = FromQtFrame(device_->readFrame()))
+        const QCanBusFrame read = device_->readFrame();
+        emit BusFrameReceived(read);
+        if (const auto frame = FromQtFrame(read))
             emit FrameReceived(*frame);
     }
 }

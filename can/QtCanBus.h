@@ -31,6 +31,9 @@ public:
 
 signals:
     void Connected();
+    // Every frame read from the device, standard and remote ones included;
+    // the extended data frames among them also come as FrameReceived.
+    void BusFrameReceived(const QCanBusFrame& frame);
 
 private:
     void ReadFrames();

@@ -30,17 +30,20 @@ QString CommandName(int command, bool request)
 QString ErrorText(int sdoError)
 {
     switch (sdoError) {
-    case 0: return QStringLiteral("no error");
-    case 1: return QStringLiteral("single-frame download while a transfer was in progress");
-    case 2: return QStringLiteral("download start while a transfer was in progress");
-    case 3: return QStringLiteral("download middle segment with no transfer in progress");
-    case 4: return QStringLiteral("download last segment with no transfer in progress");
-    case 5: return QStringLiteral("upload start while a transfer was in progress");
-    case 6: return QStringLiteral("next upload segment with no transfer in progress");
-    case 7: return QStringLiteral("a reply command sent as a request");
-    case 8: return QStringLiteral("toggle bit not the expected one");
-    case TCanCBase::SdoErrorDownloadOverflow: return QStringLiteral("download past the 256 entries of the buffer");
-    case TCanCBase::SdoErrorUploadLength: return QStringLiteral("upload length above the 256 entries of the buffer");
+    case NoError: return QStringLiteral("no error");
+    case SingleWhileBusy: return QStringLiteral("single-frame download while a transfer was in progress");
+    case FirstWhileBusy: return QStringLiteral("download start while a transfer was in progress");
+    case MiddleWhenIdle: return QStringLiteral("download middle segment with no transfer in progress");
+    case LastWhenIdle: return QStringLiteral("download last segment with no transfer in progress");
+    case UploadStartWhileBusy: return QStringLiteral("upload start while a transfer was in progress");
+    case UploadNextWhenIdle: return QStringLiteral("next upload segment with no transfer in progress");
+    case ReplyAsRequest: return QStringLiteral("a reply command sent as a request");
+    case ToggleMismatch: return QStringLiteral("toggle bit not the expected one");
+    case DownloadOverflow:
+        return QStringLiteral("download past the %1 entries of the buffer").arg(TCanCBase::SdoDataSize);
+    case UploadLength:
+        return QStringLiteral("upload length above the %1 entries of the buffer").arg(TCanCBase::SdoDataSize);
+    case ShortSegment: return QStringLiteral("segment shorter than its command byte's count");
     default: return QStringLiteral("unknown error %1").arg(sdoError);
     }
 }
@@ -49,14 +52,18 @@ QString AbortCauses(int requestCommand)
 {
     const auto with = [](int code) { return QStringLiteral("%1 (SdoError %2)").arg(ErrorText(code)).arg(code); };
     const auto either = [&](int a, int b) { return with(a) + QStringLiteral(" or ") + with(b); };
+    // A download segment is also refused when it is short or would overflow the buffer.
+    const auto segment = [&](int code) {
+        return with(code) + QStringLiteral(", ") + with(ShortSegment) + QStringLiteral(" or ") + with(DownloadOverflow);
+    };
     switch (requestCommand) {
-    case DownloadSingle: return with(1);
-    case DownloadFirst: return either(2, TCanCBase::SdoErrorDownloadOverflow);
-    case DownloadMiddle: return either(3, TCanCBase::SdoErrorDownloadOverflow);
-    case DownloadLast: return either(4, TCanCBase::SdoErrorDownloadOverflow);
-    case UploadStart: return either(5, TCanCBase::SdoErrorUploadLength);
-    case UploadNext: return either(6, TCanCBase::SdoErrorUploadLength);
-    default: return with(7);
+    case DownloadSingle: return either(SingleWhileBusy, ShortSegment);
+    case DownloadFirst: return segment(FirstWhileBusy);
+    case DownloadMiddle: return segment(MiddleWhenIdle);
+    case DownloadLast: return segment(LastWhenIdle);
+    case UploadStart: return either(UploadStartWhileBusy, UploadLength);
+    case UploadNext: return either(UploadNextWhenIdle, UploadLength);
+    default: return with(ReplyAsRequest);
     }
 }
 

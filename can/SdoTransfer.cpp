@@ -4,10 +4,6 @@
 #include "can/SdoCommand.h"
 #include "framework/Timer.h"
 
-namespace {
-constexpr int SegmentBytes = 7;
-}
-
 TSdoTransfer::TSdoTransfer(const CanId::TAddress& node, SendFunction send, QObject* parent)
     : QObject(parent), node_(node), send_(std::move(send)), timer_(new TTimer(this))
 {
@@ -27,9 +23,9 @@ TSdoTransfer* TSdoTransfer::Download(const CanId::TAddress& node, const QByteArr
         transfer->error_ = QStringLiteral("a download takes 1 to %1 bytes, not %2").arg(MaxBytes).arg(bytes.size());
         return transfer;
     }
-    transfer->segments_.push_back({Sdo::DownloadFirst, bytes.left(SegmentBytes)});
-    for (qsizetype at = SegmentBytes; at < bytes.size(); at += SegmentBytes)
-        transfer->segments_.push_back({Sdo::DownloadMiddle, bytes.mid(at, SegmentBytes)});
+    transfer->segments_.push_back({Sdo::DownloadFirst, bytes.left(Sdo::SegmentBytes)});
+    for (qsizetype at = Sdo::SegmentBytes; at < bytes.size(); at += Sdo::SegmentBytes)
+        transfer->segments_.push_back({Sdo::DownloadMiddle, bytes.mid(at, Sdo::SegmentBytes)});
     if (transfer->segments_.size() == 1)
         transfer->segments_.push_back({Sdo::DownloadLast, {}});
     transfer->segments_.back().Command = Sdo::DownloadLast;
@@ -123,7 +119,7 @@ bool TSdoTransfer::TakeDownloadReply(int command)
 
 bool TSdoTransfer::TakeUploadReply(const TCanMessage& reply, int command)
 {
-    const int count = command == Sdo::UploadMore ? SegmentBytes : Sdo::Count(reply.Data[0]);
+    const int count = command == Sdo::UploadMore ? Sdo::SegmentBytes : Sdo::Count(reply.Data[0]);
     if (command != Sdo::UploadMore && command != Sdo::UploadLast)
         return false;
     if (reply.Length < count + 1) {

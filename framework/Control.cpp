@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Screen.h"
+#include "framework/WindowShape.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -308,6 +309,7 @@ void TControl::paintEvent(QPaintEvent* event)
     // Only what Qt asked for goes to the screen: a control that changed in
     // one corner is not copied whole.
     QPainter p(this);
+    WindowShape::ClipToShape(p, this);
     const QRect r = event->rect();
     p.drawImage(r.topLeft(), buffer_.Image(), r);
 }

@@ -1,5 +1,7 @@
 #include "framework/TransparentControl.h"
 
+#include "framework/WindowShape.h"
+
 #include <QPainter>
 
 TTransparentControl::TTransparentControl(QWidget* parent) : TGraphicControl(parent)
@@ -33,5 +35,6 @@ void TTransparentControl::PaintPlain(const QImage& image, const QRect& target)
     if (image.isNull() || target.isEmpty())
         return;
     QPainter p(this);
+    WindowShape::ClipToShape(p, this);
     p.drawImage(target, image);
 }

@@ -29,7 +29,9 @@ TVrPage::TVrPage(QWidget* parent) : TGalleryPage(PalettePage::Vr, parent)
 void TVrPage::AddThermoMeter()
 {
     auto* meter = new TvrThermoMeter(this);
-    meter->SetBounds(0, 0, 89, 153);
+    // Wider than the demo's 89 pixels: the scale's labels run to "100" here
+    // (the demo's to "50"), and to four digits when Scale.Max is raised.
+    meter->SetBounds(0, 0, 112, 153);
     meter->Scale()->SetOffset(20);
     meter->Scale()->SetHeightMax(14);
     meter->Scale()->SetHeightMin(8);
@@ -43,6 +45,9 @@ void TVrPage::AddBlinkLed()
     auto* led = new TVrBlinkLed(this);
     led->SetBounds(0, 0, 90, 24);
     led->SetCaption(QStringLiteral("Alarm"));
+    // The caption is white for the dark panels the LED is made for; on the
+    // gallery's light page it is written dark, to be read.
+    led->Font()->SetColor(clWindowText);
     led->SetEnableBlinking(true);
     AddSection(led, {"ColorIndex", "EnableBlinking", "BlinkSpeed", "BlinkLedType", "Layout", "Caption", "Spacing",
                      "Palette1.Low", "Palette1.High"});

@@ -10,6 +10,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick
+  weston xwayland qt6-wayland x11-xserver-utils libqt6serialbus6-bin
   clang libclang-rt-14-dev
   ccache
   doxygen chromium

@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/RegionData.h"
 #include "framework/Screen.h"
+#include "framework/WindowShape.h"
 
 #include <QBuffer>
 #include <QWindow>
@@ -192,7 +193,7 @@ void TVrFormShape::UpdateRegion()
     QWidget* form = parentWidget();
     if (!form || regionData_.isEmpty())
         return;
-    form->setMask(RegionData::ToRegion(regionData_));
+    WindowShape::Apply(form, RegionData::ToRegion(regionData_));
 }
 
 void TVrFormShape::Loaded()

@@ -1,5 +1,6 @@
 #include "widgets/VrGraphicImageControl.h"
 
+#include "framework/WindowShape.h"
 #include "widgets/VrImageControlAccessible.h"
 
 #include <QPaintEngine>
@@ -150,6 +151,7 @@ void TVrGraphicImageControl::paintEvent(QPaintEvent*)
         // last picture rather than capture in turn.
         if (!capturingSelf_) {
             QPainter p(this);
+            WindowShape::ClipToShape(p, this);
             p.drawImage(0, 0, OffscreenBitmap().Image());
         }
         return;
@@ -161,6 +163,7 @@ void TVrGraphicImageControl::paintEvent(QPaintEvent*)
         capturedNow_ = CaptureFromPaintDevice(p);
     Canvas();
     Paint();
+    WindowShape::ClipToShape(p, this);
     p.drawImage(0, 0, OffscreenBitmap().Image());
     // After each paint the control lets the parent paint beneath it again, so
     // that the next ordinary repaint finds what the parent shows now.

@@ -76,8 +76,8 @@ int RunMonitor(const TToolOptions& options)
     Report(QStringLiteral("monitoring %1 %2").arg(options.Plugin, options.Interface));
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(bus.get(), &TCanBus::FrameReceived, [&clock](const TCanMessage& frame) {
-        Report(QStringLiteral("%1 %2").arg(clock.elapsed() / 1000.0, 9, 'f', 3).arg(DescribeCanFrame(frame)));
+    QObject::connect(bus.get(), &TQtCanBus::BusFrameReceived, [&clock](const QCanBusFrame& frame) {
+        Report(QStringLiteral("%1 %2").arg(clock.elapsed() / 1000.0, 9, 'f', 3).arg(DescribeBusFrame(frame)));
     });
     return QCoreApplication::exec();
 }

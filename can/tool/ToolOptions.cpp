@@ -1,6 +1,6 @@
 #include "can/tool/ToolOptions.h"
 
-#include "framework/Exception.h"
+#include <QCommandLineParser>
 
 namespace {
 
@@ -12,13 +12,6 @@ int ParseNumber(const QString& text, const QString& what)
     if (!ok)
         throw Exception(QStringLiteral("%1: '%2' is not a number").arg(what, text));
     return value;
-}
-
-QString OptionValue(const QStringList& arguments, int& i)
-{
-    if (i + 1 >= arguments.size())
-        throw Exception(QStringLiteral("option %1 needs a value").arg(arguments[i]));
-    return arguments[++i];
 }
 
 void CheckWords(const TToolOptions& o)
@@ -34,37 +27,62 @@ void CheckWords(const TToolOptions& o)
         throw Exception(QStringLiteral("%1 takes no further words, not '%2'").arg(o.Command, o.Words[0]));
 }
 
+// Why the parser refused the words, in the tool's own terms.
+[[noreturn]] void RefuseCommandLine(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    // A negative number reads as an option; it is a value out of range.
+    for (const QString& a : arguments.mid(1)) {
+        bool number = false;
+        if (a.startsWith(QLatin1Char('-')) && (a.toInt(&number), number))
+            throw Exception(QStringLiteral("'%1': bytes, addresses and times are 0 or more").arg(a));
+    }
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        throw EUsageError(QStringLiteral("unknown option '%1%2'").arg(name.size() == 1 ? "-" : "--", name));
+    }
+    // Only the last word can lack the value its option takes.
+    if (arguments.last().startsWith(QLatin1String("--")) && !arguments.last().contains(QLatin1Char('=')))
+        throw Exception(QStringLiteral("option %1 needs a value").arg(arguments.last()));
+    throw Exception(parser.errorText());
+}
+
 } // namespace
 
 TToolOptions ParseToolOptions(const QStringList& arguments)
 {
+    const QCommandLineOption plugin(QStringLiteral("plugin"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption interfaceName(QStringLiteral("interface"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption timeout(QStringLiteral("timeout"), QString(), QStringLiteral("MS"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    QCommandLineParser parser;
+    parser.addOptions({plugin, interfaceName, timeout, verbose, help});
+    if (!parser.parse(arguments))
+        RefuseCommandLine(parser, arguments);
     TToolOptions o;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--plugin"))
-            o.Plugin = OptionValue(arguments, i);
-        else if (a == QLatin1String("--interface"))
-            o.Interface = OptionValue(arguments, i);
-        else if (a == QLatin1String("--timeout"))
-            o.TimeoutMs = ParseNumber(OptionValue(arguments, i), QStringLiteral("--timeout"));
-        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            o.Command = QStringLiteral("help");
-        else if (a.startsWith(QLatin1String("--")))
-            throw Exception(QStringLiteral("unknown option '%1'").arg(a));
-        else if (o.Command.isEmpty())
-            o.Command = a;
-        else
-            o.Words << a;
-    }
+    if (parser.isSet(plugin))
+        o.Plugin = parser.value(plugin);
+    if (parser.isSet(interfaceName))
+        o.Interface = parser.value(interfaceName);
+    if (parser.isSet(timeout))
+        o.TimeoutMs = ParseNumber(parser.value(timeout), QStringLiteral("--timeout"));
+    o.Verbose = parser.isSet(verbose);
+    o.Words = parser.positionalArguments();
+    if (!o.Words.isEmpty())
+        o.Command = o.Words.takeFirst();
+    if (parser.isSet(help))
+        o.Command = QStringLiteral("help");
     static const QStringList commands{QStringLiteral("monitor"), QStringLiteral("download"), QStringLiteral("upload"),
                                       QStringLiteral("node"), QStringLiteral("help")};
     if (o.Command.isEmpty())
-        throw Exception(QStringLiteral("no command given"));
+        throw EUsageError(QStringLiteral("no command given"));
     if (!commands.contains(o.Command))
-        throw Exception(QStringLiteral("unknown command '%1'").arg(o.Command));
+        throw EUsageError(QStringLiteral("unknown command '%1'").arg(o.Command));
     if (o.TimeoutMs <= 0)
         throw Exception(QStringLiteral("--timeout: %1 ms is not a time-out").arg(o.TimeoutMs));
-    CheckWords(o);
+    if (o.Command != QLatin1String("help"))
+        CheckWords(o);
     return o;
 }
 
@@ -101,7 +119,8 @@ QByteArray ParseDataBytes(const QStringList& words)
 QString ToolUsage()
 {
     return QStringLiteral(
-        "usage: quil-can [--plugin virtualcan|socketcan] [--interface NAME] [--timeout MS] COMMAND\n"
+        "usage: quil-can [--plugin virtualcan|socketcan] [--interface NAME] [--timeout MS] [--verbose]\n"
+        "                COMMAND\n"
         "  monitor                 print every frame on the bus, decoded\n"
         "  download ADDRESS BYTES  write BYTES (0-255 each, decimal or 0x..) into the node's\n"
         "                          configuration buffer from entry 0, as the network master\n"
@@ -109,5 +128,6 @@ QString ToolUsage()
         "  node                    host an analog input (0.2.0.2) and a digital input (0.2.0.3)\n"
         "                          whose readings follow a simulated signal\n"
         "ADDRESS is CardNr.CardID.ComponentNr.ComponentID. Defaults: --plugin virtualcan\n"
-        "--interface can0 --timeout 100 (ms to wait for each reply).\n");
+        "--interface can0 --timeout 100 (ms to wait for each reply). --verbose lets the CAN\n"
+        "plugin's own log lines through.\n");
 }

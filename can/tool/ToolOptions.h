@@ -4,6 +4,7 @@
 // text names the word at fault.
 
 #include "can/CanIdentifier.h"
+#include "framework/Exception.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,8 +14,16 @@ struct TToolOptions {
     QString Plugin = QStringLiteral("virtualcan");
     QString Interface = QStringLiteral("can0");
     int TimeoutMs = 100;
-    QString Command; // monitor, download, upload, node, help
+    bool Verbose = false; // let the CAN plugin's own log through
+    QString Command;      // monitor, download, upload, node, help
     QStringList Words;
+};
+
+// A command line that names no command, or words the tool does not know:
+// the usage helps there, unlike with a wrong value.
+class EUsageError : public Exception {
+public:
+    using Exception::Exception;
 };
 
 TToolOptions ParseToolOptions(const QStringList& arguments);

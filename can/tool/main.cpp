@@ -15,9 +15,6 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quil-can"));
-    // The plugins' connection chatter would drown the tool's own lines.
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.*.debug=false"));
     QTextStream err(stderr);
     // A program without windows reports refusals on the terminal.
     Dialogs::SetSink([&err](Dialogs::MessageKind, const QString&, const QString& text) {
@@ -25,6 +22,10 @@ int main(int argc, char** argv)
     });
     try {
         const TToolOptions options = ParseToolOptions(app.arguments());
+        // The plugins' connection chatter would drown the tool's own lines;
+        // rules the user set in the environment still come after these.
+        if (!options.Verbose)
+            QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus*=false"));
         if (options.Command == QLatin1String("help")) {
             QTextStream(stdout) << ToolUsage();
             return 0;
@@ -36,10 +37,11 @@ int main(int argc, char** argv)
         if (options.Command == QLatin1String("upload"))
             return RunUpload(options);
         return RunNode(options);
+    } catch (const EUsageError& e) {
+        err << "quil-can: " << e.Message << Qt::endl << ToolUsage();
+        return 2;
     } catch (const Exception& e) {
         err << "quil-can: " << e.Message << Qt::endl;
-        if (e.Message.startsWith(QLatin1String("no command")) || e.Message.startsWith(QLatin1String("unknown")))
-            err << ToolUsage();
         return 2;
     }
 }

@@ -207,6 +207,39 @@ TEST(CanSdo, EveryAbortCode)
     }
 }
 
+// Frames that hold fewer payload bytes than their command byte's count: the
+// segment is refused whole, so no byte the frame did not carry is stored.
+TEST(CanSdo, ASegmentShorterThanItsCountIsAbortedAndStoresNothing)
+{
+    struct Case {
+        const char* what;
+        bool busy;   // a download was started first
+        int request; // command byte
+        std::initializer_list<int> payload;
+        int reply;
+    };
+    const Case cases[] = {{"single frame, 5 claimed, 1 sent", false, 0x50, {0xAA}, 0x0A},
+                          {"first segment, 7 claimed, 6 sent", false, 0x71, {1, 2, 3, 4, 5, 6}, 0x0A},
+                          {"middle segment, 7 claimed, none sent", true, 0xF2, {}, 0x8A},
+                          {"last segment, 3 claimed, 2 sent", true, 0xB3, {0xAA, 0xBB}, 0x8A}};
+    for (const Case& c : cases) {
+        TCanCBase node;
+        ReplyLog log(node);
+        if (c.busy)
+            Exchange(node, log, Request(node, 0x71, {1, 2, 3, 4, 5, 6, 7}), 0x04);
+        const auto before = node.SdoData;
+        Exchange(node, log, Request(node, c.request, c.payload), c.reply);
+        EXPECT_EQ(node.SdoError, Sdo::ShortSegment) << c.what;
+        EXPECT_EQ(node.SdoData, before) << c.what;
+        EXPECT_FALSE(node.SdoReceived) << c.what;
+        EXPECT_FALSE(node.SdoBusy()) << c.what;
+    }
+    TCanCBase node;
+    ReplyLog log(node);
+    Exchange(node, log, Request(node, 0x20, {0xAA, 0xBB}), 0x05); // exactly the count is taken
+    EXPECT_EQ(node.SdoData[4], 0xBB);
+}
+
 TEST(CanSdo, WrongToggleIsNotAnsweredAndTheNextRequestExpectsToggle0)
 {
     TCanCBase node;
@@ -261,7 +294,7 @@ TEST(CanSdo, TransfersPastTheBufferAreRefusedWithCodesOfTheirOwn)
         Exchange(node, log, Request(node, (i % 2 ? 0xF2 : 0x72), {2, 2, 2, 2, 2, 2, 2}), i % 2 ? 0x84 : 0x04);
     EXPECT_EQ(node.SdoIndex(), 252);
     Exchange(node, log, Request(node, 0x52, {3, 3, 3, 3, 3}), 0x0A); // one byte too many
-    EXPECT_EQ(node.SdoError, TCanCBase::SdoErrorDownloadOverflow);
+    EXPECT_EQ(node.SdoError, Sdo::DownloadOverflow);
     EXPECT_EQ(node.SdoData[252], 0); // the refused segment wrote nothing
     EXPECT_EQ(node.SdoIndex(), 0);
 
@@ -274,7 +307,7 @@ TEST(CanSdo, TransfersPastTheBufferAreRefusedWithCodesOfTheirOwn)
 
     node.SdoLength = 257;
     Exchange(node, log, Request(node, 0x06), 0x0A);
-    EXPECT_EQ(node.SdoError, TCanCBase::SdoErrorUploadLength);
+    EXPECT_EQ(node.SdoError, Sdo::UploadLength);
     EXPECT_FALSE(node.SdoBusy());
 }
 

@@ -153,6 +153,34 @@ TEST(CanFrames, TextAndQtFrames)
     EXPECT_FALSE(TQtCanBus::FromQtFrame(QCanBusFrame(0x123, QByteArray(2, 0))).has_value());
 }
 
+// The monitor's lines for what is on the wire: only extended data frames
+// carry node addresses; the others are shown as not addressed to a node.
+TEST(CanFrames, EveryFrameOnTheWireIsDescribed)
+{
+    QCanBusFrame remote(0x123, QByteArray(3, 0));
+    remote.setFrameType(QCanBusFrame::RemoteRequestFrame);
+    QCanBusFrame extendedRemote = remote;
+    extendedRemote.setExtendedFrameFormat(true);
+    QCanBusFrame error(QCanBusFrame::ErrorFrame);
+    struct Case {
+        QCanBusFrame frame;
+        const char* text;
+    };
+    const Case cases[] = {
+        {QCanBusFrame(0x123, QByteArray::fromHex("1122")), "     123 standard    not addressed to a node [2] 11 22"},
+        {QCanBusFrame(0x7FF, QByteArray()), "     7ff standard    not addressed to a node [0]"},
+        {remote, "     123 standard remote not addressed to a node [3]"},
+        {extendedRemote, "00000123 extended remote not addressed to a node [3]"},
+        {error, "     000 error frame not addressed to a node [0]"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DescribeBusFrame(c.frame).toStdString(), c.text);
+
+    TAnaInObj node;
+    const TCanMessage request = Request(node, 0x71, {1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(DescribeBusFrame(TQtCanBus::ToQtFrame(request)), DescribeCanFrame(request));
+}
+
 TEST(CanComponents, RegisteredOnTheCanPageAndStreamed)
 {
     RegisterCanComponents();

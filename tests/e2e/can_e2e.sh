@@ -74,6 +74,33 @@ first_pdo=$(grep -n "PDO " "$WORK/monitor.log" | head -1 | cut -d: -f1)
 configured=$(grep -n "download complete" "$WORK/monitor.log" | head -1 | cut -d: -f1)
 check "no PDO before the first configuration" test -n "$first_pdo" -a -n "$configured" -a "${first_pdo:-0}" -gt "${configured:-0}"
 
+# Frames from an independent sender: a few lines of virtualcan's wire protocol
+# ("connect:can0", then "can0:<decimal id>#<flags, X extended>#<hex bytes>")
+# straight to its server. Standard 11-bit frames carry no node address: the
+# monitor shows them as such.
+send() { # send <decimal id> <flags> <hex bytes>
+  exec 3<>"/dev/tcp/127.0.0.1/$PORT" || return 1
+  printf 'connect:can0\ncan0:%s#%s#%s\n' "$1" "$2" "$3" >&3
+  sleep 0.2
+  exec 3>&-
+}
+send $((0x123)) "" 1122
+send $((0x7FF)) "" ""
+check "the monitor shows the standard frame 123#1122" \
+  wait_for "$WORK/monitor.log" "     123 standard    not addressed to a node \[2\] 11 22"
+check "the monitor shows the standard frame 7FF#" \
+  wait_for "$WORK/monitor.log" "     7ff standard    not addressed to a node \[0\]"
+# A single-frame download to 0.2.0.2 whose command byte (0x50) counts 5
+# bytes, in a frame that holds one: refused, the buffer keeps its bytes.
+send $((0x14C40040)) X 50EE
+check "the node aborts the short segment" \
+  wait_for "$WORK/monitor.log" "14840040 SDO reply   prio 5 node 0.2.0.2     \[1\] 0A .*abort"
+"$TOOL" upload 0.2.0.2 "${BUS[@]}" >"$WORK/up3.txt" 2>&1
+check "the short segment stored nothing" cmp -s "$WORK/up2.txt" "$WORK/up3.txt"
+for log in node monitor; do
+  check "the $log shows none of Qt's plugin log lines" bash -c "! grep -q 'qt.canbus' '$WORK/$log.log'"
+done
+
 # Failures are named.
 "$TOOL" upload 5.5.5.5 "${BUS[@]}" >"$WORK/absent.txt" 2>&1
 rc=$?

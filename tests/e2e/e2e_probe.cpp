@@ -7,6 +7,8 @@
 //   e2e_probe first-x SHOT Y X0 X1 COLOUR [TOL]      -> first column from X0 towards X1 with the colour, or -1
 //   e2e_probe count   SHOT X Y W H COLOUR [TOL]      -> pixels of the colour in the rectangle
 //   e2e_probe differs SHOT1 SHOT2 X Y W H            -> number of differing pixels in the rectangle
+//   e2e_probe find    SHOT PATCH [TOL]               -> "X Y" of the first place the picture PATCH shows
+//                                                       at (rows top to bottom), or "-1 -1"
 //
 // Colours are RRGGBB in hex; TOL is the largest per-channel difference that
 // still counts as the colour (default 24). Errors go to stderr with exit code 2.
@@ -152,6 +154,26 @@ int Differs(const Args& a)
     return n;
 }
 
+bool PatchAt(const QImage& img, const QImage& patch, int x, int y, int tolerance)
+{
+    for (int py = 0; py < patch.height(); ++py)
+        for (int px = 0; px < patch.width(); ++px)
+            if (!Near(img.pixel(x + px, y + py), patch.pixel(px, py), tolerance))
+                return false;
+    return true;
+}
+
+QString Find(const QImage& img, const Args& a)
+{
+    const QImage patch = Load(a.list.value(2));
+    const int tolerance = a.Tolerance(3);
+    for (int y = 0; y + patch.height() <= img.height(); ++y)
+        for (int x = 0; x + patch.width() <= img.width(); ++x)
+            if (PatchAt(img, patch, x, y, tolerance))
+                return QStringLiteral("%1 %2").arg(x).arg(y);
+    return QStringLiteral("-1 -1");
+}
+
 QString Run(const Args& a)
 {
     const QString command = a.list.value(0);
@@ -168,6 +190,8 @@ QString Run(const Args& a)
         return QString::number(FirstAlong(img, false, a.Int(2), a.Int(3), a.Int(4), a.Colour(5), a.Tolerance(6)));
     if (command == QLatin1String("count"))
         return QString::number(Count(img, a));
+    if (command == QLatin1String("find"))
+        return Find(img, a);
     throw std::runtime_error("unknown command '" + command.toStdString() + "'");
 }
 

@@ -93,6 +93,33 @@ TEST(GalleryPropertyEditor, EditorsWriteFollowAndReachIntoRecords)
     EXPECT_EQ(direction->currentText(), QStringLiteral("voVertical"));
 }
 
+// What the Vr page shows can be read: the LED's caption stands out from the
+// page, and the thermometer's labels end inside the control, not at its edge.
+TEST_F(GalleryFixture, VrPageCaptionsAreLegibleAndLabelsUnclipped)
+{
+    TGalleryPage* vr = nullptr;
+    for (TGalleryPage* page : window.Pages())
+        if (page->PaletteName() == QLatin1String("Vr"))
+            vr = page;
+    ASSERT_NE(vr, nullptr);
+    const auto luminance = [](QColor c) { return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF(); };
+    for (QWidget* component : vr->Components()) {
+        if (auto* led = qobject_cast<TVrBlinkLed*>(component)) {
+            const double text = luminance(ColorToQColor(led->Font()->Color()));
+            const double page = luminance(vr->palette().color(QPalette::Window));
+            EXPECT_GT(std::max(text, page) + 0.05, 4.5 * (std::min(text, page) + 0.05)) << "caption contrast";
+        }
+        if (auto* meter = qobject_cast<TvrThermoMeter*>(component)) {
+            const QImage picture = meter->grab().toImage();
+            int ink = 0; // dark label pixels in the last two columns
+            for (int x = picture.width() - 2; x < picture.width(); ++x)
+                for (int y = 0; y < picture.height(); ++y)
+                    ink += qGray(picture.pixel(x, y)) < 64 ? 1 : 0;
+            EXPECT_EQ(ink, 0) << "a label reaches the right edge";
+        }
+    }
+}
+
 TEST(GalleryPropertyEditor, UnknownPathsAndRefusedValuesAreReported)
 {
     TVrRocker rocker;
