@@ -1,7 +1,8 @@
 // The trend graph with large series at 800 x 400: a random walk with a daily
 // sine (one point a minute), drawn whole, zoomed and panned, by the fast
 // renderer and by the plain walk over every point; the min/max index build
-// and its memory.
+// and its memory; live data: appending, and the frame of eight series fed
+// at 1 kHz each, following the newest point.
 
 #include "BenchMain.h"
 #include "graph/KivGraph.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -106,6 +108,78 @@ void IndexBuild(benchmark::State& state)
         double(s->CacheBytes()) / double(s->Points.size() * sizeof(TPoint2D));
 }
 BENCHMARK(IndexBuild)->Name("BM_TrendIndexBuild")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// One by one, as a sensor delivers them, the index kept all along.
+void Append(benchmark::State& state)
+{
+    const int64_t n = state.range(0);
+    for (auto _ : state) {
+        TSeries s;
+        s.Index();
+        double v = 50;
+        for (int64_t i = 0; i < n; ++i) {
+            v += (i & 1) ? 0.5 : -0.25;
+            s.Append({double(i), v});
+        }
+        benchmark::DoNotOptimize(&s.Index());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(Append)->Name("BM_TrendAppendOneByOne")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// Eight series sharing `range(0)` points retained (X in seconds, 1 kHz), each
+// frame 17 new points a series (a 60 Hz frame) with as many dropped by the
+// retention, the view following the newest point, and the paint.
+void LiveFrame(benchmark::State& state)
+{
+    constexpr int kSeries = 8, kPerFrame = 17;
+    const int64_t perSeries = state.range(0) / kSeries;
+    TKivGraph g;
+    g.resize(800, 400);
+    g.LimitXMin = 0;
+    g.LimitXMax = 2000000000;
+    g.LimitLeftMin = 0;
+    g.LimitLeftMax = 120;
+    std::mt19937 rng(42);
+    std::normal_distribution<double> step(0.0, 0.5);
+    std::vector<double> level(kSeries, 50);
+    std::vector<TSeries*> series;
+    for (int k = 0; k < kSeries; ++k) {
+        auto* s = new TSeries;
+        s->Color = TColor(0x3030C0 + k * 0x101808);
+        s->RetainCount = size_t(perSeries);
+        s->Points.reserve(size_t(perSeries));
+        for (int64_t i = 0; i < perSeries; ++i) {
+            level[size_t(k)] = std::clamp(level[size_t(k)] + step(rng), 0.0, 100.0);
+            s->Points.push_back({double(i) / 1000, level[size_t(k)]});
+        }
+        g.AddSerie(s);
+        series.push_back(s);
+    }
+    int64_t next = perSeries;
+    g.SetVisLeftRect({0, 0, double(perSeries) / 1000, 120});
+    g.SetFollow(true);
+    g.PaintToImage(); // builds the indexes
+    for (auto _ : state) {
+        for (int k = 0; k < kSeries; ++k) {
+            for (int i = 0; i < kPerFrame; ++i) {
+                level[size_t(k)] = std::clamp(level[size_t(k)] + step(rng), 0.0, 100.0);
+                series[size_t(k)]->Append({double(next + i) / 1000, level[size_t(k)]});
+            }
+            g.PointsAppended(series[size_t(k)]);
+        }
+        next += kPerFrame;
+        benchmark::DoNotOptimize(g.PaintToImage().constBits());
+    }
+    double held = 0, own = 0;
+    for (const TSeries* s : series) {
+        held += double(s->Points.Bytes() + s->CacheBytes());
+        own += double(s->Points.size() * sizeof(TPoint2D));
+    }
+    state.counters["memory_per_point_byte"] = held / own;
+}
+BENCHMARK(LiveFrame)->Name("BM_TrendLiveFrame")->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LiveFrame)->Name("BM_TrendLiveFrame100M")->Arg(100000000)->Iterations(60)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -228,6 +228,7 @@ void TKivGraph::AddFillSerie(TSeries* series)
     if (!series)
         return;
     fillSeries_.emplace_back(series);
+    ++layerSerial_;
     LimitLeftMin = LimitRightMin = series->MinY;
     LimitLeftMax = LimitRightMax = series->MaxY;
 }
@@ -236,6 +237,7 @@ void TKivGraph::EmptySeriesList()
 {
     series_.clear();
     fillSeries_.clear();
+    ++layerSerial_;
     if (legend_)
         legend_->UpdateList(-1);
 }
@@ -243,8 +245,53 @@ void TKivGraph::EmptySeriesList()
 void TKivGraph::PointsChanged(QObject*)
 {
     NeedsRender = true;
+    ++layerSerial_;
     for (const auto& s : series_)
         s->Invalidate();
+    FollowNewest();
+}
+
+void TKivGraph::PointsAppended(const TSeries* series)
+{
+    NeedsRender = true;
+    if (!series || std::any_of(fillSeries_.begin(), fillSeries_.end(), [&](const auto& f) { return f.get() == series; }))
+        ++layerSerial_;
+    FollowNewest();
+}
+
+void TKivGraph::SetFollow(bool on)
+{
+    follow_ = on;
+    followLeft_ = false;
+    FollowNewest();
+}
+
+// While a zoom animates, the thread owns the view; the next change of the
+// data after it moves the view on.
+void TKivGraph::FollowNewest()
+{
+    if (!Following() || zoomThread_)
+        return;
+    bool any = false;
+    double newest = 0;
+    for (const auto& s : series_)
+        if (!s->Points.empty()) {
+            newest = any ? std::max(newest, s->Points.back().X) : s->Points.back().X;
+            any = true;
+        }
+    if (!any)
+        return;
+    const double width = visLeft_.XMax - visLeft_.XMin;
+    double to = std::min(newest, double(LimitXMax)), from = to - width;
+    if (from < LimitXMin) {
+        from = LimitXMin;
+        to = std::min(from + width, double(LimitXMax));
+    }
+    if (from == visLeft_.XMin && to == visLeft_.XMax)
+        return;
+    SetVisLeftRect({from, visLeft_.YMin, to, visLeft_.YMax});
+    if (RightAxis)
+        SetVisRightRect({from, visRight_.YMin, to, visRight_.YMax});
 }
 
 void TKivGraph::AssignAxes()
@@ -392,25 +439,75 @@ void TKivGraph::LayoutPlotRect(TCanvas& c, const TRect& outer)
 void TKivGraph::Render()
 {
     PrepareBitmaps();
-    DrawBackground();
     NeedsRender = false;
     TCanvas& c = bitmap_.Canvas();
     c.ClearClip();
     c.Font.Assign(*Font());
     const TRect outer(0, 0, width() - 1, height() - 1);
-    GraphFrame::DrawBorder(c, outer, ToBorder(borderStyle_), colorBorder_);
     LayoutPlotRect(c, outer);
     AdjustZoom(visLeft_);
     if (RightAxis)
         AdjustZoom(visRight_);
-    for (const auto& f : fillSeries_)
-        if (f->Visible)
-            DrawSetCurves(c, *f);
-    DrawGridAndNumbers(c, outer);
+    LayerKey key = CurrentLayerKey();
+    if (NeedsBackground || keptLayer_.isNull() || key != keptKey_) {
+        DrawLayer(c, outer);
+        keptLayer_ = bitmap_.Image().copy();
+        keptKey_ = std::move(key);
+    } else {
+        bitmap_.Image() = keptLayer_; // copied when the lines are drawn on it
+    }
     for (const auto& s : series_)
         if (s->Visible)
             DrawLines(c, *s);
     c.ClearClip();
+}
+
+void TKivGraph::DrawLayer(TCanvas& c, const TRect& outer)
+{
+    DrawBackground();
+    c.ClearClip();
+    c.Font.Assign(*Font());
+    GraphFrame::DrawBorder(c, outer, ToBorder(borderStyle_), colorBorder_);
+    for (const auto& f : fillSeries_)
+        if (f->Visible)
+            DrawSetCurves(c, *f);
+    DrawGridAndNumbers(c, outer);
+}
+
+TKivGraph::LayerKey TKivGraph::CurrentLayerKey() const
+{
+    LayerKey k;
+    k.width = width();
+    k.height = height();
+    k.bgStyle = bgStyle_;
+    k.borderStyle = borderStyle_;
+    k.graphBorder = graphBorder_;
+    k.gridStyle = gridStyle_;
+    k.axisType = XAxisType;
+    k.colorBg = colorBg_;
+    k.colorBg2 = colorBg2_;
+    k.colorBorder = colorBorder_;
+    k.colorGrid = colorGrid_;
+    const TFont& f = *Font();
+    k.fontName = f.Name();
+    k.fontHeight = f.Height();
+    k.fontCharset = f.Charset();
+    k.fontPitch = int(f.Pitch());
+    k.fontStyle = f.Style().toInt();
+    k.fontColor = f.Color();
+    k.title = Title;
+    k.axisBitmapName = AxisBitmapName;
+    k.showX = ShowXNumbers;
+    k.showLeft = ShowLeftNumbers;
+    k.rightAxis = RightAxis;
+    k.leftTenths = LeftTenths;
+    k.left = visLeft_;
+    k.right = visRight_;
+    k.serial = layerSerial_;
+    for (const auto& s : fillSeries_)
+        k.fills.push_back({s.get(), s->Visible, s->LeftAxis, s->Color, s->Points.size(), s->Points.FirstPosition(),
+                           s->Points.Generation()});
+    return k;
 }
 
 void TKivGraph::DrawSetCurves(TCanvas& c, const TSeries& series)
@@ -622,6 +719,7 @@ void TKivGraph::MouseMove(TShiftState Shift, int X, int Y)
         else
             PanTo(X, Y);
     } else if (mouseState_ == 4 && moveCount_ > 2) {
+        LeaveFollow(); // the band marks data that must stay where it is
         EraseBand();
         zoomTo_ = QPoint(std::clamp(X, plotRect_.Left, plotRect_.Right), std::clamp(Y, plotRect_.Top, plotRect_.Bottom));
         LineRect();
@@ -631,6 +729,7 @@ void TKivGraph::MouseMove(TShiftState Shift, int X, int Y)
 
 void TKivGraph::PanTo(int X, int Y)
 {
+    LeaveFollow();
     const double w = plotRect_.Width(), h = plotRect_.Height();
     const int dx = X - panAnchor_.x(), dy = Y - panAnchor_.y();
     if (w > 0 && h > 0) {
@@ -689,6 +788,7 @@ void TKivGraph::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TKivGraph::ZoomOut()
 {
+    followLeft_ = false;
     TRect2D l = visLeft_, r = visRight_;
     WidenAxis(l.XMin, l.XMax, LimitXMin, LimitXMax);
     WidenAxis(l.YMin, l.YMax, LimitLeftMin, LimitLeftMax);
@@ -728,8 +828,10 @@ void TKivGraph::GraphZoom()
     } else {
         r = visRight_;
     }
-    if (zoom)
+    if (zoom) {
+        LeaveFollow();
         ApplyView(l, r);
+    }
 }
 
 void TKivGraph::ApplyView(const TRect2D& left, const TRect2D& right)
@@ -738,6 +840,7 @@ void TKivGraph::ApplyView(const TRect2D& left, const TRect2D& right)
         SetVisLeftRect(left);
         if (RightAxis)
             SetVisRightRect(right);
+        FollowNewest();
         NeedsRender = true;
         Repaint();
         VisChange();

@@ -122,6 +122,20 @@ public:
     void AddFillSerie(TSeries* series);
     void EmptySeriesList();
     Q_INVOKABLE void PointsChanged(QObject* Sender);
+    // Live data: what a host calls after TSeries::Append or DropFront
+    // (instead of PointsChanged, which makes every index be built anew): the
+    // next paint renders, and a following view moves to the newest point.
+    // series: the one that changed (null: not told), so that a change of a
+    // fill series redraws the layer beneath the lines.
+    void PointsAppended(const TSeries* series);
+
+    // Follow mode, for live data: the visible X range keeps its width and
+    // ends at the newest point of the series (within LimitXMin..LimitXMax;
+    // a host that keeps appending moves LimitXMax along). A zoom, a pan or a
+    // rubber band by the user leaves it, as a chart recorder's paper stops
+    // when one holds it; SetFollow(true) or a zoom-out click returns to it.
+    void SetFollow(bool on);
+    bool Following() const { return follow_ && !followLeft_; }
 
     void DrawGraphic();
     void DrawGraph();
@@ -182,6 +196,35 @@ private:
     void ZoomOut();
     void ApplyView(const TRect2D& left, const TRect2D& right);
     void ZoomThreadDone(TZoomThread* thread);
+    void FollowNewest();
+    // What the picture beneath the lines (background, frames, fill series,
+    // grid, labels, title) is drawn from; while it stays the same, that
+    // picture is kept and only the lines are drawn anew.
+    struct FillPrint {
+        const TSeries* series;
+        bool visible, leftAxis;
+        TColor color;
+        size_t size;
+        int64_t first;
+        uint64_t generation;
+        bool operator==(const FillPrint&) const = default;
+    };
+    struct LayerKey {
+        int width = 0, height = 0;
+        int bgStyle = 0, borderStyle = 0, graphBorder = 0, gridStyle = 0, axisType = 0;
+        TColor colorBg = 0, colorBg2 = 0, colorBorder = 0, colorGrid = 0;
+        QString fontName, title, axisBitmapName;
+        int fontHeight = 0, fontCharset = 0, fontPitch = 0, fontStyle = 0;
+        TColor fontColor = 0;
+        bool showX = false, showLeft = false, rightAxis = false, leftTenths = false;
+        TRect2D left, right;
+        uint64_t serial = 0;
+        std::vector<FillPrint> fills;
+        bool operator==(const LayerKey&) const = default;
+    };
+    LayerKey CurrentLayerKey() const;
+    void DrawLayer(TCanvas& c, const TRect& outer);
+    void LeaveFollow() { followLeft_ = true; }
 
     TBgStyle bgStyle_ = bgsSolid;
     TGraphBorderStyle borderStyle_ = bstNone;
@@ -215,4 +258,9 @@ private:
     QPoint panAnchor_;
     QPoint zoomFrom_, zoomTo_;
     bool bandShown_ = false;
+    QImage keptLayer_;
+    LayerKey keptKey_;
+    uint64_t layerSerial_ = 0; // bumped where the key cannot see a change (fill series replaced or edited)
+    bool follow_ = false;     // the host asked for follow mode
+    bool followLeft_ = false; // ... and the user has left it
 };

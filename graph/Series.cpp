@@ -1,38 +1,102 @@
 #include "graph/Series.h"
 
+#include <algorithm>
+#include <limits>
+
+bool TSeries::Append(const TPoint2D& p)
+{
+    if (!(p.X == p.X) || (!Points.empty() && p.X < Points.back().X))
+        return false;
+    Points.push_back(p);
+    // Indexing each block as it fills keeps the index current at a bounded
+    // cost per point, instead of a catch-up at the next paint.
+    if (index_ && indexedGeneration_ == Points.Generation() && Points.EndPosition() % TSeriesIndex::BaseBlock == 0)
+        index_->Extend(Points);
+    Retain();
+    return true;
+}
+
+bool TSeries::Append(const TPoint2D* points, size_t count)
+{
+    double previous = Points.empty() ? -std::numeric_limits<double>::infinity() : Points.back().X;
+    for (size_t i = 0; i < count; ++i) {
+        if (!(points[i].X >= previous))
+            return false; // also NaN
+        previous = points[i].X;
+    }
+    Points.reserve(Points.size() + count);
+    for (size_t i = 0; i < count; ++i)
+        Points.push_back(points[i]);
+    if (index_ && indexedGeneration_ == Points.Generation())
+        index_->Extend(Points);
+    Retain();
+    return true;
+}
+
+void TSeries::Retain()
+{
+    size_t drop = RetainCount > 0 && Points.size() > RetainCount ? Points.size() - RetainCount : 0;
+    if (RetainSpan > 0 && !Points.empty()) {
+        const double from = Points.back().X - RetainSpan;
+        while (drop < Points.size() && Points[drop].X < from)
+            ++drop;
+    }
+    if (drop > 0)
+        DropFront(drop);
+}
+
+void TSeries::DropFront(size_t n)
+{
+    Points.DropFront(n);
+    if (index_ && indexedGeneration_ == Points.Generation())
+        index_->Forget(Points);
+}
+
 void TSeries::Invalidate() const
 {
     index_.reset();
     gaps_.clear();
     gaps_.shrink_to_fit();
+    gapsDead_ = 0;
+    gapsScanned_ = 0;
     gapsDivisor_ = 0;
-    indexedSize_ = 0;
-    indexedData_ = nullptr;
 }
 
 const TSeriesIndex& TSeries::Index() const
 {
-    if (Stale())
+    if (index_ && indexedGeneration_ != Points.Generation())
         Invalidate();
     if (!index_) {
         index_ = std::make_unique<TSeriesIndex>(Points);
-        indexedSize_ = Points.size();
-        indexedData_ = Points.data();
+        indexedGeneration_ = Points.Generation();
+    } else {
+        index_->Forget(Points);
+        index_->Extend(Points);
     }
     return *index_;
 }
 
-const std::vector<int64_t>& TSeries::Gaps(int divisor) const
+std::span<const int64_t> TSeries::Gaps(int divisor) const
 {
-    Index();
-    if (gapsDivisor_ != divisor) {
+    if (gapsDivisor_ != divisor || gapsGeneration_ != Points.Generation()) {
         gaps_.clear();
-        for (size_t i = 1; i < Points.size(); ++i)
-            if (Bucket(Points[i].X, divisor) - Bucket(Points[i - 1].X, divisor) > 1)
-                gaps_.push_back(int64_t(i));
+        gapsDead_ = 0;
+        gapsScanned_ = 0;
         gapsDivisor_ = divisor;
+        gapsGeneration_ = Points.Generation();
     }
-    return gaps_;
+    const int64_t first = Points.FirstPosition(), end = Points.EndPosition();
+    for (int64_t p = std::max(gapsScanned_, first + 1); p < end; ++p)
+        if (Bucket(Points.AtPosition(p).X, divisor) - Bucket(Points.AtPosition(p - 1).X, divisor) > 1)
+            gaps_.push_back(p);
+    gapsScanned_ = std::max(gapsScanned_, end);
+    while (gapsDead_ < gaps_.size() && gaps_[gapsDead_] <= first)
+        ++gapsDead_;
+    if (gapsDead_ >= 64 && gapsDead_ * 2 >= gaps_.size()) {
+        gaps_.erase(gaps_.begin(), gaps_.begin() + std::ptrdiff_t(gapsDead_));
+        gapsDead_ = 0;
+    }
+    return std::span<const int64_t>(gaps_).subspan(gapsDead_);
 }
 
 size_t TSeries::CacheBytes() const

@@ -4,109 +4,159 @@
 
 namespace {
 
-int64_t BlockSize(size_t level)
+// Keeps the earlier position on equal values: ranges are merged left to right.
+void Merge(const TPointStore& points, TSeriesIndex::Extremes& into, int64_t lowest, int64_t highest)
 {
-    int64_t size = TSeriesIndex::BaseBlock;
-    for (size_t i = 0; i < level; ++i)
-        size *= TSeriesIndex::Fanout;
-    return size;
+    if (into.Lowest < 0 || points.AtPosition(lowest).Y < points.AtPosition(into.Lowest).Y)
+        into.Lowest = lowest;
+    if (into.Highest < 0 || points.AtPosition(highest).Y > points.AtPosition(into.Highest).Y)
+        into.Highest = highest;
+}
+
+// The first lowest and highest of 32 side-by-side points: the two values
+// first, in four independent lanes each, then the first point holding each.
+// The lanes start from the first point, as a left-to-right scan does, so a
+// leading NaN wins there too; later NaNs never compare lower or higher.
+void BlockExtremes(const TPoint2D* p, uint32_t& lowest, uint32_t& highest)
+{
+    double lo[4], hi[4];
+    for (int k = 0; k < 4; ++k)
+        lo[k] = hi[k] = p[0].Y;
+    for (int i = 0; i < int(TSeriesIndex::BaseBlock); i += 4)
+        for (int k = 0; k < 4; ++k) {
+            const double y = p[i + k].Y;
+            lo[k] = y < lo[k] ? y : lo[k];
+            hi[k] = y > hi[k] ? y : hi[k];
+        }
+    double low = lo[0], high = hi[0];
+    for (int k = 1; k < 4; ++k) {
+        low = lo[k] < low ? lo[k] : low;
+        high = hi[k] > high ? hi[k] : high;
+    }
+    lowest = highest = 0;
+    while (lowest < TSeriesIndex::BaseBlock && !(p[lowest].Y == low))
+        ++lowest;
+    while (highest < TSeriesIndex::BaseBlock && !(p[highest].Y == high))
+        ++highest;
+    if (lowest == TSeriesIndex::BaseBlock) // a leading NaN
+        lowest = 0;
+    if (highest == TSeriesIndex::BaseBlock)
+        highest = 0;
 }
 
 } // namespace
 
-TSeriesIndex::TSeriesIndex(const std::vector<TPoint2D>& points)
+int64_t TSeriesIndex::BlockSize(size_t level)
 {
-    const int64_t n = int64_t(points.size());
-    if (n < BaseBlock * 2)
+    int64_t size = BaseBlock;
+    for (size_t i = 0; i < level; ++i)
+        size *= Fanout;
+    return size;
+}
+
+void TSeriesIndex::Extend(const TPointStore& points)
+{
+    if (points.EndPosition() < BaseBlock)
         return;
-    std::vector<Entry> level;
-    level.reserve(size_t(n / BaseBlock));
-    for (int64_t b = 0; b + BaseBlock <= n; b += BaseBlock) {
-        uint32_t lo = uint32_t(b), hi = uint32_t(b);
-        double low = points[size_t(b)].Y, high = low;
-        for (int64_t i = b + 1; i < b + BaseBlock; ++i) {
-            const double y = points[size_t(i)].Y;
-            lo = y < low ? uint32_t(i) : lo;
-            low = y < low ? y : low;
-            hi = y > high ? uint32_t(i) : hi;
-            high = y > high ? y : high;
-        }
-        level.push_back({lo, hi});
+    if (levels_.empty())
+        levels_.emplace_back();
+    ExtendBase(points);
+    for (size_t level = 0; levels_[level].End() >= Fanout; ++level) {
+        if (level + 1 == levels_.size())
+            levels_.emplace_back();
+        ExtendLevel(points, level + 1);
     }
-    levels_.push_back(std::move(level));
-    while (levels_.back().size() >= size_t(Fanout * 2)) {
-        const std::vector<Entry>& below = levels_.back();
-        std::vector<Entry> up;
-        up.reserve(below.size() / Fanout);
-        for (size_t b = 0; b + Fanout <= below.size(); b += Fanout) {
-            Entry e = below[b];
-            for (size_t i = b + 1; i < b + Fanout; ++i) {
-                if (points[below[i].Lowest].Y < points[e.Lowest].Y)
-                    e.Lowest = below[i].Lowest;
-                if (points[below[i].Highest].Y > points[e.Highest].Y)
-                    e.Highest = below[i].Highest;
+}
+
+void TSeriesIndex::ExtendBase(const TPointStore& points)
+{
+    Level& level = levels_[0];
+    const int64_t blocks = points.EndPosition() / BaseBlock;
+    level.entries.reserve(size_t(blocks - level.base));
+    for (int64_t b = level.End(); b < blocks; ++b) {
+        uint32_t lowest = 0, highest = 0;
+        if (b * BaseBlock >= points.FirstPosition()) // else never read (see above)
+            BlockExtremes(points.Run(b * BaseBlock), lowest, highest);
+        level.entries.push_back({lowest, highest});
+    }
+}
+
+void TSeriesIndex::ExtendLevel(const TPointStore& points, size_t index)
+{
+    const Level& below = levels_[index - 1];
+    Level& level = levels_[index];
+    const int64_t blocks = below.End() / Fanout;
+    const int64_t size = BlockSize(index), belowSize = BlockSize(index - 1);
+    level.entries.reserve(size_t(blocks - level.base));
+    for (int64_t b = level.End(); b < blocks; ++b) {
+        Entry e{0, 0};
+        if (b * size >= points.FirstPosition()) {
+            Extremes x;
+            for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
+                const Entry& child = below.Block(c);
+                Merge(points, x, c * belowSize + child.Lowest, c * belowSize + child.Highest);
             }
-            up.push_back(e);
+            e = {uint32_t(x.Lowest - b * size), uint32_t(x.Highest - b * size)};
         }
-        levels_.push_back(std::move(up));
+        level.entries.push_back(e);
+    }
+}
+
+void TSeriesIndex::Forget(const TPointStore& points)
+{
+    for (size_t i = 0; i < levels_.size(); ++i) {
+        Level& level = levels_[i];
+        const int64_t gone = points.FirstPosition() / BlockSize(i); // blocks below lie wholly before the first point
+        level.dead = size_t(std::clamp<int64_t>(gone - level.base, int64_t(level.dead), int64_t(level.entries.size())));
+        if (level.dead >= 1024 && level.dead * 2 >= level.entries.size()) {
+            level.entries.erase(level.entries.begin(), level.entries.begin() + std::ptrdiff_t(level.dead));
+            level.base += int64_t(level.dead);
+            level.dead = 0;
+        }
     }
 }
 
 size_t TSeriesIndex::Bytes() const
 {
-    size_t bytes = 0;
+    size_t bytes = levels_.capacity() * sizeof(Level);
     for (const auto& level : levels_)
-        bytes += level.capacity() * sizeof(Entry);
+        bytes += level.entries.capacity() * sizeof(Entry);
     return bytes;
 }
 
-// Keeps the earlier position on equal values: ranges are merged left to right.
-void TSeriesIndex::Merge(const TPoint2D* points, Extremes& into, int64_t lowest, int64_t highest) const
+TSeriesIndex::Extremes TSeriesIndex::Range(const TPointStore& points, int64_t first, int64_t last) const
 {
-    if (into.Lowest < 0 || points[lowest].Y < points[into.Lowest].Y)
-        into.Lowest = lowest;
-    if (into.Highest < 0 || points[highest].Y > points[into.Highest].Y)
-        into.Highest = highest;
-}
-
-void TSeriesIndex::ScanPoints(const TPoint2D* points, Extremes& into, int64_t first, int64_t last) const
-{
-    for (int64_t i = first; i < last; ++i)
-        Merge(points, into, i, i);
-}
-
-// Blocks [first, last) of one level.
-void TSeriesIndex::ScanLevel(const TPoint2D* points, Extremes& into, size_t level, int64_t first, int64_t last) const
-{
-    const std::vector<Entry>& entries = levels_[level];
-    for (int64_t b = first; b < last; ++b)
-        Merge(points, into, entries[size_t(b)].Lowest, entries[size_t(b)].Highest);
-}
-
-TSeriesIndex::Extremes TSeriesIndex::Range(const TPoint2D* points, int64_t first, int64_t last) const
-{
+    const int64_t offset = points.FirstPosition();
     Extremes result;
-    Collect(points, result, int(levels_.size()) - 1, first, last);
+    Collect(points, result, int(levels_.size()) - 1, first + offset, last + offset);
+    result.Lowest -= offset;
+    result.Highest -= offset;
     return result;
 }
 
-// Whole blocks of this level inside the range, the ragged ends from the finer levels.
-void TSeriesIndex::Collect(const TPoint2D* points, Extremes& into, int level, int64_t first, int64_t last) const
+// Whole blocks of this level inside the range [first, last) of positions,
+// the ragged ends from the finer levels.
+void TSeriesIndex::Collect(const TPointStore& points, Extremes& into, int level, int64_t first, int64_t last) const
 {
     if (first >= last)
         return;
     if (level < 0) {
-        ScanPoints(points, into, first, last);
+        for (int64_t i = first; i < last; ++i)
+            Merge(points, into, i, i);
         return;
     }
+    const Level& entries = levels_[size_t(level)];
     const int64_t size = BlockSize(size_t(level));
     const int64_t a = (first + size - 1) / size;
-    const int64_t b = std::min<int64_t>(last / size, int64_t(levels_[size_t(level)].size()));
+    const int64_t b = std::min(last / size, entries.End());
     if (a >= b) {
         Collect(points, into, level - 1, first, last);
         return;
     }
     Collect(points, into, level - 1, first, a * size);
-    ScanLevel(points, into, size_t(level), a, b);
+    for (int64_t k = a; k < b; ++k) {
+        const Entry& e = entries.Block(k);
+        Merge(points, into, k * size + e.Lowest, k * size + e.Highest);
+    }
     Collect(points, into, level - 1, b * size, last);
 }

@@ -2,12 +2,19 @@
 // TSeriesIndex: a multi-level index over the Y values of a series, so that
 // the lowest and the highest point of any range of points is found in time
 // that grows with the logarithm of the range, not with its length. Level 0
-// holds, per block of 32 points, the positions of the first lowest and the
+// holds, per block of 32 points, the offsets of the first lowest and the
 // first highest point; every further level does the same over 16 blocks of
-// the level below. Positions are 32-bit: 8 bytes per 32 points on level 0,
-// about a sixtieth of the points' own memory in all.
+// the level below. 8 bytes per 32 points on level 0, about a sixtieth of the
+// points' own memory in all.
+//
+// Blocks are numbered by point position (see TPointStore), so appending
+// points only adds blocks at the end (Extend: constant work per point, the
+// levels above completed as their 16 blocks are) and dropping points only
+// retires whole blocks at the front (Forget). A block that lost points to
+// the front is never consulted again: every range asked for lies within the
+// points held, and only blocks wholly inside a range are read.
 
-#include "graph/Point2D.h"
+#include "graph/PointStore.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,26 +26,37 @@ public:
     static constexpr int64_t Fanout = 16;
 
     struct Extremes {
-        int64_t Lowest = -1;  // position of the first point with the lowest Y
-        int64_t Highest = -1; // position of the first point with the highest Y
+        int64_t Lowest = -1;  // index of the first point with the lowest Y
+        int64_t Highest = -1; // index of the first point with the highest Y
     };
 
     TSeriesIndex() = default;
-    explicit TSeriesIndex(const std::vector<TPoint2D>& points);
+    explicit TSeriesIndex(const TPointStore& points) { Extend(points); }
 
-    // Extremes of points [first, last) (first < last) of the indexed vector.
-    Extremes Range(const TPoint2D* points, int64_t first, int64_t last) const;
+    // Indexes the whole blocks appended since the last call.
+    void Extend(const TPointStore& points);
+    // Lets go of the blocks wholly dropped from the front.
+    void Forget(const TPointStore& points);
+    // Extremes of points [first, last) (first < last, indices of the store).
+    Extremes Range(const TPointStore& points, int64_t first, int64_t last) const;
     size_t Bytes() const;
 
 private:
     struct Entry {
-        uint32_t Lowest;
+        uint32_t Lowest; // offsets from the block's first position
         uint32_t Highest;
     };
-    void Merge(const TPoint2D* points, Extremes& into, int64_t lowest, int64_t highest) const;
-    void ScanPoints(const TPoint2D* points, Extremes& into, int64_t first, int64_t last) const;
-    void Collect(const TPoint2D* points, Extremes& into, int level, int64_t first, int64_t last) const;
-    void ScanLevel(const TPoint2D* points, Extremes& into, size_t level, int64_t first, int64_t last) const;
+    struct Level {
+        std::vector<Entry> entries; // entries[k]: block base + k
+        int64_t base = 0;
+        size_t dead = 0; // entries at the front whose points are all dropped
+        int64_t End() const { return base + int64_t(entries.size()); }
+        const Entry& Block(int64_t b) const { return entries[size_t(b - base)]; }
+    };
+    static int64_t BlockSize(size_t level);
+    void ExtendBase(const TPointStore& points);
+    void ExtendLevel(const TPointStore& points, size_t level);
+    void Collect(const TPointStore& points, Extremes& into, int level, int64_t first, int64_t last) const;
 
-    std::vector<std::vector<Entry>> levels_;
+    std::vector<Level> levels_;
 };

@@ -128,28 +128,29 @@ void TSeriesLines::AddNode(std::vector<QPoint>& nodes, QPoint p)
 
 int64_t TSeriesLines::ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column) const
 {
-    const TPoint2D* pts = series.Points.data();
+    const TPointStore& pts = series.Points;
     int64_t lo = from, step = 1;
-    while (lo + step < last && PixelX(pts[lo + step].X) <= column) {
+    while (lo + step < last && PixelX(pts[size_t(lo + step)].X) <= column) {
         lo += step;
         step *= 2;
     }
     const int64_t hi = std::min(lo + step, last);
-    return std::partition_point(pts + lo + 1, pts + hi, [&](const TPoint2D& p) { return PixelX(p.X) <= column; }) - pts;
+    return std::partition_point(pts.begin() + lo + 1, pts.begin() + hi, [&](const TPoint2D& p) { return PixelX(p.X) <= column; })
+        - pts.begin();
 }
 
 void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes) const
 {
-    const TPoint2D* pts = series.Points.data();
+    const TPointStore& pts = series.Points;
     if (exact || last - first <= 4) {
         for (int64_t i = first; i < last; ++i)
-            AddNode(nodes, Pixel(pts[i]));
+            AddNode(nodes, Pixel(pts[size_t(i)]));
         return;
     }
     const TSeriesIndex::Extremes e = series.Index().Range(pts, first, last);
     int64_t order[4] = {first, std::min(e.Lowest, e.Highest), std::max(e.Lowest, e.Highest), last - 1};
     for (int64_t i : order)
-        AddNode(nodes, Pixel(pts[i]));
+        AddNode(nodes, Pixel(pts[size_t(i)]));
 }
 
 void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const
@@ -186,9 +187,14 @@ void TSeriesLines::Draw(const TSeries& series)
         }
         return;
     }
-    static const std::vector<int64_t> noGaps;
-    const std::vector<int64_t>& gaps = divisor_ > 0 ? series.Gaps(divisor_) : noGaps;
-    auto gap = std::lower_bound(gaps.begin(), gaps.end(), w.first);
+    // Gaps are kept by position; the walk counts from the first point held.
+    const int64_t base = pts.FirstPosition();
+    const std::span<const int64_t> gaps = divisor_ > 0 ? series.Gaps(divisor_) : std::span<const int64_t>();
+    auto gap = std::lower_bound(gaps.begin(), gaps.end(), w.first + base);
+    // The line leaves the last visible column only if the point after the
+    // view lies in another; else it ends in that column, drawn whole.
+    const bool exitsColumn = w.postLined && w.last > w.first
+        && PixelX(pts[size_t(w.last)].X) != PixelX(pts[size_t(w.last - 1)].X);
     TSegmentPainter segments(canvas_);
     std::vector<QPoint> nodes;
     int64_t runPoints = 0;
@@ -197,14 +203,14 @@ void TSeriesLines::Draw(const TSeries& series)
         runPoints = 1;
     }
     for (int64_t start = w.first; start < w.last;) {
-        if (gap != gaps.end() && *gap == start) { // the pen is lifted before this point
+        if (gap != gaps.end() && *gap - base == start) { // the pen is lifted before this point
             Stroke(segments, nodes, runPoints);
             nodes.clear();
             runPoints = 0;
             ++gap;
         }
-        const int64_t end = (gap != gaps.end() && *gap < w.last) ? *gap : w.last;
-        DrawRun(series, start, end, end == w.last && w.postLined, nodes);
+        const int64_t end = (gap != gaps.end() && *gap - base < w.last) ? *gap - base : w.last;
+        DrawRun(series, start, end, end == w.last && exitsColumn, nodes);
         runPoints += end - start;
         start = end;
     }

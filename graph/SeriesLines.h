@@ -11,7 +11,8 @@
 // column's first, lowest, highest and last point, found through the series'
 // min/max index. Lines of a column between them are vertical and cover the
 // same pixels as all the column's points would, except that a column whose
-// line ends there (before a gap, or at the very end) may owe a pixel to a
+// line ends there (before a gap, at the very end, or at the point past the
+// view when that point shares the column) may owe a pixel to a
 // point that only shares the lowest or highest pixel; such a column is drawn
 // from all its points.
 //

@@ -157,7 +157,7 @@ TEST(SeriesIndex, FindsTheFirstLowestAndHighestPointOfAnyRange)
             lo = s->Points[size_t(i)].Y < s->Points[size_t(lo)].Y ? i : lo;
             hi = s->Points[size_t(i)].Y > s->Points[size_t(hi)].Y ? i : hi;
         }
-        const TSeriesIndex::Extremes e = index.Range(s->Points.data(), a, b);
+        const TSeriesIndex::Extremes e = index.Range(s->Points, a, b);
         ASSERT_EQ(e.Lowest, lo) << a << ".." << b;
         ASSERT_EQ(e.Highest, hi) << a << ".." << b;
     }

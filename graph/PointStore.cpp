@@ -1,0 +1,147 @@
+#include "graph/PointStore.h"
+
+#include <algorithm>
+#include <cstring>
+
+TPointStore& TPointStore::operator=(const TPointStore& other)
+{
+    if (this == &other)
+        return *this;
+    clear();
+    reserve(other.size());
+    for (int64_t a = other.first_; a < other.EndPosition(); ++a)
+        push_back(other.At(a));
+    return *this;
+}
+
+TPointStore& TPointStore::operator=(TPointStore&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    const uint64_t generation = generation_ + 1;
+    chunks_ = std::move(other.chunks_);
+    chunkBase_ = other.chunkBase_;
+    deadSlots_ = other.deadSlots_;
+    allocatedEnd_ = other.allocatedEnd_;
+    first_ = other.first_;
+    size_ = other.size_;
+    generation_ = std::max(generation, other.generation_ + 1);
+    other.chunks_.clear();
+    other.chunkBase_ = other.allocatedEnd_ = other.first_ = 0;
+    other.deadSlots_ = other.size_ = 0;
+    ++other.generation_;
+    return *this;
+}
+
+TPointStore& TPointStore::operator=(std::initializer_list<TPoint2D> points)
+{
+    Assign(points.begin(), points.size());
+    return *this;
+}
+
+TPointStore& TPointStore::operator=(const std::vector<TPoint2D>& points)
+{
+    Assign(points.data(), points.size());
+    return *this;
+}
+
+void TPointStore::Assign(const TPoint2D* points, size_t n)
+{
+    clear();
+    reserve(n);
+    for (size_t i = 0; i < n; ++i)
+        push_back(points[i]);
+}
+
+// The first chunk grows by doubling up to a whole chunk; after it, every
+// chunk is allocated whole.
+void TPointStore::Grow()
+{
+    if (allocatedEnd_ < ChunkSize) {
+        const int64_t capacity = std::min(ChunkSize, std::max<int64_t>(32, allocatedEnd_ * 2));
+        auto grown = std::make_unique_for_overwrite<TPoint2D[]>(size_t(capacity));
+        if (!chunks_.empty())
+            std::memcpy(grown.get(), chunks_[0].get(), size_t(allocatedEnd_) * sizeof(TPoint2D));
+        chunks_.resize(1);
+        chunks_[0] = std::move(grown);
+        allocatedEnd_ = capacity;
+        return;
+    }
+    chunks_.push_back(std::make_unique_for_overwrite<TPoint2D[]>(size_t(ChunkSize)));
+    allocatedEnd_ += ChunkSize;
+}
+
+void TPointStore::reserve(size_t n)
+{
+    const int64_t want = first_ + int64_t(n);
+    if (allocatedEnd_ < ChunkSize && want > allocatedEnd_) {
+        const int64_t capacity = std::min(ChunkSize, std::max<int64_t>(32, want));
+        auto grown = std::make_unique_for_overwrite<TPoint2D[]>(size_t(capacity));
+        if (!chunks_.empty())
+            std::memcpy(grown.get(), chunks_[0].get(), size_t(allocatedEnd_) * sizeof(TPoint2D));
+        chunks_.resize(1);
+        chunks_[0] = std::move(grown);
+        allocatedEnd_ = capacity;
+    }
+    chunks_.reserve(size_t((want >> ChunkShift) - chunkBase_ + 1));
+}
+
+void TPointStore::resize(size_t n)
+{
+    if (n == 0) {
+        clear();
+        return;
+    }
+    if (n >= size_) {
+        reserve(n);
+        while (size_ < n)
+            push_back(TPoint2D{});
+        return;
+    }
+    size_ = n;
+    ++generation_;
+    const int64_t end = EndPosition();
+    // Keep the chunk the end lies in (and the growing first chunk).
+    const int64_t keepSlots = end <= 0 ? 0 : ((end - 1) >> ChunkShift) - chunkBase_ + 1;
+    if (allocatedEnd_ > ChunkSize && keepSlots < int64_t(chunks_.size()))
+        FreeChunksFrom(size_t(std::max<int64_t>(keepSlots, 1)));
+}
+
+void TPointStore::FreeChunksFrom(size_t slot)
+{
+    if (slot >= chunks_.size())
+        return;
+    chunks_.resize(slot);
+    allocatedEnd_ = (chunkBase_ + int64_t(slot)) << ChunkShift;
+}
+
+void TPointStore::clear()
+{
+    chunks_.clear();
+    chunkBase_ = allocatedEnd_ = first_ = 0;
+    deadSlots_ = size_ = 0;
+    ++generation_;
+}
+
+void TPointStore::DropFront(size_t n)
+{
+    n = std::min(n, size_);
+    first_ += int64_t(n);
+    size_ -= n;
+    // A chunk goes once every position it covers lies before the first point.
+    const int64_t deadChunks = first_ >> ChunkShift; // chunk numbers below this are wholly dropped
+    while (chunkBase_ + int64_t(deadSlots_) < deadChunks && deadSlots_ < chunks_.size())
+        chunks_[deadSlots_++].reset();
+    if (deadSlots_ >= 16 && deadSlots_ * 2 >= chunks_.size()) {
+        chunks_.erase(chunks_.begin(), chunks_.begin() + std::ptrdiff_t(deadSlots_));
+        chunkBase_ += int64_t(deadSlots_);
+        deadSlots_ = 0;
+    }
+}
+
+size_t TPointStore::Bytes() const
+{
+    const int64_t firstAllocated = (chunkBase_ + int64_t(deadSlots_)) << ChunkShift;
+    return size_t(std::max<int64_t>(0, allocatedEnd_ - firstAllocated)) * sizeof(TPoint2D)
+        + chunks_.capacity() * sizeof(chunks_[0]);
+}

@@ -1,0 +1,335 @@
+// Live series: appends and drops keep the index and the gaps right (the fast
+// renderer still draws what the plain walk draws), memory stays within the
+// retention, and follow mode enters and leaves as a chart recorder would.
+
+#include "GraphProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+// A graph of one live series, painted by each renderer in a view given as
+// fractions of the data held.
+struct LiveGraph {
+    TKivGraph g;
+    TSeries* s = new TSeries;
+    LiveGraph(TAxisType axis, int width, bool markers)
+    {
+        g.resize(800, 400);
+        g.XAxisType = axis;
+        g.SetLineWidth(width);
+        g.ShowMarkers = markers;
+        g.SetGridStyle(TKivGraph::gsNone);
+        s->Color = clBlue;
+        g.AddSerie(s);
+        g.LimitXMin = -1000000;
+        g.LimitXMax = 100000000;
+        g.LimitLeftMin = -100000;
+        g.LimitLeftMax = 100000;
+    }
+    std::pair<QImage, QImage> Both(double from, double to)
+    {
+        const double x0 = s->Points.front().X, x1 = s->Points.back().X, w = std::max(x1 - x0, 1.0);
+        double y0 = s->Points.front().Y, y1 = y0;
+        for (const TPoint2D& p : s->Points) {
+            y0 = std::min(y0, p.Y);
+            y1 = std::max(y1, p.Y);
+        }
+        g.SetVisLeftRect({x0 + from * w, y0 - 1, x0 + to * w, y1 + 1});
+        g.ReferenceRenderer = false;
+        g.NeedsRender = true;
+        const QImage fast = g.PaintToImage().copy();
+        g.ReferenceRenderer = true;
+        g.NeedsRender = true;
+        return {fast, g.PaintToImage().copy()};
+    }
+};
+
+// Points one X unit apart on average (minutes), several on a unit now and
+// then, with holes of more than an hour now and then.
+struct Source {
+    std::mt19937 rng;
+    double x = 0, y = 50;
+    explicit Source(unsigned seed) : rng(seed) {}
+    TPoint2D Next()
+    {
+        std::uniform_int_distribution<int> pick(0, 300);
+        std::normal_distribution<double> step(0, 2);
+        const int p = pick(rng);
+        x += p == 0 ? 75 : (p < 100 ? 0.25 : 1);
+        y += step(rng);
+        if (p == 1)
+            y = std::round(y); // ties of lowest and highest
+        return {x, y};
+    }
+};
+
+struct Sequence {
+    const char* name;
+    TAxisType axis;
+    int width;
+    bool markers;
+    size_t retainCount;
+    double retainSpan;
+};
+
+const Sequence kSequences[] = {
+    {"plain axis, width 1", atNumber, 1, false, 0, 0},
+    {"minutes with holes, width 1", atMinutes, 1, false, 0, 0},
+    {"minutes with holes, width 3", atMinutes, 3, false, 9000, 0},
+    {"minutes, markers", atMinutes, 1, true, 0, 0},
+    {"minutes, markers, width 3", atMinutes, 3, true, 0, 3000},
+    {"retained span, width 1", atMinutes, 1, false, 0, 6000},
+};
+
+} // namespace
+
+TEST(LiveSeries, AfterAppendsAndDropsTheFastRendererDrawsWhatTheWalkDraws)
+{
+    for (const Sequence& q : kSequences) {
+        LiveGraph live(q.axis, q.width, q.markers);
+        live.s->RetainCount = q.retainCount;
+        live.s->RetainSpan = q.retainSpan;
+        Source source(unsigned(q.width * 31 + q.retainCount + int(q.retainSpan)));
+        std::mt19937 rng(17);
+        std::uniform_int_distribution<int> op(0, 9), amount(1, 700);
+        std::vector<TPoint2D> block;
+        for (int step = 0; step < 25; ++step) {
+            const int o = op(rng);
+            if (o < 4) { // one by one
+                for (int n = amount(rng) * 4; n > 0; --n)
+                    ASSERT_TRUE(live.s->Append(source.Next()));
+            } else if (o < 7) { // a block
+                block.clear();
+                for (int n = amount(rng) * 4; n > 0; --n)
+                    block.push_back(source.Next());
+                ASSERT_TRUE(live.s->Append(block.data(), block.size()));
+            } else if (o < 9) {
+                live.s->DropFront(size_t(amount(rng)) * (q.markers ? 1 : 3));
+            } else if (live.s->Points.empty()) {
+                live.s->Append(source.Next());
+            }
+            if (live.s->Points.size() < 2)
+                continue;
+            live.g.PointsAppended(live.s);
+            const double views[][2] = {{0, 1}, {0.61, 0.62}, {-0.2, 0.3}, {0.9, 1.3}};
+            for (const auto& v : views) {
+                if (q.markers && v[1] - v[0] > 0.1)
+                    continue; // markers on every point of a dense whole view add time, not cases
+                const auto [fast, reference] = live.Both(v[0], v[1]);
+                ASSERT_EQ(DifferentPixels(fast, reference), 0)
+                    << q.name << ", step " << step << ", view " << v[0] << ".." << v[1] << ", "
+                    << live.s->Points.size() << " points from position " << live.s->Points.FirstPosition();
+            }
+        }
+        if (q.retainCount > 0)
+            EXPECT_LE(live.s->Points.size(), q.retainCount) << q.name;
+        if (q.retainSpan > 0)
+            EXPECT_LE(live.s->Points.back().X - live.s->Points.front().X, q.retainSpan) << q.name;
+    }
+}
+
+TEST(LiveSeries, TheIndexFindsTheExtremesOfAnyRangeAfterAppendsAndDrops)
+{
+    TSeries s;
+    Source source(4);
+    std::mt19937 rng(5);
+    s.Index(); // kept from the start, not built at the end
+    for (int round = 0; round < 40; ++round) {
+        for (int n = 0; n < 7000; ++n)
+            s.Append(source.Next());
+        s.DropFront(size_t(std::uniform_int_distribution<int>(0, 9000)(rng)));
+        const TSeriesIndex& index = s.Index();
+        std::uniform_int_distribution<int64_t> pos(0, int64_t(s.Points.size()) - 1);
+        for (int t = 0; t < 20; ++t) {
+            int64_t a = pos(rng), b = pos(rng) + 1;
+            if (a >= b)
+                std::swap(a, b), ++b;
+            int64_t lo = a, hi = a;
+            for (int64_t i = a; i < b; ++i) {
+                lo = s.Points[size_t(i)].Y < s.Points[size_t(lo)].Y ? i : lo;
+                hi = s.Points[size_t(i)].Y > s.Points[size_t(hi)].Y ? i : hi;
+            }
+            const TSeriesIndex::Extremes e = index.Range(s.Points, a, b);
+            ASSERT_EQ(e.Lowest, lo) << "round " << round << ", " << a << ".." << b;
+            ASSERT_EQ(e.Highest, hi) << "round " << round << ", " << a << ".." << b;
+        }
+    }
+}
+
+TEST(LiveSeries, RetentionBoundsTheMemoryOfAnEndlessFeed)
+{
+    TSeries s;
+    s.RetainCount = 100000;
+    s.Index();
+    for (int i = 0; i < 3000000; ++i)
+        s.Append({double(i), double(i % 977)});
+    EXPECT_EQ(s.Points.size(), 100000u);
+    EXPECT_EQ(s.Points.front().X, 2900000);
+    const size_t own = 100000 * sizeof(TPoint2D);
+    EXPECT_LE(s.Points.Bytes(), own + 2 * TPointStore::ChunkSize * sizeof(TPoint2D));
+    EXPECT_LE(s.CacheBytes(), own / 20);
+}
+
+TEST(LiveSeries, AppendRefusesPointsBeforeTheNewestAndLeavesTheSeriesAsItWas)
+{
+    TSeries s;
+    ASSERT_TRUE(s.Append({10, 1}));
+    ASSERT_TRUE(s.Append({10, 2})); // the same X is in order
+    const TPoint2D block[] = {{11, 0}, {9, 0}};
+    const TPoint2D nan[] = {{std::nan(""), 0}};
+    EXPECT_FALSE(s.Append({9.5, 3}));
+    EXPECT_FALSE(s.Append(block, 2));
+    EXPECT_FALSE(s.Append(nan, 1));
+    EXPECT_FALSE(s.Append(nan[0]));
+    ASSERT_EQ(s.Points.size(), 2u);
+    EXPECT_EQ(s.Points.back().Y, 2);
+}
+
+TEST(LiveSeries, PointsReplacedWholeAreIndexedAnew)
+{
+    // The same number of points again after a clear, or an assignment,
+    // must not be drawn from the index of the old ones.
+    LiveGraph live(atNumber, 1, false);
+    Source source(8);
+    for (int i = 0; i < 20000; ++i)
+        live.s->Append(source.Next());
+    live.Both(0, 1);
+    const auto refill = [&](int how) {
+        std::vector<TPoint2D> points;
+        for (size_t i = 0; i < live.s->Points.size(); ++i)
+            points.push_back({live.s->Points[i].X, 100 - live.s->Points[i].Y});
+        if (how == 0) {
+            live.s->Points.clear();
+            for (const TPoint2D& p : points)
+                live.s->Points.push_back(p);
+        } else if (how == 1) {
+            live.s->Points = points;
+        } else {
+            live.s->Points.resize(points.size() / 2); // cut from the back, then filled again
+            for (size_t i = points.size() / 2; i < points.size(); ++i)
+                live.s->Points.push_back(points[i]);
+            for (size_t i = 0; i < points.size() / 2; ++i)
+                live.s->Points[i] = points[i];
+        }
+    };
+    for (int how = 0; how < 3; ++how) {
+        refill(how);
+        live.g.PointsAppended(live.s);
+        const auto [fast, reference] = live.Both(0, 1);
+        EXPECT_EQ(DifferentPixels(fast, reference), 0) << "refill " << how;
+    }
+}
+
+// ---- follow mode ----------------------------------------------------------------
+
+namespace {
+
+// 400 x 300, X limits 0..100000, a live series one point per X unit up to 5000.
+struct FollowGraph {
+    ProbeGraph g;
+    TSeries* s = new TSeries;
+    FollowGraph()
+    {
+        g.resize(400, 300);
+        g.AddSerie(s);
+        g.LimitXMin = 0;
+        g.LimitXMax = 100000;
+        g.LimitLeftMin = 0;
+        g.LimitLeftMax = 100;
+        Feed(5000);
+        g.SetVisLeftRect({1000, 0, 2000, 100});
+        g.PaintToImage();
+    }
+    void Feed(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            s->Append({s->Points.empty() ? 0 : s->Points.back().X + 1, 50});
+        g.PointsAppended(s);
+    }
+    QPoint At(double fx, double fy) const
+    {
+        const TRect& p = g.PlotRect();
+        return QPoint(p.Left + int(fx * (p.Right - p.Left)), p.Top + int(fy * (p.Bottom - p.Top)));
+    }
+};
+
+} // namespace
+
+TEST(FollowMode, TheViewKeepsItsWidthAndEndsAtTheNewestPoint)
+{
+    FollowGraph f;
+    f.g.SetFollow(true);
+    EXPECT_TRUE(f.g.Following());
+    EXPECT_EQ(f.g.VisLeftRect(), (TRect2D{3999, 0, 4999, 100}));
+    f.Feed(500);
+    EXPECT_EQ(f.g.VisLeftRect(), (TRect2D{4499, 0, 5499, 100}));
+    EXPECT_TRUE(f.g.NeedsRender);
+    f.g.LimitXMax = 5200; // the view stops at the limit, its width kept
+    f.Feed(500);
+    EXPECT_EQ(f.g.VisLeftRect(), (TRect2D{4200, 0, 5200, 100}));
+    f.g.SetFollow(false);
+    f.g.LimitXMax = 100000;
+    f.Feed(10);
+    EXPECT_EQ(f.g.VisLeftRect().XMax, 5200);
+}
+
+TEST(FollowMode, ZoomPanAndBandLeaveItAndTheZoomOutClickReturns)
+{
+    struct Action {
+        const char* name;
+        void (*act)(FollowGraph&);
+        bool leaves;
+    };
+    const Action actions[] = {
+        {"rubber band zoom", [](FollowGraph& f) { f.g.Drag(mbLeft, f.At(0.2, 0.2), f.At(0.6, 0.7)); }, true},
+        {"pan", [](FollowGraph& f) { f.g.Drag(mbRight, f.At(0.6, 0.5), f.At(0.3, 0.5)); }, true},
+        {"band still being drawn", [](FollowGraph& f) {
+             f.g.MouseDown(mbLeft, ssLeft, f.At(0.2, 0.2).x(), f.At(0.2, 0.2).y());
+             for (int i = 1; i <= 3; ++i)
+                 f.g.MouseMove(ssLeft, f.At(0.2 + 0.1 * i, 0.5).x(), f.At(0.2, 0.5).y());
+         }, true},
+        {"click without a band", [](FollowGraph& f) { f.g.Click(mbLeft, f.At(0.5, 0.5)); }, false},
+    };
+    for (const Action& a : actions) {
+        FollowGraph f;
+        f.g.SetFollow(true);
+        a.act(f);
+        EXPECT_EQ(f.g.Following(), !a.leaves) << a.name;
+        const TRect2D held = f.g.VisLeftRect();
+        f.Feed(300);
+        if (a.leaves)
+            EXPECT_EQ(f.g.VisLeftRect(), held) << a.name << ": the view stays while left";
+        else
+            EXPECT_EQ(f.g.VisLeftRect().XMax, 5299) << a.name;
+        f.g.KivGraphWndProc(TKivGraph::THookMessage::Button, QPoint()); // ends a band under way
+        f.g.Click(mbRight, f.At(0.5, 0.5)); // zoom out
+        EXPECT_TRUE(f.g.Following()) << a.name;
+        EXPECT_EQ(f.g.VisLeftRect().XMax, 5299) << a.name;
+        f.Feed(1);
+        EXPECT_EQ(f.g.VisLeftRect().XMax, 5300) << a.name;
+    }
+}
+
+TEST(FollowMode, AZoomOutClickDoesNotStartItWhereTheHostDidNotAskForIt)
+{
+    FollowGraph f;
+    f.g.Click(mbRight, f.At(0.5, 0.5));
+    EXPECT_FALSE(f.g.Following());
+    f.Feed(10);
+    EXPECT_EQ(f.g.VisLeftRect(), (TRect2D{500, 0, 2500, 100}));
+}
