@@ -557,6 +557,7 @@ void TCurveDiagram::ChangeDiagramValue(TChangeValue change)
     for (TPointInfo* p : points) {
         if (!CheckKeyInputValue(*p, change))
             continue;
+        HoldInCurveRange(*p);
         const QPoint offset = Screen::CursorPos() - QPoint(p->XPixel, p->YPixel);
         CalcPointsPixels();
         Screen::SetCursorPos(QPoint(p->XPixel, p->YPixel) + offset);
@@ -570,6 +571,17 @@ void TCurveDiagram::ChangeDiagramValue(TChangeValue change)
     }
 }
 
+// Every way of moving a point holds it where a drag does: at day 999 at most
+// and never above the curve's ceiling. (The axis may reach further: fitted to
+// a record, it doubles past 999.)
+void TCurveDiagram::HoldInCurveRange(TPointInfo& p)
+{
+    if (p.XEditable && p.Values.XValue)
+        *p.Values.XValue = std::min(*p.Values.XValue, kXLimit);
+    if (p.YEditable && p.Values.YValue)
+        *p.Values.YValue = std::min(*p.Values.YValue, Curve().YCeiling);
+}
+
 void TCurveDiagram::RaiseCurveChanged()
 {
     emit OnSettingsChanged(this);
@@ -580,6 +592,8 @@ void TCurveDiagram::RaiseCurveChanged()
 void TCurveDiagram::InsertPoint()
 {
     TCurveStruct& curve = Curve();
+    MouseXValue = std::min(MouseXValue, kXLimit);
+    MouseYValue = std::min(MouseYValue, curve.YCeiling);
     const int n = PointCount();
     bool matched = false;
     for (int i = 0; i < n; ++i)

@@ -84,6 +84,7 @@ private:
     bool RescaleXForKey(TPointInfo& p);
     void RepaintKeepingCursor(TPointInfo& c);
     void RebuildPointList();
+    void HoldInCurveRange(TPointInfo& p);
     void RaiseCurveChanged();
 
     TCurveSetpoints* curveSetpoints_ = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/Timer.h"
 
 #include <QSignalSpy>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -218,4 +219,57 @@ TEST_F(AnalogFixture, PdoFrameAndPdoTypeFlag)
     input->Transmitter = nullptr;
     input->SendPDO();
     EXPECT_EQ(transmitter.Sent.size(), 3u);
+}
+
+TEST_F(AnalogFixture, PdoCarriesBothBytesOfTheValue)
+{
+    const struct {
+        int value, low, high;
+    } rows[] = {{0, 0x00, 0x00},      {300, 0x2C, 0x01},   {255, 0xFF, 0x00},   {256, 0x00, 0x01},
+                {0x7FFF, 0xFF, 0x7F}, {-1, 0xFF, 0xFF},    {-256, 0x00, 0xFF},  {-32768, 0x00, 0x80},
+                {0x1234, 0x34, 0x12}, {0x8081, 0x81, 0x80}, {0x12345, 0x45, 0x23}};
+    for (const auto& r : rows) {
+        input->Value = r.value;
+        input->SendPDO();
+        ASSERT_FALSE(transmitter.Sent.empty());
+        EXPECT_EQ(transmitter.Sent.back().Data[0], r.low) << r.value;
+        EXPECT_EQ(transmitter.Sent.back().Data[1], r.high) << r.value;
+    }
+}
+
+// Each event on both sides of its limit (defaults: high 200, low 0, delta 5,
+// interval 100 polls).
+TEST_F(AnalogFixture, EachEventOnBothSidesOfItsLimit)
+{
+    const struct {
+        int mask, value, pollCount;
+        bool sent;
+    } rows[] = {{1, 199, 0, false}, {1, 200, 0, true}, {2, 1, 0, false},  {2, 0, 0, true},
+                {4, 4, 0, false},   {4, 5, 0, true},   {4, -4, 0, false}, {4, -5, 0, true},
+                {8, 0, 99, false},  {8, 0, 100, true}};
+    for (const auto& r : rows) {
+        input->EventMask = r.mask;
+        input->HighSent = input->LowSent = false;
+        input->LastSentValue = 0;
+        input->PollCount = r.pollCount;
+        input->Value = r.value;
+        const std::size_t before = transmitter.Sent.size();
+        input->SendEvents();
+        EXPECT_EQ(transmitter.Sent.size() - before, r.sent ? 1u : 0u) << "mask " << r.mask << " value " << r.value;
+    }
+}
+
+// Only the low four bits of Function choose the conversion; the others are
+// carried along (OnFunctionChange reports the whole word).
+TEST_F(AnalogFixture, ConversionIsChosenByTheLowFourBitsOfFunction)
+{
+    const std::map<int, int> converted = {{1, 1000}, {2, 2000}, {3, 100}, {4, 995}, {15, 2000}};
+    for (int high : {0x00, 0x10, 0x70, 0x0F00})
+        for (int code = 0; code < 16; ++code) {
+            input->Function = high | code;
+            input->Value = 7777;
+            Poll(2000);
+            const auto it = converted.find(code);
+            EXPECT_EQ(input->Value, it == converted.end() ? 7777 : it->second) << "Function " << (high | code);
+        }
 }

@@ -332,3 +332,43 @@ TEST(CanPdo, AnAddressedPdoFillsPdoDataWhateverItsLength)
     EXPECT_FALSE(other.PdoReceived);
     EXPECT_EQ(node.PdoData[0], 1);
 }
+
+TEST(CanSdo, CommandByteFieldsReadBackForEveryByte)
+{
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = std::uint8_t(b);
+        EXPECT_EQ(Sdo::CommandByte(Sdo::Toggle(byte), Sdo::Count(byte), Sdo::CommandOf(byte)), byte) << b;
+        EXPECT_EQ(Sdo::Count(byte), (b >> 4) & 7) << b;
+        EXPECT_EQ(Sdo::CommandOf(byte), b & 15) << b;
+    }
+}
+
+// Each single bit of each field, alone: a shift or width off by one moves it
+// into a neighbour or loses it.
+TEST(CanNodeAddress, EveryBitOfEveryFieldReadsBackAlone)
+{
+    struct Field {
+        void (TCanCBase::*set)(int);
+        int width;
+        int shift;
+        int limit;
+    };
+    const Field fields[] = {{&TCanCBase::SetCardNr, 5, 0, 31},
+                            {&TCanCBase::SetCardID, 7, 5, 126},
+                            {&TCanCBase::SetComponentNr, 5, 12, 31},
+                            {&TCanCBase::SetComponentID, 5, 17, 31}};
+    for (const Field& f : fields)
+        for (int bit = 0; bit < f.width; ++bit) {
+            TCanCBase node;
+            (node.*f.set)(1 << bit);
+            EXPECT_EQ(node.NodeId(), 1u << (f.shift + bit)) << "field at " << f.shift << ", bit " << bit;
+            (node.*f.set)(f.limit);
+            EXPECT_EQ(node.NodeId(), std::uint32_t(f.limit) << f.shift) << "field at " << f.shift << " at its limit";
+            ReplyLog log(node);
+            TCanMessage request = Request(node, 0x06);
+            node.MessageIn(&request);
+            ASSERT_EQ(log.Frames.size(), 1u);
+            const TCanMessage& reply = log.Frames[0];
+            EXPECT_EQ(reply.ID & CanId::AddressMask, node.NodeId());
+        }
+}

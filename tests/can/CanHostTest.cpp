@@ -213,3 +213,94 @@ TEST(CanComponents, RegisteredOnTheCanPageAndStreamed)
     EXPECT_EQ(capture.Texts, QStringList(QStringLiteral("Max. 31 Card Numbers ")));
     EXPECT_EQ(refused->findChild<TAnaInObj*>(QStringLiteral("A"))->CardNr(), 0);
 }
+
+namespace {
+
+// A master's transfer and one node wired back to back, without a bus: every
+// request reaches the node and every reply the transfer, in order.
+struct BackToBack {
+    TCanCBase node;
+    std::vector<TCanMessage> requests;
+    std::vector<TCanMessage> pending, replies;
+    std::unique_ptr<TSdoTransfer> transfer;
+
+    BackToBack()
+    {
+        QObject::connect(&node, &TCanCBase::MessageOut, &node, [this](TCanMessage* m) { replies.push_back(*m); });
+    }
+    TSdoTransfer::SendFunction Send()
+    {
+        return [this](const TCanMessage& m) {
+            pending.push_back(m);
+            return true;
+        };
+    }
+    void Run()
+    {
+        transfer->Start();
+        while (!pending.empty()) {
+            TCanMessage request = pending.front();
+            pending.erase(pending.begin());
+            requests.push_back(request);
+            replies.clear();
+            node.MessageIn(&request);
+            for (const TCanMessage& reply : replies)
+                transfer->FrameReceived(reply);
+        }
+    }
+};
+
+} // namespace
+
+// One segment takes 7 bytes; a download has at least a first and a last
+// segment, and no empty segment follows a full one.
+TEST(CanMaster, DownloadsOnSegmentBoundariesSendTheFewestFrames)
+{
+    const struct {
+        int bytes, frames;
+    } rows[] = {{1, 2}, {6, 2}, {7, 2}, {8, 2}, {13, 2}, {14, 2}, {15, 3}, {20, 3},
+                {21, 3}, {22, 4}, {28, 4}, {29, 5}, {252, 36}, {256, 37}};
+    for (const auto& r : rows) {
+        BackToBack wire;
+        QByteArray bytes;
+        for (int i = 0; i < r.bytes; ++i)
+            bytes.append(char(i * 7 + 1));
+        wire.transfer.reset(TSdoTransfer::Download({0, 0, 0, 0}, bytes, wire.Send()));
+        wire.Run();
+        ASSERT_EQ(wire.transfer->CurrentState(), TSdoTransfer::State::Done)
+            << r.bytes << ": " << wire.transfer->ErrorString().toStdString();
+        EXPECT_EQ(int(wire.requests.size()), r.frames) << r.bytes << " bytes";
+        int carried = 0;
+        for (const TCanMessage& m : wire.requests)
+            carried += Sdo::Count(m.Data[0]);
+        EXPECT_EQ(carried, r.bytes);
+        EXPECT_EQ(Sdo::CommandOf(wire.requests.back().Data[0]), Sdo::DownloadLast);
+        EXPECT_TRUE(wire.node.SdoReceived);
+        for (int i = 0; i < r.bytes; ++i)
+            ASSERT_EQ(wire.node.SdoData[std::size_t(i)], (i * 7 + 1) & 0xFF) << r.bytes << " bytes, entry " << i;
+    }
+}
+
+// An upload of a multiple of 7 entries ends with a full last segment.
+TEST(CanMaster, UploadsOnSegmentBoundariesTakeTheFewestFrames)
+{
+    const struct {
+        int length, frames;
+    } rows[] = {{0, 1}, {1, 1}, {6, 1}, {7, 1}, {8, 2}, {13, 2}, {14, 2}, {15, 3}, {21, 3}, {28, 4}, {29, 5}, {256, 37}};
+    for (const auto& r : rows) {
+        BackToBack wire;
+        wire.node.SdoLength = r.length;
+        for (int i = 0; i < 256; ++i)
+            wire.node.SdoData[std::size_t(i)] = 255 - i;
+        wire.transfer.reset(TSdoTransfer::Upload({0, 0, 0, 0}, wire.Send()));
+        wire.Run();
+        ASSERT_EQ(wire.transfer->CurrentState(), TSdoTransfer::State::Done)
+            << r.length << ": " << wire.transfer->ErrorString().toStdString();
+        EXPECT_EQ(int(wire.requests.size()), r.frames) << r.length << " entries";
+        const QByteArray data = wire.transfer->Data();
+        ASSERT_EQ(data.size(), r.length);
+        for (int i = 0; i < r.length; ++i)
+            ASSERT_EQ(std::uint8_t(data[i]), 255 - i) << r.length << " entries, entry " << i;
+        EXPECT_FALSE(wire.node.SdoBusy());
+    }
+}

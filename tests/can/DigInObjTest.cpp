@@ -7,6 +7,7 @@
 #include "framework/Timer.h"
 
 #include <QSignalSpy>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,4 +112,36 @@ TEST(DigitalDesign, APlacedComponentDoesNotPoll)
     EXPECT_FALSE(placed.PollTimer->Enabled());
     placed.SetDesigning(false);
     EXPECT_TRUE(placed.PollTimer->Enabled());
+}
+
+TEST_F(DigitalFixture, FunctionIsTheLowFourBitsOfTheFunctionWord)
+{
+    input->LogicInput = true;
+    input->CounterInput = 17;
+    const std::map<int, int> converted = {{1, 1}, {2, 17}, {3, 17}, {4, 17}, {5, 17}, {7, 17}};
+    for (int high : {0x00, 0x10, 0x0F00})
+        for (int code = 0; code < 16; ++code) {
+            input->Value = -5;
+            Configure(0, high | code, 0, 0, 0);
+            Poll();
+            EXPECT_EQ(input->Function, code);
+            const auto it = converted.find(code);
+            EXPECT_EQ(input->Value, it == converted.end() ? -5 : it->second) << "FunctionWord " << (high | code);
+        }
+}
+
+// Counting functions (bit 1: codes 2, 3, 6, 7) take the decrement when option
+// bit 1 is set; other functions and other option bits leave the counter.
+TEST_F(DigitalFixture, OnlyCountingFunctionsWithOptionBit1TakeTheDecrement)
+{
+    const struct {
+        int options, function, counter;
+    } rows[] = {{2, 2, 700},  {2, 3, 700},  {2, 6, 700},  {2, 7, 700},  {3, 2, 700},  {0xFFFE, 7, 700},
+                {2, 1, 1000}, {2, 4, 1000}, {2, 5, 1000}, {2, 8, 1000}, {1, 2, 1000}, {0xFFFD, 3, 1000}};
+    for (const auto& r : rows) {
+        input->CounterInput = 1000;
+        Configure(r.options, r.function, 0, 0, 300);
+        Poll();
+        EXPECT_EQ(input->CounterInput, r.counter) << "options " << r.options << " function " << r.function;
+    }
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -25,7 +26,7 @@ public:
     using TCurveDiagram::MouseUp;
 };
 
-TCurveStruct* Record(std::initializer_list<std::pair<int, int>> points, int day = 3)
+TCurveStruct* Record(const std::vector<std::pair<int, int>>& points, int day = 3)
 {
     auto* c = new TCurveStruct;
     c->DayCounter = day;
@@ -45,7 +46,7 @@ struct Curve : ::testing::Test {
     TFontBitmaps fonts;
     std::unique_ptr<TTestCurve> d;
 
-    void Make(std::initializer_list<std::pair<int, int>> points, int day = 3)
+    void Make(const std::vector<std::pair<int, int>>& points, int day = 3)
     {
         d = std::make_unique<TTestCurve>(nullptr, Record(points, day), &fonts);
         d->SetBounds(0, 0, 489, 297);
@@ -328,6 +329,98 @@ TEST_F(Curve, RepaintFromTheKeptAxesEqualsAFullPaint)
     const QImage again = d->PaintToImage().copy();
     *fresh.PointList[2]->Values.YValue = 20;
     EXPECT_TRUE(again == fresh.PaintToImage());
+}
+
+} // namespace
+
+namespace {
+
+// Key steps at both ends of the X axis: it grows by 10 up to day 999 and
+// down to day -99, and shrinks back towards -5 .. 95 from the first and the
+// last point; a point is held at day 999 and at the ceiling as a drag holds it.
+TEST_F(Curve, KeyStepsAtTheEndsOfTheAxes)
+{
+    const struct {
+        const char* what;
+        std::vector<std::pair<int, int>> points;
+        int day, minX, maxX, maxY, entry;
+        TChangeValue change;
+        int steps, x, y, expectMinX, expectMaxX;
+    } rows[] = {
+        {"right end grows, never past 999", {{0, 50}, {994, 60}}, 3, -5, 995, 100, 1, cvXUp, 1, 995, 60, -5, 999},
+        {"a point stops at 999", {{0, 50}, {994, 60}}, 3, -5, 995, 100, 1, cvXUp, 6, 999, 60, -5, 999},
+        {"held at 999 on a wider axis", {{0, 50}, {998, 60}}, 3, -5, 1595, 100, 1, cvXUp, 3, 999, 60, -5, 1565},
+        {"left end grows, never past -99", {{-91, 50}, {40, 60}}, 3, -92, 95, 100, 0, cvXDown, 1, -92, 50, -99, 95},
+        {"first point: back to -5 from -14", {{7, 50}, {40, 60}}, 50, -14, 95, 100, 0, cvXUp, 1, 8, 50, -5, 95},
+        {"first point: -24 moves to -14", {{7, 50}, {40, 60}}, 50, -24, 95, 100, 0, cvXUp, 1, 8, 50, -14, 95},
+        {"last point 20 inside shrinks", {{0, 50}, {96, 60}}, 3, -5, 115, 100, 1, cvXDown, 1, 95, 60, -5, 105},
+        {"last point 21 inside keeps", {{0, 50}, {97, 60}}, 3, -5, 115, 100, 1, cvXDown, 1, 96, 60, -5, 115},
+        {"held at the ceiling", {{0, 50}, {40, 390}}, 3, -5, 95, 600, 1, cvYUp, 15, 40, 400, -5, 95},
+    };
+    for (const auto& r : rows) {
+        Make(r.points, r.day);
+        S().SetMinXValue(r.minX);
+        S().SetMaxXValue(r.maxX);
+        S().SetMaxYValue(r.maxY);
+        d->PaintToImage();
+        TPointInfo& p = At(C().XValues[size_t(r.entry)]);
+        p.MouseOver = true;
+        for (int i = 0; i < r.steps; ++i)
+            d->ChangeDiagramValue(r.change);
+        EXPECT_EQ(C().XValues[size_t(r.entry)], r.x) << r.what;
+        EXPECT_EQ(C().YValues[size_t(r.entry)], r.y) << r.what;
+        EXPECT_EQ(S().MinXValue, r.expectMinX) << r.what;
+        EXPECT_EQ(S().MaxXValue, r.expectMaxX) << r.what;
+    }
+}
+
+TEST_F(Curve, AnInsertedPointIsHeldAtDay999AndTheCeiling)
+{
+    Make({{0, 50}, {998, 60}});
+    d->MouseXValue = 1200;
+    d->MouseYValue = 500;
+    d->InsertPoint();
+    ASSERT_EQ(C().PointCount, 3);
+    EXPECT_EQ(C().XValues[2], 999);
+    EXPECT_EQ(C().YValues[2], 400);
+}
+
+// The axes fitted to one point on either side of each bound.
+TEST_F(Curve, AxesFitTheCurveOnBothSidesOfEachBound)
+{
+    const struct {
+        int x, y, minX, maxX, minY, maxY;
+    } rows[] = {{95, 100, -5, 95, 0, 100}, {96, 101, -5, 195, 0, 200}, {195, 200, -5, 195, 0, 200},
+                {196, 201, -5, 395, 0, 300}, {-6, -1, -6, 95, -1, 100}};
+    for (const auto& r : rows) {
+        Make({{r.x, r.y}});
+        EXPECT_EQ(S().MinXValue, r.minX) << r.x;
+        EXPECT_EQ(S().MaxXValue, r.maxX) << r.x;
+        EXPECT_EQ(S().MinYValue, r.minY) << r.y;
+        EXPECT_EQ(S().MaxYValue, r.maxY) << r.y;
+    }
+}
+
+// With Shift held, the values on the axes' edges are reported; one beyond
+// any edge gives two empty texts.
+TEST_F(Curve, ReportedValuesOnTheEdgesOfTheAxes)
+{
+    Make({{0, 50}, {40, 60}});
+    QStringList got;
+    QObject::connect(d.get(), &TCurveDiagram::OnMouseCurveValues,
+                     [&](const QString& dag, const QString& waarde) { got << dag + QLatin1Char('|') + waarde; });
+    const struct {
+        int x, y;
+        bool inside;
+    } rows[] = {{-5, 50, true},  {95, 50, true},  {40, 0, true},   {40, 100, true},
+                {-6, 50, false}, {96, 50, false}, {40, -1, false}, {40, 101, false}};
+    for (const auto& r : rows) {
+        d->MouseMove(ssShift, d->CalcXPixel(r.x), d->CalcYPixel(r.y));
+        ASSERT_EQ(d->MouseXValue, r.x);
+        ASSERT_EQ(d->MouseYValue, r.y);
+        EXPECT_EQ(got.last(), r.inside ? QStringLiteral("%1|%2").arg(r.x).arg(r.y) : QStringLiteral("|"))
+            << r.x << "," << r.y;
+    }
 }
 
 } // namespace

@@ -81,6 +81,23 @@ TEST_F(Button, PressDragOutAndReleaseRestoresWithoutAClick)
     EXPECT_TRUE(ShowsNormalGlyph());
 }
 
+// Captured moves on the 40 x 40 button's edges: X and Y from 0 to the width
+// and height themselves count as over it, one beyond as outside.
+TEST_F(Button, CapturedMovesOnTheEdgesStayOverTheButton)
+{
+    const struct {
+        QPoint at;
+        bool over;
+    } rows[] = {{{0, 0}, true},   {{40, 40}, true},  {{40, 20}, true},  {{20, 40}, true},
+                {{41, 20}, false}, {{20, 41}, false}, {{-1, 20}, false}, {{20, -1}, false}};
+    for (const auto& r : rows) {
+        Send(b, QEvent::MouseMove, {20, 20}, Qt::NoButton);
+        ASSERT_TRUE(b.Hovering());
+        Send(b, QEvent::MouseMove, r.at, Qt::LeftButton);
+        EXPECT_EQ(b.Hovering(), r.over) << r.at.x() << "," << r.at.y();
+    }
+}
+
 TEST(DiagramButtonGlyph2, UnknownPictureNameIsRefusedNamingIt)
 {
     TDiagramButton b;

@@ -237,3 +237,103 @@ TEST_F(Weigher, SettlingCountsItsSixTicksDownAndMovesOnTheTickAfter)
     EXPECT_EQ(w.CycleState(), 0);
     EXPECT_TRUE(w.Ready());
 }
+
+namespace {
+
+// The number box at (0, 14) shows `text` right-aligned in large glyphs.
+bool ShowsAugerText(TFWS& w, const QString& text)
+{
+    TFontBitmaps fonts;
+    TBitmap expected(25, 16);
+    expected.Canvas().Brush.Color = clBtnFace;
+    expected.Canvas().FillRect(TRect(0, 0, 25, 16));
+    fonts.DrawRightAligned(expected.Canvas(), 25, 0, text, TFontBitmaps::LargeSet);
+    const QImage& picture = w.WorkBitmap().Image();
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 25; ++x)
+            if ((PixelColor(picture, x, 14 + y) == clBlack) != (PixelColor(expected.Image(), x, y) == clBlack))
+                return false;
+    return true;
+}
+
+} // namespace
+
+// Every number the task word's four auger bits can carry runs, is reported in
+// the status word and is shown one higher.
+TEST_F(Weigher, EveryAugerNumberOfTheTaskWordIsReportedAndShownPlusOne)
+{
+    for (int auger = 0; auger < 16; ++auger) {
+        w.HandleTask(0x0010 | auger, 3000);
+        w.OnFeedTimer();
+        EXPECT_EQ(w.VijzelNr(), auger);
+        EXPECT_EQ(w.FeedStatus() & 0x1F, 0x10 | auger) << "auger " << auger;
+        EXPECT_TRUE(ShowsAugerText(w, QString::number(auger + 1))) << "auger " << auger;
+    }
+}
+
+TEST_F(Weigher, EachTaskBitSetsOnlyItsOwnField)
+{
+    const struct {
+        int task, auger;
+        bool activate, valve, test, reset;
+    } rows[] = {{0x0000, 0, false, false, false, false}, {0x000F, 15, false, false, false, false},
+                {0x0010, 0, true, false, false, false},  {0x0020, 0, false, true, false, false},
+                {0x4000, 0, false, false, true, false},  {0x8000, 0, false, false, false, true},
+                {0x3FC0, 0, false, false, false, false}, {0xFFFF, 15, true, true, true, true}};
+    for (const auto& r : rows) {
+        w.HandleTask(r.task, 1234);
+        EXPECT_EQ(w.VijzelNr(), r.auger) << std::hex << r.task;
+        EXPECT_EQ(w.ActivateVijzel(), r.activate) << std::hex << r.task;
+        EXPECT_EQ(w.Losklep(), r.valve) << std::hex << r.task;
+        EXPECT_EQ(w.WeigherTest(), r.test) << std::hex << r.task;
+        EXPECT_EQ(w.WeigherReset(), r.reset) << std::hex << r.task;
+        EXPECT_EQ(w.FillWeight(), 1234);
+    }
+}
+
+// The whole status word for each alarm code, with the auger bits at their maximum.
+TEST_F(Weigher, StatusWordForEachAlarmCode)
+{
+    w.HandleTask(0x000F, 3000);
+    w.SetWeegsignaalIsNul(true);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.FeedStatus(), 0x8000 | 0x0600 | 0x01C0 | 0x000F) << std::hex << w.FeedStatus();
+    w.SetWeegsignaalIsNul(false);
+
+    w.SetLosklepSluitNiet(true);
+    w.SetLosklep(true);
+    TickUntil(-1, 10);
+    EXPECT_EQ(w.FeedStatus(), 0x8000 | 0x0400 | 0x01E0 | 0x000F) << std::hex << w.FeedStatus();
+    w.SetLosklepSluitNiet(false);
+    TickUntil(0);
+    TickUntil(-1, 20);
+    ASSERT_EQ(w.CycleState(), 0);
+
+    w.SetLosklepOpenTijdensVullen(true);
+    w.HandleTask(0x001F, 3000);
+    TickUntil(10);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.FeedStatus(), 0x8000 | 0x0200 | 0x0060 | 0x000F) << std::hex << w.FeedStatus();
+}
+
+TEST_F(Weigher, AdaptedFeedTimeIsHeldBetween5And300Ticks)
+{
+    EXPECT_EQ(w.CalculateFeedTime(1), 300) << "no fill yet: FeedTime as it is";
+    Fill(3000);
+    const int lastFed = w.LastFed();
+    ASSERT_GT(lastFed, 0);
+    EXPECT_EQ(w.CalculateFeedTime(1), 5);
+    EXPECT_EQ(w.CalculateFeedTime(lastFed * 3), 15);
+    EXPECT_EQ(w.CalculateFeedTime(lastFed * 1000), 300);
+}
+
+TEST_F(Weigher, AFillForTheWeightAlreadyInTheHopperEndsAtTheFirstCheck)
+{
+    w.SetAanvoerGeblokkeerd(true);
+    w.HandleTask(0x0010, 0);
+    w.OnFeedTimer();
+    ASSERT_EQ(w.CycleState(), 1);
+    w.OnFeedTimer();
+    EXPECT_EQ(w.CycleState(), 2);
+    EXPECT_FALSE(w.ActivateVijzel());
+}

@@ -45,12 +45,13 @@ TEST(GraphView, ClampsToTheLimitsAndKeepsMinimumSpans)
     EXPECT_EQ(g.VisLeftRect(), (TRect2D{600, 40, 690, 45})); // 90 minutes, 5 units
     g.SetVisLeftRect({1420, 40, 1500, 60});                   // pushed past the limit
     EXPECT_EQ(g.VisLeftRect(), (TRect2D{1350, 40, 1440, 60}));
-    g.XAxisType = atDaysWeek;
-    g.SetVisLeftRect({10, 40, 11, 60});
-    EXPECT_EQ(g.VisLeftRect().XMax, 13);
-    g.XAxisType = atNumber;
-    g.SetVisLeftRect({10, 40, 11, 60});
-    EXPECT_EQ(g.VisLeftRect().XMax, 15);
+    const std::pair<TAxisType, double> spans[] = {{atNumber, 5},  {atUndefined, 5}, {atMinutes, 90},
+                                                  {atHours, 3},   {atDaysWeek, 3},  {atDaysMonth, 3}};
+    for (auto [type, span] : spans) {
+        g.XAxisType = type;
+        g.SetVisLeftRect({10, 40, 11, 60});
+        EXPECT_EQ(g.VisLeftRect().XMax, 10 + span) << type;
+    }
 }
 
 TEST(GraphView, AdjustZoomKeepsSpansBetweenATenthAnd300000AtTheirRatio)
@@ -80,6 +81,29 @@ TEST(GraphScale, StepsAndFirstValues)
     EXPECT_EQ(GraphScale::DayStep(600, 70, 40, 7), 7);
     EXPECT_EQ(GraphScale::XTemplate(atNumber, -3, 12345), QStringLiteral("88888"));
     EXPECT_EQ(GraphScale::XTemplate(atNumber, 0, 0), QStringLiteral("8"));
+}
+
+// The minute step table on both sides of each of its bounds (n labels fit).
+TEST(GraphScale, MinuteStepOnBothSidesOfEachBound)
+{
+    const std::pair<int, int> rows[] = {{2, 1440},  {3, 720},   {4, 480},  {5, 360},  {6, 360},  {7, 240},
+                                        {8, 240},   {9, 180},   {12, 180}, {13, 120}, {24, 120}, {25, 60},
+                                        {48, 60},   {49, 30},   {144, 30}, {145, 10}, {288, 10}, {289, 5},
+                                        {360, 5},   {361, 4},   {720, 4},  {721, 2},  {1200, 2}, {1201, 1}};
+    for (auto [n, step] : rows) // a full day over n pixels, labels one pixel wide: n labels fit
+        EXPECT_EQ(GraphScale::MinuteStep(n, 1440, 1), step) << n;
+}
+
+// Value steps alternate halves and fifths: 300000, 150000, 30000, 15000, ...
+TEST(GraphScale, ValueStepOnBothSidesOfEachChange)
+{
+    const std::pair<int, double> rows[] = {{1, 300000}, {2, 300000}, {3, 150000}, {10, 150000}, {11, 30000},
+                                           {20, 30000}, {21, 15000}, {100, 15000}, {101, 3000}};
+    for (auto [n, step] : rows) // the full span over n pixels, labels one pixel high: n labels fit
+        EXPECT_EQ(GraphScale::ValueStep(n, 300000, 1), step) << n;
+    const std::pair<double, double> first[] = {{0, -15}, {14, 15}, {15, 30}, {-14, -15}, {-15, -30}};
+    for (auto [min, value] : first)
+        EXPECT_EQ(GraphScale::FirstValue(min, 15), value) << min;
 }
 
 TEST(GraphScale, FormatTextString)

@@ -190,3 +190,33 @@ TEST(GraphPaint, AnUnknownAxisPictureIsReportedByNameAndTheSeriesKept)
     ASSERT_EQ(g.Series().size(), 1u);
     EXPECT_EQ(g.LimitLeftMin, 3);
 }
+
+// The X axis has no label at its right end (a label there would stand half
+// outside the plot); the left end, a division like the others, has one.
+TEST(GraphPaint, NoXLabelAtTheRightEndOfTheAxis)
+{
+    TKivGraph g;
+    g.resize(400, 200);
+    g.RightAxis = true;
+    g.SetColorBg(clWhite);
+    g.LimitXMin = 0;
+    g.LimitXMax = 100;
+    g.LimitLeftMin = g.LimitRightMin = 0;
+    g.LimitLeftMax = g.LimitRightMax = 100;
+    g.SetVisLeftRect({0, 0, 100, 100});
+    g.SetVisRightRect({0, 0, 100, 100});
+    const QImage& image = g.PaintToImage();
+    const TRect& p = g.PlotRect();
+    TCanvas& c = g.OffscreenBitmap().Canvas();
+    c.Font.Assign(*g.Font());
+    const int below = p.Bottom + c.TextHeight(QStringLiteral("Xy")) / 2 + 2; // under the right axis' "0"
+    const auto inkIn = [&](int left, int right) {
+        int n = 0;
+        for (int y = below; y < image.height() - 1; ++y)
+            for (int x = left; x < right; ++x)
+                n += PixelColor(image, x, y) == int(clBlack);
+        return n;
+    };
+    EXPECT_GT(inkIn(p.Left, p.Left + 6), 0) << "the label of the left end";
+    EXPECT_EQ(inkIn(p.Right + 2, image.width() - 1), 0) << "nothing right of the plot's end";
+}

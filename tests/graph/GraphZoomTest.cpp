@@ -185,3 +185,36 @@ TEST(GraphZoom, TheHookCancelsTheActionOutsideThePlotAndOnButtons)
     z.g.KivGraphWndProc(TKivGraph::THookMessage::Button, origin + z.Centre());
     EXPECT_EQ(z.g.MouseState(), 0);
 }
+
+TEST(GraphZoom, ABandZoomsFrom15PixelsInEitherDirection)
+{
+    const struct {
+        QPoint size;
+        bool zooms;
+    } rows[] = {{{14, 14}, false}, {{15, 3}, true}, {{3, 15}, true}, {{14, 0}, false}};
+    for (const auto& r : rows) {
+        ZoomGraph z;
+        z.g.Drag(mbLeft, z.Centre(), z.Centre() + r.size);
+        EXPECT_EQ(!z.g.views.empty(), r.zooms) << r.size.x() << " x " << r.size.y();
+    }
+}
+
+// Y pans within the limits widened by a tenth of each (20 .. 100 here: 18 .. 110).
+TEST(GraphZoom, APanStopsATenthBeyondEachYLimit)
+{
+    for (int direction : {-1, 1}) {
+        ZoomGraph z;
+        z.g.LimitLeftMin = 20;
+        const int h = z.g.PlotRect().Height();
+        z.g.Drag(mbRight, z.Centre(), z.Centre() + QPoint(0, direction * h));
+        const TRect2D v = z.g.VisLeftRect();
+        if (direction < 0) {
+            EXPECT_EQ(v.YMin, 18);
+            EXPECT_EQ(v.YMax, 80);
+        } else {
+            EXPECT_EQ(v.YMin, 20);
+            EXPECT_EQ(v.YMax, 110);
+        }
+        EXPECT_EQ(v.XMin, 200);
+    }
+}

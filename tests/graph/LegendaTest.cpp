@@ -181,3 +181,23 @@ TEST(GraphStream, GraphAndLegendRoundTripThroughADescription)
     ASSERT_NE(readLegend, nullptr);
     EXPECT_FALSE(readLegend->CheckBoxes());
 }
+
+// The box is square, as high as the item less a pixel at its top and bottom;
+// a click toggles on its frame's every column and not one further right.
+TEST(Legenda, TheCheckBoxIsASquareOverTheInnerHeight)
+{
+    Linked l;
+    const TRect item = l.Item(0);
+    const int side = item.Height() - 2, left = item.Left + 1, y = item.Top + item.Height() / 2;
+    const struct {
+        int x;
+        bool toggles;
+    } rows[] = {{left, true}, {left + side - 1, true}, {left + side, false}, {left - 1, false}};
+    for (const auto& r : rows) {
+        l.first->Visible = true;
+        l.legend.MouseDown(mbLeft, ssLeft, r.x, y);
+        EXPECT_EQ(!l.first->Visible, r.toggles) << "x " << r.x - left << " from the box";
+    }
+    const QImage& image = l.legend.PaintToImage();
+    EXPECT_EQ(PixelColor(image, left + side - 1, y), int(clBlack)) << "the box's right frame";
+}

@@ -312,3 +312,106 @@ TEST(FaderPaint, CachedPictureEqualsAFreshPaint)
     EXPECT_NE(PixelColor(cached, 0, 0), Face()) << "the focus frame shows";
     EXPECT_EQ(cached, f.PaintToImage()) << "the focus frame is not drawn twice";
 }
+
+// Every key in each orientation, from the middle and against both ends.
+TEST(Fader, EveryKeyInEachOrientation)
+{
+    const struct {
+        bool vertical;
+        int start;
+        uint16_t key;
+        int value;
+    } rows[] = {
+        {false, 30, VK::Clear, 50}, {false, 50, VK::Prior, 40}, {false, 50, VK::Next, 60},  {false, 50, VK::End, 100},
+        {false, 50, VK::Home, 0},   {false, 50, VK::Left, 49},  {false, 50, VK::Up, 50},    {false, 50, VK::Right, 51},
+        {false, 50, VK::Down, 50},  {true, 30, VK::Clear, 50},  {true, 50, VK::Prior, 60},  {true, 50, VK::Next, 40},
+        {true, 50, VK::End, 0},     {true, 50, VK::Home, 100},  {true, 50, VK::Left, 50},   {true, 50, VK::Up, 51},
+        {true, 50, VK::Right, 50},  {true, 50, VK::Down, 49},   {false, 100, VK::Right, 100}, {false, 0, VK::Left, 0},
+        {false, 95, VK::Next, 100}, {false, 5, VK::Prior, 0},   {true, 100, VK::Up, 100},   {true, 0, VK::Down, 0},
+        {true, 95, VK::Prior, 100}, {true, 5, VK::Next, 0},
+    };
+    for (const auto& r : rows) {
+        TTestFader f;
+        if (r.vertical)
+            f.SetFaderKind(TGFader::fkVertical);
+        f.SetValue(r.start);
+        Key(f, r.key);
+        EXPECT_EQ(f.Value(), r.value) << (r.vertical ? "vertical" : "horizontal") << " from " << r.start << ", key "
+                                      << r.key;
+    }
+}
+
+// Head size and place for every FaderSize, at both ends of the range.
+TEST(Fader, HeadSizeAndPlaceForEverySize)
+{
+    const struct {
+        TGFader::TFaderSize size;
+        QSize horizontal, vertical;
+        int xAtMax, yAtMax, yAtMin;
+    } rows[] = {{TGFader::fsBigSize, {22, 14}, {15, 20}, 124, 5, 127},
+                {TGFader::fsMediumSize, {20, 13}, {14, 18}, 126, 5, 129},
+                {TGFader::fsSmallSize, {18, 12}, {12, 16}, 128, 5, 131},
+                {TGFader::fsSmallest, {17, 11}, {11, 15}, 129, 4, 131}};
+    for (const auto& r : rows) {
+        TGFader f;
+        f.SetFaderSize(r.size);
+        EXPECT_EQ(f.HeadSize(), r.horizontal);
+        f.SetValue(100);
+        EXPECT_EQ(f.GetHeadX(), r.xAtMax) << r.size;
+        f.SetValue(0);
+        EXPECT_EQ(f.GetHeadX(), 4) << r.size;
+        f.SetFaderKind(TGFader::fkVertical);
+        f.SetBounds(0, 0, 60, 150);
+        EXPECT_EQ(f.HeadSize(), r.vertical);
+        EXPECT_EQ(f.GetHeadY(), r.yAtMin) << r.size;
+        f.SetValue(100);
+        EXPECT_EQ(f.GetHeadY(), r.yAtMax) << r.size;
+    }
+}
+
+// Presses on and around the head's edges (a point is on the head strictly
+// inside it; the strip it moves in lies strictly between its edges across).
+TEST(Fader, PressesOnTheEdgesOfTheHeadAndItsStrip)
+{
+    const struct {
+        bool vertical;
+        bool alongFromHead; // the coordinate along the track is taken from the head's start
+        int along, across;  // along: offset or absolute; across: offset from the head's start
+        int value;
+    } rows[] = {
+        // horizontal, along the track (across: the strip's middle)
+        {false, true, 0, 6, 40},   {false, true, 1, 6, 50},   {false, true, 19, 6, 50},
+        {false, true, 20, 6, 40},  {false, true, 21, 6, 60},
+        // horizontal, across the track at X 120
+        {false, false, 120, 0, 50}, {false, false, 120, 1, 60}, {false, false, 120, 12, 60},
+        {false, false, 120, 13, 50},
+        // vertical (head 14 x 18): below the head lies Min
+        {true, true, 0, 7, 60},    {true, true, 1, 7, 50},    {true, true, 17, 7, 50},
+        {true, true, 18, 7, 60},   {true, true, 19, 7, 40},
+        // vertical, across the track at Y 120
+        {true, false, 120, 0, 50}, {true, false, 120, 1, 40}, {true, false, 120, 13, 40},
+        {true, false, 120, 14, 50},
+    };
+    for (const auto& r : rows) {
+        TTestFader f;
+        Make150x40(f);
+        if (r.vertical) {
+            f.SetFaderKind(TGFader::fkVertical);
+            f.SetBounds(0, 0, 60, 150);
+        }
+        f.SetValue(50);
+        const int hx = f.GetHeadX(), hy = f.GetHeadY();
+        int x, y;
+        if (r.vertical) {
+            y = r.alongFromHead ? hy + r.along : r.along;
+            x = hx + r.across;
+        } else {
+            x = r.alongFromHead ? hx + r.along : r.along;
+            y = hy + r.across;
+        }
+        f.MouseDown(mbLeft, {}, x, y);
+        EXPECT_EQ(f.Value(), r.value) << (r.vertical ? "vertical" : "horizontal") << " press at " << x - hx << ","
+                                      << y - hy << " from the head";
+        f.MouseUp(mbLeft, {}, x, y);
+    }
+}

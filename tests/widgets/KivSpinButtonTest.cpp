@@ -153,3 +153,50 @@ TEST(KivSpinButton, GlyphsByName)
     EXPECT_EQ(s.UpButton()->Glyph(), "KivSpinUp");
     EXPECT_EQ(s.UpGlyph(), "");
 }
+
+TEST(KivSpinButton, ArrowKeysClickTheirButtonAndSpaceTheFocusedOne)
+{
+    QWidget window;
+    auto* s = new TTestSpinButton;
+    s->setParent(&window);
+    s->SetTabStop(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    Events e(*s);
+    for (uint16_t key : {VK::Down, VK::Space, VK::Up, VK::Space}) {
+        uint16_t k = key;
+        s->KeyDown(k, {});
+    }
+    EXPECT_EQ(e.list, QStringList({"down", "down", "up", "up"}));
+    EXPECT_EQ(s->FocusedButton(), s->UpButton());
+    QTest::mousePress(s->DownButton(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(s->DownButton(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(s->FocusedButton(), s->UpButton()) << "only a left press moves the focus";
+}
+
+// The focus frame stands 3 pixels inside the button, one further right and
+// down while the button is shown pressed.
+TEST(KivSpinButton, TheFocusFrameMovesWithThePressedButton)
+{
+    TKivSpinButton s;
+    s.SetBounds(0, 0, 20, 40);
+    TTimerSpeedButton* up = s.UpButton();
+    const auto frameCorner = [&] {
+        up->SetTimeBtnState(TTimerSpeedButton::tbAllowTimer);
+        const QImage plain = up->PaintToImage().copy();
+        up->SetTimeBtnState(TTimerSpeedButton::tbAllowTimer | TTimerSpeedButton::tbFocusRect);
+        const QImage framed = up->PaintToImage().copy();
+        QPoint corner(plain.width(), plain.height());
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (plain.pixel(x, y) != framed.pixel(x, y))
+                    corner = QPoint(std::min(corner.x(), x), std::min(corner.y(), y));
+        return corner;
+    };
+    EXPECT_EQ(frameCorner(), QPoint(3, 3));
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(up->Pressed());
+    EXPECT_EQ(frameCorner(), QPoint(4, 4));
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(5, 5));
+}

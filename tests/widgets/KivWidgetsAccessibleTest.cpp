@@ -25,6 +25,12 @@ TEST(KivWidgetsAccessible, FaderIsASliderWithStepActions)
     EXPECT_EQ(fader.Value(), 100) << "through the clamping setter";
     a->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
     EXPECT_EQ(v->currentValue().toInt(), 99);
+    a->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    a->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(fader.Value(), 100) << "held at Max";
+    v->setCurrentValue(-7);
+    a->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(fader.Value(), 0) << "held at Min";
 }
 
 TEST(KivWidgetsAccessible, MeterIsAReadOnlyIndicator)
