@@ -7,17 +7,22 @@
 namespace WindowShape {
 
 namespace {
-bool OnScreen()
+// Where the server's cut alone does not show: Wayland, and XWayland (an X
+// server inside a Wayland session). On plain X11 the mask is enough, and an
+// alpha channel there would only cost the server compositing work.
+bool NeedsTranslucency()
 {
     const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    if (platform.startsWith(QLatin1String("wayland")))
+        return true;
+    return platform == QLatin1String("xcb") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 } // namespace
 
 void Apply(QWidget* window, const QRegion& region)
 {
     // Decided before the native window exists: its surface format follows.
-    if (OnScreen())
+    if (NeedsTranslucency())
         window->setAttribute(Qt::WA_TranslucentBackground);
     window->setMask(region);
 }

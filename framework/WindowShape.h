@@ -3,8 +3,8 @@
 // on X11 the server cuts the window to it, but XWayland hands the whole
 // window to the Wayland compositor, and Wayland itself takes the region for
 // input only. So on both the window is also translucent and its controls
-// paint nothing outside the region: what lies behind stays in view, with or
-// without the server's cut. Off screen (pictures, tests) the mask alone.
+// paint nothing outside the region: what lies behind stays in view. On plain
+// X11 and off screen (pictures, tests) the mask alone.
 
 #include <QRegion>
 
