@@ -424,3 +424,19 @@ TEST_F(Curve, ReportedValuesOnTheEdgesOfTheAxes)
 }
 
 } // namespace
+
+namespace {
+
+// Off the doubling ladder of -5 .. 95 (where fitting would hide the
+// difference), the last point dragged left takes half the span off the axis.
+TEST_F(Curve, LastPointDraggedLeftHalvesASpanOffTheLadder)
+{
+    Make({{0, 50}, {30, 60}, {380, 40}});
+    S().SetMaxXValue(555);
+    d->PaintToImage();
+    TPointInfo& p = At(380);
+    Drag(p, d->CalcXPixel(100), p.YPixel);
+    EXPECT_EQ(S().MaxXValue, 275);
+}
+
+} // namespace

@@ -106,6 +106,18 @@ TEST(GraphScale, ValueStepOnBothSidesOfEachChange)
         EXPECT_EQ(GraphScale::FirstValue(min, 15), value) << min;
 }
 
+// Day steps are whole weeks (or four-week months), never less than one.
+TEST(GraphScale, DayStepIsWholeUnitsAndAtLeastOne)
+{
+    const struct {
+        double pixels;
+        int unit;
+        double step;
+    } rows[] = {{100, 7, 35}, {100, 28, 28}, {6000, 7, 7}, {6000, 28, 28}};
+    for (const auto& r : rows) // 70 days, labels 40 pixels wide
+        EXPECT_EQ(GraphScale::DayStep(r.pixels, 70, 40, r.unit), r.step) << r.pixels << " pixels, unit " << r.unit;
+}
+
 TEST(GraphScale, FormatTextString)
 {
     EXPECT_EQ(TKivGraph::FormatTextString(atNumber, 12.9L), QStringLiteral("12"));

@@ -195,16 +195,18 @@ TEST(GraphPaint, AnUnknownAxisPictureIsReportedByNameAndTheSeriesKept)
 // outside the plot); the left end, a division like the others, has one.
 TEST(GraphPaint, NoXLabelAtTheRightEndOfTheAxis)
 {
+    // Ten weeks: the labels (every 7, 14, 35 or 70 days) reach the right end itself.
     TKivGraph g;
     g.resize(400, 200);
+    g.XAxisType = atDaysWeek;
     g.RightAxis = true;
     g.SetColorBg(clWhite);
     g.LimitXMin = 0;
-    g.LimitXMax = 100;
+    g.LimitXMax = 70;
     g.LimitLeftMin = g.LimitRightMin = 0;
     g.LimitLeftMax = g.LimitRightMax = 100;
-    g.SetVisLeftRect({0, 0, 100, 100});
-    g.SetVisRightRect({0, 0, 100, 100});
+    g.SetVisLeftRect({0, 0, 70, 100});
+    g.SetVisRightRect({0, 0, 70, 100});
     const QImage& image = g.PaintToImage();
     const TRect& p = g.PlotRect();
     TCanvas& c = g.OffscreenBitmap().Canvas();

@@ -415,3 +415,22 @@ TEST(Fader, PressesOnTheEdgesOfTheHeadAndItsStrip)
         f.MouseUp(mbLeft, {}, x, y);
     }
 }
+
+// Bar k of NumSteps + 1 rises k x LongMarksLen / (NumSteps + 1) above the
+// scale's base: with 10 and 4, 2 pixels a bar (the defaults' 5 and 10 round
+// alike under either divisor).
+TEST(FaderPaint, StepBarsRiseByTheirShareOfTheLongTickLength)
+{
+    TGFader f;
+    Make150x40(f);
+    f.SetLongMarksLen(10);
+    f.SetNumSteps(4);
+    f.SetMarkType(TGFader::mtStepRamp);
+    const QImage& bars = f.PaintToImage();
+    const int base = f.GetHeadY() - f.MarksPos();
+    for (int k = 1; k <= 4; ++k) {
+        const int left = int(13 + k * (136 - 13 - 4) / 4.0) + 1;
+        EXPECT_EQ(PixelColor(bars, left, base - 2 * k), clNavy) << "bar " << k << " top";
+        EXPECT_NE(PixelColor(bars, left, base - 2 * k - 1), clNavy) << "bar " << k << " above its top";
+    }
+}
