@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   ccache
+  python3-pyatspi at-spi2-core dbus
 )
 
 missing=()
