@@ -46,16 +46,30 @@ descendants() {
     echo "$child"
   done
 }
-stop_tree() {
-  [ -n "$1" ] || return 0
-  local pids
-  pids="$(descendants "$1") $1"
-  kill $pids 2>/dev/null
+# Leaves first, each one reaped by its parent before the parent goes, so
+# nothing is left over, not even a zombie.
+gone() { [ -z "$(ps -o pid= -p "$1" 2>/dev/null)" ]; }
+stop_one() {
+  kill "$1" 2>/dev/null
   for _ in $(seq 30); do
-    kill -0 $pids 2>/dev/null || return 0
+    gone "$1" && return 0
     sleep 0.1
   done
-  kill -9 $pids 2>/dev/null
+  kill -9 "$1" 2>/dev/null
+}
+stop_tree() {
+  [ -n "$1" ] || return 0
+  local pid
+  for pid in $(descendants "$1"); do
+    stop_one "$pid"
+  done
+  kill "$1" 2>/dev/null
+  for _ in $(seq 30); do
+    case "$(ps -o stat= -p "$1" 2>/dev/null)" in "" | Z*) break ;; esac
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
 }
 cleanup() {
   stop_tree "$APP_PID"
