@@ -12,6 +12,8 @@
 #include "widgets/VrBlinkLed.h"
 #include "widgets/VrFormShape.h"
 
+#include <tuple>
+
 TGraphForm* GraphForm = nullptr;
 
 namespace {
@@ -32,6 +34,7 @@ TGraphForm::TGraphForm(QWidget* owner) : TForm(WithAppComponents(owner))
 {
     LoadFromResource(QStringLiteral(":/forms/GraphForm.dfm"));
     FindControls();
+    NameControls();
     BuildKeyTable();
     SetLeft(0);
     SetTop(20);
@@ -70,6 +73,30 @@ void TGraphForm::FindControls()
     LCD = FindChild<TLCD99>(QStringLiteral("LCD"));
     ButtonTimer = FindChild<TTimer>(QStringLiteral("ButtonTimer"));
     UpDownTimer = FindChild<TTimer>(QStringLiteral("UpDownTimer"));
+}
+
+// What a screen reader calls the keys, their LEDs and the display. The keys
+// are pictures with press handlers, so they are buttons with a press action.
+void TGraphForm::NameControls()
+{
+    setAccessibleName(QStringLiteral("Front panel"));
+    const std::tuple<TImage*, TVrBlinkLed*, const char*> keys[] = {
+        {StreefTempImage, StreefTempLed, "Target temperature"},
+        {MaxVentImage, MaxVentLed, "Maximum ventilation position"},
+        {MinVentImage, MinVentLed, "Minimum ventilation position"},
+        {VerwarmImage, VerwarmVerschilLed, "Heating difference"},
+        {BandbrImage, BandbreedteLed, "Bandwidth"},
+        {MaxTempImage, MaxTempAlarmLed, "Maximum temperature alarm"},
+        {MinTempImage, MinTempAlarmLed, "Minimum temperature alarm"},
+        {ArrowUpImage, ArrowUpLed, "Up"},
+        {ArrowDownImage, ArrowDownLed, "Down"},
+    };
+    for (const auto& [key, led, name] : keys) {
+        key->setAccessibleName(QString::fromUtf8(name));
+        led->setAccessibleName(QString::fromUtf8(name) + QStringLiteral(" LED"));
+    }
+    LCD->setAccessibleName(QStringLiteral("Panel display"));
+    VrFormShape1->setAccessibleName(QStringLiteral("Front panel"));
 }
 
 void TGraphForm::BuildKeyTable()

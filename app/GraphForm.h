@@ -87,6 +87,7 @@ public slots:
 
 private:
     void FindControls();
+    void NameControls();
     void BuildKeyTable();
     TKeyEntry* EntryOf(QObject* keyImage);
     void ChangeSelection(TKeyEntry& pressed);

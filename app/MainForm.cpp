@@ -18,6 +18,7 @@
 #include "widgets/VrThermoMeter.h"
 
 #include <functional>
+#include <utility>
 
 TMainForm* MainForm = nullptr;
 
@@ -26,6 +27,7 @@ TMainForm::TMainForm(QWidget* owner) : TForm(WithAppComponents(owner))
 {
     LoadFromResource(QStringLiteral(":/forms/MainForm.dfm"));
     FindControls();
+    NameControls();
     Image5->SetPictureImage(TJPEGImage::LoadFromResource(QStringLiteral(":/bitmaps/QUILLOGO.jpg")));
     SetLeft(418);
     SetTop(20);
@@ -63,6 +65,30 @@ void TMainForm::FindControls()
     Image3 = FindChild<TImage>(QStringLiteral("Image3"));
     VrRocker2 = FindChild<TVrRocker>(QStringLiteral("VrRocker2"));
     Image4 = FindChild<TImage>(QStringLiteral("Image4"));
+}
+
+// What a screen reader calls the controls: their job in this window.
+void TMainForm::NameControls()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {Diagram, "Ventilation diagram"},
+        {vrThermoMeter, "House thermometer"},
+        {LCD991, "Measured temperature"},
+        {GSpin1, "Measured temperature control"},
+        {VrRocker1, "Heating (upper) or cooling (lower)"},
+        {VrRocker2, "Ventilation curve (upper) or heating curve (lower)"},
+        {MaxAlarmOn, "Maximum temperature alarm"},
+        {MinAlarmOn, "Minimum temperature alarm"},
+        {KoelingOn, "Cooling on"},
+        {VerwarmingOn, "Heating on"},
+        {Image1, "Heating"},
+        {Image2, "Cooling"},
+        {Image3, "Ventilation curve"},
+        {Image4, "Heating curve"},
+        {Image5, "Logo"},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromUtf8(name));
 }
 
 void TMainForm::SetLimits()

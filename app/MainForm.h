@@ -88,6 +88,7 @@ public slots:
 
 private:
     void FindControls();
+    void NameControls();
     void SetLimits();
     void ReadSettings();
     void WriteSettings();

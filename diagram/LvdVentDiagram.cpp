@@ -373,6 +373,23 @@ void TLvdVentDiagram::Paint()
     // live; the axes, areas and curve stay until a setpoint or setting changes.
     RunLayeredPaintContract([this] { PrepareVentDiagram(); }, [this] { PaintCurveLayer(); },
                             [this] { PaintOperatingLayer(); });
+    // The paint ran the control law: position and alarms are current now.
+    NotifyChanged(this);
+}
+
+QString TLvdVentDiagram::AccessibleText() const
+{
+    QString text = QStringLiteral("%1 °C, ventilation position %2 %, %3")
+                       .arg(QString::number(gemetenTemperatuur_ / 10.0, 'f', 1))
+                       .arg(CalcVentilatieStand())
+                       .arg(optieVentilatie_ ? QStringLiteral("ventilation curve") : QStringLiteral("heating curve"));
+    if (optieKoeling_)
+        text += QStringLiteral(", cooling");
+    if (minAlarmActive_)
+        text += QStringLiteral(", minimum temperature alarm");
+    if (maxAlarmActive_)
+        text += QStringLiteral(", maximum temperature alarm");
+    return text;
 }
 
 void TLvdVentDiagram::ContentChanged()

@@ -93,6 +93,10 @@ public:
     // The heater as drawn for the current position.
     const TBitmap& BlendedHeaterPicture();
 
+    // To assistive technology: the operating point, the curve and the alarms in words.
+    bool HasAccessibleText() const override { return true; }
+    QString AccessibleText() const override;
+
 signals:
     void OnStatusChanged(QObject* Sender);
 

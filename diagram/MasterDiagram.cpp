@@ -1303,3 +1303,8 @@ void TMasterDiagram::FillDayBitmap(TPointInfo& point, const TFontBitmaps& fonts)
     const QString text = GetValueString(vtInteger, point.Values.XValue);
     fonts.DrawRightAligned(c, picture.Width() - 4, 7, text, TFontBitmaps::SmallSet);
 }
+
+QString TMasterDiagram::AccessibleName() const
+{
+    return diagramTitle_.isEmpty() ? QStringLiteral("Diagram") : diagramTitle_;
+}

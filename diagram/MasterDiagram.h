@@ -14,6 +14,7 @@
 
 #include "diagram/DiagramTypes.h"
 #include "diagram/PointInfo.h"
+#include "framework/AccessibleControl.h"
 #include "framework/CanvasState.h"
 #include "framework/Control.h"
 
@@ -30,7 +31,7 @@ class TFontBitmaps;
 
 using TPointInfoList = std::vector<std::unique_ptr<TPointInfo>>;
 
-class TMasterDiagram : public TCustomControl {
+class TMasterDiagram : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(QString DiagramTitle READ DiagramTitle WRITE SetDiagramTitle)
     Q_CLASSINFO("default:DiagramTitle", "''")
@@ -50,6 +51,11 @@ public:
 
     // --- published properties
     const QString& DiagramTitle() const { return diagramTitle_; }
+
+    // TAccessibleControl: a chart named by its title; a subclass that can say
+    // what it shows in words offers that as text.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Chart; }
+    QString AccessibleName() const override;
     const QString& XAxisTitle() const { return xAxisTitle_; }
     const QString& YAxisTitle() const { return yAxisTitle_; }
     void SetDiagramTitle(const QString& value);

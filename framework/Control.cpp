@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/AccessibleControl.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 #include "framework/WindowShape.h"
@@ -86,6 +87,7 @@ TControl::TControl(QWidget* parent) : QWidget(parent), font_(new TFont(this))
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    TAccessibleControl::InstallAccessibility();
     connect(font_, &TFont::OnChange, this, [this] {
         if (!propagating_)
             parentFont_ = false;
@@ -358,6 +360,16 @@ void TControl::mousePressEvent(QMouseEvent* event)
         leftDown_ = true;
     const QPoint p = ConfinedPosition(event);
     MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TControl::PressAndRelease(QPoint at)
+{
+    const QPointF local(at);
+    const QPointF global(mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    mousePressEvent(&press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    mouseReleaseEvent(&release);
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event)

@@ -136,6 +136,12 @@ public:
     // controls that draw on the parent's background.
     void CaptureParentBackground(TBitmap& target);
 
+    // A left click at a point of the control, delivered as the mouse delivers
+    // one (press, then release): the press and action of assistive
+    // technology raise the same events as the user's hand.
+    void PressAndRelease(QPoint at);
+    void PressAndRelease() { PressAndRelease(rect().center()); }
+
 signals:
     void OnClick(QObject* Sender);
     void OnDblClick(QObject* Sender);

@@ -2,6 +2,8 @@
 
 #include "framework/Exception.h"
 
+#include <QMetaMethod>
+
 TImage::TImage(QWidget* parent) : TTransparentControl(parent) { SetBounds(0, 0, 105, 105); }
 
 void TImage::SetPicture(const QString& name)
@@ -121,4 +123,29 @@ void TImage::paintEvent(QPaintEvent*)
         PaintKeyed(ScaledPicture(), target, bitmap_.TransparentColor());
     else
         PaintPlain(ScaledPicture(), target);
+}
+
+bool TImage::AnswersMouse() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TControl::OnClick)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&TControl::OnMouseDown)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&TControl::OnMouseUp));
+}
+
+QAccessible::Role TImage::AccessibleRole() const
+{
+    return AnswersMouse() ? QAccessible::Button : QAccessible::Graphic;
+}
+
+QStringList TImage::AccessibleActions() const
+{
+    if (!AnswersMouse())
+        return {};
+    return {QAccessibleActionInterface::pressAction()};
+}
+
+void TImage::DoAccessibleAction(const QString& name)
+{
+    if (name == QAccessibleActionInterface::pressAction() && AnswersMouse() && isEnabled())
+        PressAndRelease();
 }

@@ -5,10 +5,11 @@
 // transparent colour (its bottom-left pixel) shows the parent; so does every
 // part of the control the picture does not cover.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Bitmap.h"
 #include "framework/TransparentControl.h"
 
-class TImage : public TTransparentControl {
+class TImage : public TTransparentControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(QString Picture READ Picture WRITE SetPicture)
     Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
@@ -42,6 +43,15 @@ public:
 
     // Where the picture lands in the control.
     TRect DestRect() const;
+
+    // A picture that answers the mouse (a click or press handler is
+    // connected) is a key: to assistive technology a button with a press
+    // action that clicks it as the mouse does. Any other is a graphic.
+    bool AnswersMouse() const;
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override { return Hint(); }
+    QStringList AccessibleActions() const override;
+    void DoAccessibleAction(const QString& name) override;
 
 protected:
     void Paint() override;

@@ -68,6 +68,27 @@ void TSpeedButton::SetPressed(bool value)
         return;
     pressed_ = value;
     Repaint();
+    NotifyChanged(this);
+}
+
+QString TSpeedButton::AccessibleName() const
+{
+    if (!caption_.isEmpty())
+        return caption_;
+    return Hint().isEmpty() ? QStringLiteral("Button") : Hint();
+}
+
+QAccessible::State TSpeedButton::AccessibleState() const
+{
+    QAccessible::State s;
+    s.pressed = pressed_;
+    return s;
+}
+
+void TSpeedButton::DoAccessibleAction(const QString& name)
+{
+    if (name == QAccessibleActionInterface::pressAction() && isEnabled())
+        PressAndRelease();
 }
 
 QSize TSpeedButton::TextSize()

@@ -5,10 +5,11 @@
 // mouse is over them; pressed buttons show a lowered bevel and shift their
 // face one pixel right and down. A click (press and release inside) raises OnClick.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
@@ -45,6 +46,14 @@ public:
     // Where glyph and caption land (for tests and derived buttons).
     QPoint GlyphPos();
     QPoint CaptionPos();
+
+    // TAccessibleControl: a push button named by its caption (else its hint),
+    // shown pressed while held; its press action clicks it as the mouse does.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QString AccessibleName() const override;
+    QAccessible::State AccessibleState() const override;
+    QStringList AccessibleActions() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void DoAccessibleAction(const QString& name) override;
 
 protected:
     void Paint() override;

@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   ccache
   doxygen chromium
+  python3-pyatspi at-spi2-core dbus
 )
 
 missing=()

@@ -22,7 +22,6 @@ QPoint OnDial(double cx, double cy, double phi, double r)
 
 TAnalogMeter::TAnalogMeter(QWidget* owner) : TGraphicControl(owner)
 {
-    TAccessibleValueControl::InstallAccessibility();
     scaleFontSize_ = valueFontSize_ = Owner().Font()->Size();
     SetBounds(Left(), Top(), 120, 120);
 }
@@ -41,7 +40,7 @@ void TAnalogMeter::DialChanged()
 
 void TAnalogMeter::Changed()
 {
-    TAccessibleValueControl::NotifyValueChanged(this);
+    NotifyChanged(this);
     Repaint();
 }
 
@@ -390,7 +389,7 @@ void TAnalogMeter::DrawPointer(TCanvas& c, const TGeometry& g)
 {
     if (position_ < minPosition_ || position_ > maxPosition_) {
         position_ = std::clamp(position_, minPosition_, maxPosition_);
-        TAccessibleValueControl::NotifyValueChanged(this);
+        NotifyChanged(this);
     }
     const double theta = PointerAngle();
     c.Pen.Width = 1;
@@ -419,12 +418,7 @@ void TAnalogMeter::DrawValue(TCanvas& c, const TGeometry& g)
 
 // ---------------------------------------------------------------- accessibility
 
-QString TAnalogMeter::AccessibleName() const
-{
-    return objectName().isEmpty() ? QStringLiteral("Analog meter") : objectName();
-}
-
-QString TAnalogMeter::AccessibleValueText() const
+QString TAnalogMeter::AccessibleText() const
 {
     const QString text = ConvertToFloat(std::clamp(position_, minPosition_, maxPosition_));
     return unitValue_.isEmpty() ? text : text + QLatin1Char(' ') + unitValue_;

@@ -7,9 +7,9 @@
 // input and paints on its owner's colour and font.
 
 #include "framework/Control.h"
-#include "widgets/AccessibleValueControl.h"
+#include "framework/AccessibleControl.h"
 
-class TAnalogMeter : public TGraphicControl, public TAccessibleValueControl {
+class TAnalogMeter : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(QString UnitValue READ UnitValue WRITE SetUnitValue)
     Q_PROPERTY(int ValueDecimals READ ValueDecimals WRITE SetValueDecimals)
@@ -97,15 +97,14 @@ public:
     // cached dial (face, scale and hub), drawing only the pointer, cap and value.
     void DrawCirkel(TCanvas& canvas);
 
-    // TAccessibleValueControl
+    // TAccessibleControl: a read-only progress bar whose text is the value
+    // as the dial shows it. No value interface: that would offer a screen
+    // reader Increase and Decrease actions on a pointer it cannot move.
     QAccessible::Role AccessibleRole() const override { return QAccessible::ProgressBar; }
-    QString AccessibleName() const override;
-    QString AccessibleValueText() const override;
+    QString AccessibleName() const override { return QStringLiteral("Analog meter"); }
     QAccessible::State AccessibleState() const override;
-    bool HasAccessibleValue() const override { return true; }
-    int AccessibleValue() const override { return position_; }
-    int AccessibleMinimum() const override { return minPosition_; }
-    int AccessibleMaximum() const override { return maxPosition_; }
+    bool HasAccessibleText() const override { return true; }
+    QString AccessibleText() const override;
 
 protected:
     void Paint() override;

@@ -34,7 +34,6 @@ QSize HeadSizeFor(TGFader::TFaderSize size, bool vertical)
 
 TGFader::TGFader(QWidget* parent) : TCustomControl(parent), labelsFont_(new TFont(this))
 {
-    TAccessibleValueControl::InstallAccessibility();
     labelsFont_->setObjectName(QStringLiteral("LabelsFont"));
     labelsFont_->SetName(QStringLiteral("Small Fonts"));
     labelsFont_->SetSize(6);
@@ -273,7 +272,7 @@ void TGFader::SetValue(int value)
     value_ = value;
     compositeValid_ = false;
     Invalidate();
-    TAccessibleValueControl::NotifyValueChanged(this);
+    NotifyChanged(this);
     if (!Loading())
         emit OnChange(this);
 }
@@ -751,13 +750,7 @@ void TGFader::DoExit()
 
 // ---------------------------------------------------------------- accessibility
 
-QString TGFader::AccessibleName() const { return objectName().isEmpty() ? QStringLiteral("Fader") : objectName(); }
-
-bool TGFader::SetAccessibleValue(int value)
-{
-    SetValue(value);
-    return true;
-}
+QString TGFader::AccessibleName() const { return QStringLiteral("Fader"); }
 
 QStringList TGFader::AccessibleActions() const
 {

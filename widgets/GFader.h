@@ -12,12 +12,12 @@
 // and the head at the Min end.
 
 #include "framework/Control.h"
-#include "widgets/AccessibleValueControl.h"
+#include "framework/AccessibleControl.h"
 #include "widgets/RepeatTimer.h"
 
 class TFaderBasePainter;
 
-class TGFader : public TCustomControl, public TAccessibleValueControl {
+class TGFader : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
 public:
     enum TMarkType { mtNone, mtMarks, mtRamp, mtStepRamp };
@@ -220,15 +220,14 @@ public:
     // The repeat timer exists only while the track is held.
     TTimer* RepeatTimer() const { return repeat_.Timer(); }
 
-    // TAccessibleValueControl
+    // TAccessibleControl: a slider; value and actions go through the clamping setter.
     QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
     QString AccessibleName() const override;
-    QString AccessibleValueText() const override { return QString::number(value_); }
     bool HasAccessibleValue() const override { return true; }
     int AccessibleValue() const override { return value_; }
     int AccessibleMinimum() const override { return min_; }
     int AccessibleMaximum() const override { return std::max(max_, min_); }
-    bool SetAccessibleValue(int value) override;
+    void SetAccessibleValue(int value) override { SetValue(value); }
     QStringList AccessibleActions() const override;
     void DoAccessibleAction(const QString& name) override;
 

@@ -1,6 +1,5 @@
 #include "widgets/GSpin.h"
 
-#include "widgets/GSpinAccessible.h"
 
 #include <limits>
 
@@ -27,7 +26,6 @@ int SaturatingSub(int a, int b) { return Saturate(int64_t(a) - b); }
 
 TGSpin::TGSpin(QWidget* parent) : TCustomControl(parent)
 {
-    TGSpinAccessible::Install();
     SetBounds(Left(), Top(), 19, 25);
     SetTabStop(true);
 }
@@ -62,7 +60,7 @@ void TGSpin::SetValue(int value)
     if (autoDisable_ && value_ != old)
         Invalidate();
     if (value_ != old)
-        TGSpinAccessible::ValueChanged(this);
+        NotifyChanged(this);
     emit OnChange(this);
 }
 
@@ -299,7 +297,7 @@ bool TGSpin::StepDown(int step)
 
 void TGSpin::PublishValue()
 {
-    TGSpinAccessible::ValueChanged(this);
+    NotifyChanged(this);
     emit OnChange(this);
 }
 
@@ -452,4 +450,43 @@ void TGSpin::Resize()
 {
     Invalidate();
     TCustomControl::Resize();
+}
+
+// ---------------------------------------------------------------- accessibility
+
+void TGSpin::SetAccessibleValue(int value)
+{
+    const int target = Clamped(value);
+    if (target == value_ || !enabled_)
+        return;
+    const bool up = target > value_;
+    value_ = target;
+    if (up)
+        emit OnUpClick(this);
+    else
+        emit OnDownClick(this);
+    PublishValue();
+    Invalidate();
+}
+
+QStringList TGSpin::AccessibleActions() const
+{
+    return {QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction()};
+}
+
+// The arrow key, pressed and released.
+void TGSpin::DoAccessibleAction(const QString& name)
+{
+    uint16_t key;
+    if (name == QAccessibleActionInterface::increaseAction())
+        key = VK::Up;
+    else if (name == QAccessibleActionInterface::decreaseAction())
+        key = VK::Down;
+    else
+        return;
+    if (!enabled_)
+        return;
+    uint16_t released = key; // a key handler may swallow the key it is given
+    KeyDown(key, {});
+    KeyUp(released, {});
 }

@@ -5,10 +5,11 @@
 // LargeChange) and holding the button repeats the step on a timer, first after
 // Delay ms and then every Speed ms. The control does not show the value.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Control.h"
 #include "widgets/RepeatTimer.h"
 
-class TGSpin : public TCustomControl {
+class TGSpin : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(int Delay READ Delay WRITE SetDelay)
     Q_PROPERTY(int Speed READ Speed WRITE SetSpeed)
@@ -82,6 +83,19 @@ public:
     bool IsFocused() const { return focused_; }
     // The repeat timer exists only while a mouse press repeats; null when idle.
     TTimer* RepeatTimer() const { return repeat_.Timer(); }
+
+    // TAccessibleControl: a spin box with its value and range. A value set
+    // from outside and the Increase/Decrease actions act as the arrow keys
+    // do: the value is clamped, then OnUpClick or OnDownClick is raised.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::SpinBox; }
+    QString AccessibleName() const override { return QStringLiteral("Spin control"); }
+    bool HasAccessibleValue() const override { return true; }
+    int AccessibleValue() const override { return value_; }
+    int AccessibleMinimum() const override { return min_; }
+    int AccessibleMaximum() const override { return max_; }
+    void SetAccessibleValue(int value) override;
+    QStringList AccessibleActions() const override;
+    void DoAccessibleAction(const QString& name) override;
 
 signals:
     void OnUpClick(QObject* Sender);

@@ -10,7 +10,6 @@ constexpr int kMinimumWidth = 15;
 
 TKivSpinButton::TKivSpinButton(QWidget* parent) : TCustomControl(parent)
 {
-    TAccessibleValueControl::InstallAccessibility();
     upButton_ = CreateButton(kUpGlyph, QStringLiteral("Up"));
     downButton_ = CreateButton(kDownGlyph, QStringLiteral("Down"));
     focusedButton_ = upButton_;
@@ -159,11 +158,6 @@ void TKivSpinButton::DoExit()
 
 // ---------------------------------------------------------------- accessibility
 
-QString TKivSpinButton::AccessibleName() const
-{
-    return objectName().isEmpty() ? QStringLiteral("Spin button") : objectName();
-}
-
 QStringList TKivSpinButton::AccessibleActions() const
 {
     return {QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction()};
@@ -172,7 +166,7 @@ QStringList TKivSpinButton::AccessibleActions() const
 void TKivSpinButton::DoAccessibleAction(const QString& name)
 {
     if (name == QAccessibleActionInterface::increaseAction())
-        upButton_->Click();
+        upButton_->PressAndRelease();
     else if (name == QAccessibleActionInterface::decreaseAction())
-        downButton_->Click();
+        downButton_->PressAndRelease();
 }

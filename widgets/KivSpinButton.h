@@ -5,13 +5,13 @@
 // FocusControl (typically the edit box the events change) when it can take it.
 
 #include "framework/Control.h"
-#include "widgets/AccessibleValueControl.h"
+#include "framework/AccessibleControl.h"
 
 #include <QPointer>
 
 class TTimerSpeedButton;
 
-class TKivSpinButton : public TCustomControl, public TAccessibleValueControl {
+class TKivSpinButton : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph)
@@ -54,10 +54,9 @@ public:
     TTimerSpeedButton* DownButton() const { return downButton_; }
     TTimerSpeedButton* FocusedButton() const { return focusedButton_; }
 
-    // TAccessibleValueControl
+    // TAccessibleControl: a spin box whose Increase/Decrease press its buttons as the mouse does.
     QAccessible::Role AccessibleRole() const override { return QAccessible::SpinBox; }
-    QString AccessibleName() const override;
-    QString AccessibleValueText() const override { return {}; }
+    QString AccessibleName() const override { return QStringLiteral("Spin button"); }
     QStringList AccessibleActions() const override;
     void DoAccessibleAction(const QString& name) override;
 

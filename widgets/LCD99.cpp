@@ -1,7 +1,6 @@
 #include "widgets/LCD99.h"
 
 #include "framework/Dialogs.h"
-#include "widgets/LCD99Accessible.h"
 #include "widgets/LCD99Shapes.h"
 #include "widgets/LCD99Text.h"
 
@@ -85,7 +84,6 @@ void WaitUntil(const QElapsedTimer& clock, qint64 until, bool pump)
 
 TLCD99::TLCD99(QWidget* parent) : TCustomControl(parent)
 {
-    TLCD99Accessible::Install();
     SetBounds(Left(), Top(), 92, 34);
     SetColor(clBlack);
 }
@@ -135,7 +133,7 @@ void TLCD99::SetValue(const QString& value)
     // setting and is reported, although it normalises to the same text.
     const QString old = value_;
     value_ = TLCD99Text::Normalize(value);
-    TLCD99Accessible::ValueChanged(this);
+    NotifyChanged(this);
     emit OnChange(this, old, value_);
     animateNext_ = true;
     Invalidate();
@@ -318,4 +316,11 @@ void TLCD99::PaintSegment(QImage& image, const TLCD99Shapes& shapes, const TLCD9
     }
     for (qsizetype i = from; i < to; ++i)
         TLCD99Shapes::Fill(image, dots[i], color);
+}
+
+QAccessible::State TLCD99::AccessibleState() const
+{
+    QAccessible::State s;
+    s.readOnly = true;
+    return s;
 }

@@ -5,6 +5,7 @@
 // segments in eight passes, one segment position at a time, in the order
 // Animation chooses and within AnimationDelay milliseconds.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Control.h"
 
 #include <QElapsedTimer>
@@ -13,7 +14,7 @@
 class TLCD99Shapes;
 class TLCD99Text;
 
-class TLCD99 : public TCustomControl {
+class TLCD99 : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
 
 public:
@@ -96,6 +97,13 @@ public:
     void SetSegmentSize(int value);
     QString Value() const { return value_; }
     void SetValue(const QString& value);
+
+    // TAccessibleControl: a read-only label whose text is what it shows.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleName() const override { return QStringLiteral("Seven-segment display"); }
+    QAccessible::State AccessibleState() const override;
+    bool HasAccessibleText() const override { return true; }
+    QString AccessibleText() const override { return value_; }
 
     // Value read as a whole number (0 when it is not one), or set from one.
     int NumericValue() const;

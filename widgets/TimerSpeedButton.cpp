@@ -5,10 +5,7 @@
 
 #include <QMouseEvent>
 
-TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : TSpeedButton(parent)
-{
-    TAccessibleValueControl::InstallAccessibility();
-}
+TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : TSpeedButton(parent) {}
 
 void TTimerSpeedButton::SetTimeBtnState(TTimeBtnState value)
 {
@@ -74,23 +71,5 @@ void TTimerSpeedButton::TimerExpired()
     if (!repeat_.Continue(kRepeatInterval))
         return;
     if (held_ && Pressed())
-        Click();
-}
-
-QString TTimerSpeedButton::AccessibleName() const
-{
-    return objectName().isEmpty() ? QStringLiteral("Button") : objectName();
-}
-
-QAccessible::State TTimerSpeedButton::AccessibleState() const
-{
-    QAccessible::State s;
-    s.pressed = Pressed();
-    return s;
-}
-
-void TTimerSpeedButton::DoAccessibleAction(const QString& name)
-{
-    if (name == QAccessibleActionInterface::pressAction())
         Click();
 }

@@ -5,10 +5,9 @@
 // of the release has run before the click it causes.
 
 #include "framework/SpeedButton.h"
-#include "widgets/AccessibleValueControl.h"
 #include "widgets/RepeatTimer.h"
 
-class TTimerSpeedButton : public TSpeedButton, public TAccessibleValueControl {
+class TTimerSpeedButton : public TSpeedButton {
     Q_OBJECT
 public:
     enum TTimeBtnStateFlag { tbFocusRect = 0x1, tbAllowTimer = 0x2 };
@@ -31,14 +30,6 @@ public:
     void Click() override;
     // The repeat timer, from the first press with tbAllowTimer until the button goes.
     TTimer* RepeatTimer() const { return repeat_.Timer(); }
-
-    // TAccessibleValueControl
-    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
-    QString AccessibleName() const override;
-    QString AccessibleValueText() const override { return {}; }
-    QAccessible::State AccessibleState() const override;
-    QStringList AccessibleActions() const override { return {QAccessibleActionInterface::pressAction()}; }
-    void DoAccessibleAction(const QString& name) override;
 
 protected:
     void Paint() override;

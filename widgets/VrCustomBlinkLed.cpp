@@ -120,10 +120,21 @@ void TVrCustomBlinkLed::TimerEvent(QObject*)
     emit OnChange(this);
 }
 
-QString TVrCustomBlinkLed::AccessibleValueText() const
+QString TVrCustomBlinkLed::AccessibleText() const
 {
-    const QString color = SpokenColor(LedColor());
-    return enableBlinking_ ? color + QStringLiteral(", blinking") : color;
+    if (!enableBlinking_)
+        return SpokenColor(LedColor());
+    const TVrPalette* palette = palettes_[colorIndex_ - 1];
+    const QString high = SpokenColor(palette->High());
+    const QString low = SpokenColor(palette->Low());
+    return (high == low ? high : high + QStringLiteral(" and ") + low) + QStringLiteral(", blinking");
+}
+
+QAccessible::State TVrCustomBlinkLed::AccessibleState() const
+{
+    QAccessible::State s = TVrGraphicImageControl::AccessibleState();
+    s.animated = enableBlinking_;
+    return s;
 }
 
 void TVrCustomBlinkLed::Paint()

@@ -58,7 +58,13 @@ public:
     TRect LampRect() const { return lampRect_; }
     TRect CaptionRect() const { return captionRect_; }
 
-    QString AccessibleValueText() const override;
+    // To assistive technology a read-only label: its colour as words, a
+    // blinking LED its two colours (so a blink is not a change), and the
+    // animated state while it blinks.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleKind() const override { return QStringLiteral("LED"); }
+    QString AccessibleText() const override;
+    QAccessible::State AccessibleState() const override;
 
 signals:
     // Raised at every blink toggle.

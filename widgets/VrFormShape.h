@@ -33,6 +33,10 @@ public:
     // parent is null or a form (a top-level window).
     explicit TVrFormShape(QWidget* parent = nullptr);
 
+    // The window's outline shows nothing a screen reader could read.
+    QString AccessibleKind() const override { return QStringLiteral("Window shape"); }
+    bool HasAccessibleText() const override { return false; }
+
     const TBitmap& Mask() const { return mask_; }
     void SetMask(const TBitmap& value);
     TColor MaskColor() const { return Color(); }

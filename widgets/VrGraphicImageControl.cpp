@@ -1,17 +1,13 @@
 #include "widgets/VrGraphicImageControl.h"
 
 #include "framework/WindowShape.h"
-#include "widgets/VrImageControlAccessible.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 
 int TVrGraphicImageControl::captureDepth_ = 0;
 
-TVrGraphicImageControl::TVrGraphicImageControl(QWidget* parent) : TGraphicControl(parent)
-{
-    TVrImageControlAccessible::InstallFactory();
-}
+TVrGraphicImageControl::TVrGraphicImageControl(QWidget* parent) : TGraphicControl(parent) {}
 
 void TVrGraphicImageControl::SetTransparent(bool value)
 {
@@ -42,11 +38,13 @@ void TVrGraphicImageControl::EndUpdate()
         UpdateControlCanvas();
 }
 
-QString TVrGraphicImageControl::AccessibleNameText() const
+QString TVrGraphicImageControl::AccessibleName() const { return caption_.isEmpty() ? AccessibleKind() : caption_; }
+
+QAccessible::State TVrGraphicImageControl::AccessibleState() const
 {
-    if (!accessibleName().isEmpty())
-        return accessibleName();
-    return caption_.isEmpty() ? objectName() : caption_;
+    QAccessible::State s;
+    s.readOnly = true;
+    return s;
 }
 
 void TVrGraphicImageControl::UpdateControlCanvas()
@@ -169,12 +167,4 @@ void TVrGraphicImageControl::paintEvent(QPaintEvent*)
     // that the next ordinary repaint finds what the parent shows now.
     if (transparent_)
         setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
-
-void TVrGraphicImageControl::NotifyAccessibleValue()
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleValueChangeEvent event(this, AccessibleValueText());
-    QAccessible::updateAccessibility(&event);
 }

@@ -15,13 +15,12 @@
 // the parent and the controls beneath are rendered instead. Requests are
 // ignored while loading or between BeginUpdate and EndUpdate.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Control.h"
-
-#include <QAccessible>
 
 class QPainter;
 
-class TVrGraphicImageControl : public TGraphicControl {
+class TVrGraphicImageControl : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
 
 public:
@@ -36,19 +35,21 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
-    // What assistive technology reads: the name (accessible name, else the
-    // caption, else the component name) and the current value or state.
-    QString AccessibleNameText() const;
-    virtual QString AccessibleValueText() const { return {}; }
-    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Indicator; }
+    // TAccessibleControl: named by the caption, else by what the control is
+    // (AccessibleKind); what it shows is read as text.
+    QString AccessibleName() const override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Graphic; }
+    bool HasAccessibleText() const override { return true; }
+    QAccessible::State AccessibleState() const override;
+    virtual QString AccessibleKind() const { return QStringLiteral("Picture"); }
 
 protected:
     // Clears the image; subclasses call this first, then draw.
     void Paint() override;
     // The repaint a control requests after one of its own properties changed.
     void UpdateControlCanvas();
-    // Tells assistive technology that the value text changed (UpdateControlCanvas does this too).
-    void NotifyAccessibleValue();
+    // Tells assistive technology that the shown state changed (UpdateControlCanvas does this too).
+    void NotifyAccessibleValue() { NotifyChanged(this); }
     void Loaded() override;
     void FontChanged() override { UpdateControlCanvas(); }
     void ColorChanged() override { UpdateControlCanvas(); }

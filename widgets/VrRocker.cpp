@@ -1,11 +1,9 @@
 #include "widgets/VrRocker.h"
 
 #include "widgets/DrawFrame3D.h"
-#include "widgets/VrRockerAccessible.h"
 
 TVrRocker::TVrRocker(QWidget* parent) : TCustomControl(parent)
 {
-    TVrRockerAccessible::Install();
     // Not a tab stop until asked: a click alone does not take the focus.
     setFocusPolicy(Qt::NoFocus);
     resize(12, 40);
@@ -45,7 +43,7 @@ void TVrRocker::ChangeState(TVrRockerState value)
     if (value == state_)
         return;
     state_ = value;
-    TVrRockerAccessible::StateChanged(this);
+    NotifyChanged(this);
     Invalidate();
 }
 
@@ -59,14 +57,25 @@ TVrRocker::TVrRockerState TVrRocker::NewState(int X, int Y) const
     return stNone;
 }
 
-QString TVrRocker::AccessibleNameText() const
+QAccessible::State TVrRocker::AccessibleState() const
 {
-    if (!accessibleName().isEmpty())
-        return accessibleName();
-    return objectName().isEmpty() ? QStringLiteral("Rocker switch") : objectName();
+    QAccessible::State s;
+    s.pressed = state_ != stNone;
+    return s;
 }
 
-QString TVrRocker::AccessibleValueText() const
+void TVrRocker::DoAccessibleAction(const QString& name)
+{
+    if (!isEnabled())
+        return;
+    const int half = height() / 2;
+    if (name == PressUpperAction())
+        PressAndRelease(QPoint(width() / 2, half / 2));
+    else if (name == PressLowerAction())
+        PressAndRelease(QPoint(width() / 2, half + half / 2));
+}
+
+QString TVrRocker::AccessibleText() const
 {
     switch (state_) {
     case stUpperDown: return QStringLiteral("Upper half down");

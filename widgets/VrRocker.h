@@ -6,10 +6,11 @@
 // is already down raises nothing); rsButton springs back to stNone.
 // Setting State through the property raises no click.
 
+#include "framework/AccessibleControl.h"
 #include "framework/Control.h"
 
 
-class TVrRocker : public TCustomControl {
+class TVrRocker : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
 public:
     enum TVrRockerStyle { rsButton, rsSwitch };
@@ -63,9 +64,18 @@ public:
     // The half under a point: upper, lower, or stNone below the last whole row pair.
     TVrRockerState NewState(int X, int Y) const;
 
-    // What assistive technology reads: the name and the state as words.
-    QString AccessibleNameText() const;
-    QString AccessibleValueText() const;
+    // TAccessibleControl: a button whose text is its position in words,
+    // pressed while a half is down, with one action per half that presses
+    // and releases it as the mouse does.
+    static QString PressUpperAction() { return QStringLiteral("Press upper half"); }
+    static QString PressLowerAction() { return QStringLiteral("Press lower half"); }
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QString AccessibleName() const override { return QStringLiteral("Rocker switch"); }
+    QAccessible::State AccessibleState() const override;
+    bool HasAccessibleText() const override { return true; }
+    QString AccessibleText() const override;
+    QStringList AccessibleActions() const override { return {PressUpperAction(), PressLowerAction()}; }
+    void DoAccessibleAction(const QString& name) override;
 
 signals:
     void OnUpperClick(QObject* Sender);

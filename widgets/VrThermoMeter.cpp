@@ -147,7 +147,7 @@ void TvrThermoMeter::ApplyDesignPresets()
     EndUpdate();
 }
 
-QString TvrThermoMeter::AccessibleValueText() const { return QString::number(value_->Value(), 'g', 8); }
+QString TvrThermoMeter::AccessibleText() const { return QString::number(value_->Value(), 'g', 8); }
 
 TvrThermoMeter::TMeterGeometry TvrThermoMeter::Geometry() const
 {

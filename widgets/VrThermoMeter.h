@@ -66,7 +66,9 @@ public:
     // The presets of a thermometer newly placed in a designer.
     void ApplyDesignPresets();
 
-    QString AccessibleValueText() const override;
+    // To assistive technology a read-only progress bar whose text is the value.
+    QString AccessibleText() const override;
+    QString AccessibleKind() const override { return QStringLiteral("Thermometer"); }
     QAccessible::Role AccessibleRole() const override { return QAccessible::ProgressBar; }
 
 signals:

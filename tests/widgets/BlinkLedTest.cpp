@@ -160,12 +160,18 @@ TEST(BlinkLed, AccessibleNameAndState)
     d.led.setObjectName(QStringLiteral("StreefTempLed"));
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&d.led);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->role(), QAccessible::Indicator);
-    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("StreefTempLed"));
-    EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("red, blinking"));
+    EXPECT_EQ(a->role(), QAccessible::StaticText);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("LED")) << "never the component name";
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, -1), QStringLiteral("red and white, blinking"));
+    EXPECT_TRUE(a->state().animated);
     d.led.TimerEvent(nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, -1), QStringLiteral("red and white, blinking")) << "a blink is no change";
     d.led.SetEnableBlinking(false);
     EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("white"));
+    EXPECT_FALSE(a->state().animated);
+    d.led.SetCaption(QStringLiteral("Alarm"));
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Alarm"));
     d.led.Palette1()->SetLow(RGB(0, 192, 0));
     EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("#00C000"));
 }

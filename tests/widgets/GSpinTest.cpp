@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QAccessibleValueInterface>
 #include <QStringList>
+#include <utility>
+#include <vector>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -375,7 +377,7 @@ TEST(GSpin, ScreenReaderGetsNameAndValue)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&spin);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::SpinBox);
-    EXPECT_EQ(a->text(QAccessible::Name), "GSpin1");
+    EXPECT_EQ(a->text(QAccessible::Name), "Spin control") << "never the component name";
     EXPECT_EQ(a->text(QAccessible::Value), "100");
     spin.setAccessibleName("Measured temperature");
     EXPECT_EQ(a->text(QAccessible::Name), "Measured temperature");
@@ -386,4 +388,30 @@ TEST(GSpin, ScreenReaderGetsNameAndValue)
     v->setCurrentValue(900);
     EXPECT_EQ(spin.Value(), 500) << "assistive technology goes through the clamping setter";
     EXPECT_EQ(v->currentValue().toInt(), 500);
+}
+
+// What a screen reader changes raises the events a key press raises, so
+// whoever follows the spin (the demo's diagram and displays) follows it too.
+TEST(GSpin, AccessibleChangesRaiseTheClickEvents)
+{
+    TGSpin spin;
+    MakeDemoSpin(spin);
+    std::vector<std::pair<char, int>> events;
+    QObject::connect(&spin, &TGSpin::OnUpClick, [&] { events.push_back({'u', spin.Value()}); });
+    QObject::connect(&spin, &TGSpin::OnDownClick, [&] { events.push_back({'d', spin.Value()}); });
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&spin);
+    ASSERT_NE(a, nullptr);
+    const QString up = QAccessibleActionInterface::increaseAction();
+    const QString down = QAccessibleActionInterface::decreaseAction();
+    a->valueInterface()->setCurrentValue(250.4); // AT-SPI sends doubles
+    a->valueInterface()->setCurrentValue(250.0); // unchanged: no event
+    a->actionInterface()->doAction(up);
+    a->valueInterface()->setCurrentValue(-7);
+    a->actionInterface()->doAction(down); // at Min: nothing to step
+    a->valueInterface()->setCurrentValue(500);
+    a->actionInterface()->doAction(up);   // at Max: nothing to step
+    const std::vector<std::pair<char, int>> expected = {{'u', 250}, {'u', 251}, {'d', 0}, {'u', 500}};
+    EXPECT_EQ(events, expected);
+    EXPECT_FALSE(spin.UpPressed() || spin.DownPressed());
+    EXPECT_TRUE(a->actionInterface()->actionNames().contains(up));
 }

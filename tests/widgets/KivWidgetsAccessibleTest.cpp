@@ -13,10 +13,12 @@
 TEST(KivWidgetsAccessible, FaderIsASliderWithStepActions)
 {
     TGFader fader;
-    fader.setObjectName("Volume");
+    fader.setObjectName("Fader1");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&fader);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::Slider);
+    EXPECT_EQ(a->text(QAccessible::Name), "Fader") << "never the component name";
+    fader.setAccessibleName("Volume");
     EXPECT_EQ(a->text(QAccessible::Name), "Volume");
     EXPECT_EQ(a->text(QAccessible::Value), "50");
     QAccessibleValueInterface* v = a->valueInterface();
@@ -41,10 +43,12 @@ TEST(KivWidgetsAccessible, MeterIsAReadOnlyIndicator)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&meter);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::ProgressBar);
-    EXPECT_EQ(a->text(QAccessible::Value), "10,0 bar") << "235 is brought to MaxPosition 100";
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, -1), "10,0 bar") << "235 is brought to MaxPosition 100";
     EXPECT_TRUE(a->state().readOnly);
-    a->valueInterface()->setCurrentValue(10);
-    EXPECT_EQ(meter.Position(), 100) << "assistive technology cannot move the pointer";
+    // Qt adds Increase/Decrease to every value interface; the meter has none to offer.
+    EXPECT_EQ(a->valueInterface(), nullptr);
+    EXPECT_FALSE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::increaseAction()));
 }
 
 TEST(KivWidgetsAccessible, SpinButtonActionsClickItsButtons)

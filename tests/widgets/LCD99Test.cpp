@@ -215,8 +215,12 @@ TEST(LCD99, ScreenReaderReadsTheShownText)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&lcd);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::StaticText);
-    EXPECT_EQ(a->text(QAccessible::Name), "LCD991");
+    EXPECT_EQ(a->text(QAccessible::Name), "Seven-segment display") << "never the component name";
     EXPECT_EQ(a->text(QAccessible::Value), "23.9");
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, -1), "23.9");
+    EXPECT_EQ(a->textInterface()->characterCount(), 4);
+    EXPECT_EQ(a->textInterface()->text(1, 3), "3.");
     EXPECT_TRUE(a->state().readOnly);
     lcd.SetValue("2,5");
     EXPECT_EQ(a->text(QAccessible::Value), "");

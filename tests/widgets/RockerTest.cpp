@@ -188,7 +188,7 @@ TEST(RockerAccessibility, ReadsNameAndPosition)
     d.rocker.setObjectName("VrRocker1");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&d.rocker);
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->text(QAccessible::Name), "VrRocker1");
+    EXPECT_EQ(face->text(QAccessible::Name), "Rocker switch") << "never the component name";
     EXPECT_EQ(face->text(QAccessible::Value), "Upper half down");
     d.rocker.SetState(TVrRocker::stLowerDown);
     EXPECT_EQ(face->text(QAccessible::Value), "Lower half down");
@@ -197,4 +197,28 @@ TEST(RockerAccessibility, ReadsNameAndPosition)
     d.rocker.setAccessibleName("Cooling");
     EXPECT_EQ(face->text(QAccessible::Name), "Cooling");
     EXPECT_EQ(face->role(), QAccessible::Button);
+}
+
+// Each half's action is a press and release there: the click events come
+// as from the mouse, and the switch rule (the half already down raises
+// nothing) holds for them too.
+TEST(RockerAccessibility, TheHalfActionsClickAsTheMouseDoes)
+{
+    DemoRocker d;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&d.rocker);
+    ASSERT_NE(face, nullptr);
+    QAccessibleActionInterface* actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(face->state().pressed);
+    actions->doAction(TVrRocker::PressUpperAction());
+    EXPECT_EQ(d.Clicks(), 0) << "the upper half is down already";
+    actions->doAction(TVrRocker::PressLowerAction());
+    EXPECT_EQ(d.lower.count(), 1);
+    EXPECT_EQ(d.rocker.State(), TVrRocker::stLowerDown);
+    EXPECT_EQ(face->textInterface()->text(0, -1), "Lower half down");
+    d.rocker.SetStyle(TVrRocker::rsButton);
+    actions->doAction(TVrRocker::PressUpperAction());
+    EXPECT_EQ(d.upper.count(), 1);
+    EXPECT_EQ(d.rocker.State(), TVrRocker::stNone) << "a button springs back";
+    EXPECT_FALSE(face->state().pressed);
 }
