@@ -128,7 +128,7 @@ void TSeriesIndex::Forget(const TPointStore& points)
         Level& level = levels_[i];
         const int64_t gone = points.FirstPosition() / BlockSize(i); // blocks below lie wholly before the first point
         level.dead = size_t(std::clamp<int64_t>(gone - level.base, int64_t(level.dead), int64_t(level.entries.size())));
-        if (level.dead >= 1024 && level.dead * 8 >= level.entries.size()) {
+        if (level.dead >= 64 && level.dead * 8 >= level.entries.size()) {
             level.entries.erase(level.entries.begin(), level.entries.begin() + std::ptrdiff_t(level.dead));
             level.base += int64_t(level.dead);
             level.dead = 0;
