@@ -9,6 +9,7 @@
 #include "framework/ComponentRegistry.h"
 #include "gallery/GrowthCurve.h"
 #include "gallery/TrendDay.h"
+#include "gallery/TrendLive.h"
 #include "graph/KivGraph.h"
 #include "graph/Legenda.h"
 #include "widgets/KivSpinButton.h"
@@ -16,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <memory>
 
@@ -109,6 +111,26 @@ void TSaxelPage::AddTrendGraph()
     legend->resize(170, 80);
     legend->SetKivGraph(graph);
     AddSection(legend, {"CheckBoxes"});
+
+    AddLiveTrendGraph();
+}
+
+void TSaxelPage::AddLiveTrendGraph()
+{
+    auto* graph = new TKivGraph(this);
+    graph->resize(520, 300);
+    graph->Title = QStringLiteral("Live: 8 sensors at 1 kHz");
+    graph->SetColorBg(clWhite);
+    graph->SetBorderStyle(TKivGraph::bstRaised);
+    auto* feed = new TTrendLiveFeed(*graph, graph);
+    auto* run = new QCheckBox(QStringLiteral("Run"));
+    connect(run, &QCheckBox::toggled, feed, [feed](bool on) { feed->Run(on); });
+    run->setChecked(true);
+    auto* follow = new QPushButton(QStringLiteral("Follow the newest"));
+    connect(follow, &QPushButton::clicked, graph, [graph] { graph->SetFollow(true); });
+    auto* hint = new QLabel(QStringLiteral("The view follows the newest samples; a zoom or a pan\n"
+                                           "holds it, a right-click or the button follows again."));
+    AddSection(graph, {"GridStyle", "LineWidth"}, {run, follow, hint});
 }
 
 void TSaxelPage::AddSpinButton()

@@ -4,20 +4,11 @@
 
 namespace {
 
-// Keeps the earlier position on equal values: ranges are merged left to right.
-void Merge(const TPointStore& points, TSeriesIndex::Extremes& into, int64_t lowest, int64_t highest)
-{
-    if (into.Lowest < 0 || points.AtPosition(lowest).Y < points.AtPosition(into.Lowest).Y)
-        into.Lowest = lowest;
-    if (into.Highest < 0 || points.AtPosition(highest).Y > points.AtPosition(into.Highest).Y)
-        into.Highest = highest;
-}
-
 // The first lowest and highest of 32 side-by-side points: the two values
 // first, in four independent lanes each, then the first point holding each.
 // The lanes start from the first point, as a left-to-right scan does, so a
 // leading NaN wins there too; later NaNs never compare lower or higher.
-void BlockExtremes(const TPoint2D* p, uint32_t& lowest, uint32_t& highest)
+void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowest, uint32_t& highest)
 {
     double lo[4], hi[4];
     for (int k = 0; k < 4; ++k)
@@ -28,7 +19,8 @@ void BlockExtremes(const TPoint2D* p, uint32_t& lowest, uint32_t& highest)
             lo[k] = y < lo[k] ? y : lo[k];
             hi[k] = y > hi[k] ? y : hi[k];
         }
-    double low = lo[0], high = hi[0];
+    low = lo[0];
+    high = hi[0];
     for (int k = 1; k < 4; ++k) {
         low = lo[k] < low ? lo[k] : low;
         high = hi[k] > high ? hi[k] : high;
@@ -42,9 +34,37 @@ void BlockExtremes(const TPoint2D* p, uint32_t& lowest, uint32_t& highest)
         lowest = 0;
     if (highest == TSeriesIndex::BaseBlock)
         highest = 0;
+    low = p[lowest].Y; // the value itself, also its sign of zero
+    high = p[highest].Y;
 }
 
 } // namespace
+
+// Room for blocks up to `end` at once (a whole series indexed in one go),
+// growing geometrically otherwise (a block at a time while appending).
+void TSeriesIndex::Reserve(Level& level, int64_t end)
+{
+    const size_t need = size_t(std::max<int64_t>(0, end - level.base));
+    if (need > level.entries.capacity())
+        level.entries.reserve(std::max(need, level.entries.capacity() * 5 / 4 + 16));
+}
+
+// Keeps the earlier position on equal values: ranges are merged left to right.
+struct TSeriesIndex::Accumulator {
+    double low = 0, high = 0;
+    int64_t lowest = -1, highest = -1;
+    void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
+    {
+        if (lowest < 0 || lo < low) {
+            low = lo;
+            lowest = loAt;
+        }
+        if (highest < 0 || hi > high) {
+            high = hi;
+            highest = hiAt;
+        }
+    }
+};
 
 int64_t TSeriesIndex::BlockSize(size_t level)
 {
@@ -72,12 +92,12 @@ void TSeriesIndex::ExtendBase(const TPointStore& points)
 {
     Level& level = levels_[0];
     const int64_t blocks = points.EndPosition() / BaseBlock;
-    level.entries.reserve(size_t(blocks - level.base));
+    Reserve(level, blocks);
     for (int64_t b = level.End(); b < blocks; ++b) {
-        uint32_t lowest = 0, highest = 0;
+        Entry e{0, 0, 0, 0};
         if (b * BaseBlock >= points.FirstPosition()) // else never read (see above)
-            BlockExtremes(points.Run(b * BaseBlock), lowest, highest);
-        level.entries.push_back({lowest, highest});
+            BlockExtremes(points.Run(b * BaseBlock), e.Low, e.High, e.Lowest, e.Highest);
+        level.entries.push_back(e);
     }
 }
 
@@ -87,16 +107,16 @@ void TSeriesIndex::ExtendLevel(const TPointStore& points, size_t index)
     Level& level = levels_[index];
     const int64_t blocks = below.End() / Fanout;
     const int64_t size = BlockSize(index), belowSize = BlockSize(index - 1);
-    level.entries.reserve(size_t(blocks - level.base));
+    Reserve(level, blocks);
     for (int64_t b = level.End(); b < blocks; ++b) {
-        Entry e{0, 0};
+        Entry e{0, 0, 0, 0};
         if (b * size >= points.FirstPosition()) {
-            Extremes x;
+            Accumulator x;
             for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
                 const Entry& child = below.Block(c);
-                Merge(points, x, c * belowSize + child.Lowest, c * belowSize + child.Highest);
+                x.Add(child.Low, c * belowSize + child.Lowest, child.High, c * belowSize + child.Highest);
             }
-            e = {uint32_t(x.Lowest - b * size), uint32_t(x.Highest - b * size)};
+            e = {x.low, x.high, uint32_t(x.lowest - b * size), uint32_t(x.highest - b * size)};
         }
         level.entries.push_back(e);
     }
@@ -108,7 +128,7 @@ void TSeriesIndex::Forget(const TPointStore& points)
         Level& level = levels_[i];
         const int64_t gone = points.FirstPosition() / BlockSize(i); // blocks below lie wholly before the first point
         level.dead = size_t(std::clamp<int64_t>(gone - level.base, int64_t(level.dead), int64_t(level.entries.size())));
-        if (level.dead >= 1024 && level.dead * 2 >= level.entries.size()) {
+        if (level.dead >= 64 && level.dead * 8 >= level.entries.size()) {
             level.entries.erase(level.entries.begin(), level.entries.begin() + std::ptrdiff_t(level.dead));
             level.base += int64_t(level.dead);
             level.dead = 0;
@@ -127,22 +147,25 @@ size_t TSeriesIndex::Bytes() const
 TSeriesIndex::Extremes TSeriesIndex::Range(const TPointStore& points, int64_t first, int64_t last) const
 {
     const int64_t offset = points.FirstPosition();
-    Extremes result;
-    Collect(points, result, int(levels_.size()) - 1, first + offset, last + offset);
-    result.Lowest -= offset;
-    result.Highest -= offset;
-    return result;
+    Accumulator a;
+    Collect(points, a, int(levels_.size()) - 1, first + offset, last + offset);
+    return {a.lowest - offset, a.highest - offset};
 }
 
 // Whole blocks of this level inside the range [first, last) of positions,
 // the ragged ends from the finer levels.
-void TSeriesIndex::Collect(const TPointStore& points, Extremes& into, int level, int64_t first, int64_t last) const
+void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int level, int64_t first, int64_t last) const
 {
     if (first >= last)
         return;
     if (level < 0) {
-        for (int64_t i = first; i < last; ++i)
-            Merge(points, into, i, i);
+        for (int64_t from = first; from < last;) { // a block's points lie side by side
+            const int64_t to = std::min(last, (from / BaseBlock + 1) * BaseBlock);
+            const TPoint2D* p = points.Run(from);
+            for (int64_t i = 0; i < to - from; ++i)
+                into.Add(p[i].Y, from + i, p[i].Y, from + i);
+            from = to;
+        }
         return;
     }
     const Level& entries = levels_[size_t(level)];
@@ -156,7 +179,7 @@ void TSeriesIndex::Collect(const TPointStore& points, Extremes& into, int level,
     Collect(points, into, level - 1, first, a * size);
     for (int64_t k = a; k < b; ++k) {
         const Entry& e = entries.Block(k);
-        Merge(points, into, k * size + e.Lowest, k * size + e.Highest);
+        into.Add(e.Low, k * size + e.Lowest, e.High, k * size + e.Highest);
     }
     Collect(points, into, level - 1, b * size, last);
 }

@@ -2,10 +2,11 @@
 // TSeriesIndex: a multi-level index over the Y values of a series, so that
 // the lowest and the highest point of any range of points is found in time
 // that grows with the logarithm of the range, not with its length. Level 0
-// holds, per block of 32 points, the offsets of the first lowest and the
-// first highest point; every further level does the same over 16 blocks of
-// the level below. 8 bytes per 32 points on level 0, about a sixtieth of the
-// points' own memory in all.
+// holds, per block of 32 points, the first lowest and the first highest
+// point (offset and value: a range is reduced without reading the points
+// its blocks stand for, which lie far apart in memory); every further level
+// does the same over 16 blocks of the level below. 24 bytes per 32 points
+// on level 0, about a twentieth of the points' own memory in all.
 //
 // Blocks are numbered by point position (see TPointStore), so appending
 // points only adds blocks at the end (Extend: constant work per point, the
@@ -43,9 +44,11 @@ public:
 
 private:
     struct Entry {
+        double Low, High;
         uint32_t Lowest; // offsets from the block's first position
         uint32_t Highest;
     };
+    struct Accumulator; // extremes of a range so far, with their values
     struct Level {
         std::vector<Entry> entries; // entries[k]: block base + k
         int64_t base = 0;
@@ -54,9 +57,10 @@ private:
         const Entry& Block(int64_t b) const { return entries[size_t(b - base)]; }
     };
     static int64_t BlockSize(size_t level);
+    static void Reserve(Level& level, int64_t end);
     void ExtendBase(const TPointStore& points);
     void ExtendLevel(const TPointStore& points, size_t level);
-    void Collect(const TPointStore& points, Extremes& into, int level, int64_t first, int64_t last) const;
+    void Collect(const TPointStore& points, Accumulator& into, int level, int64_t first, int64_t last) const;
 
     std::vector<Level> levels_;
 };

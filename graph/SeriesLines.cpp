@@ -126,11 +126,22 @@ void TSeriesLines::AddNode(std::vector<QPoint>& nodes, QPoint p)
         nodes.push_back(p);
 }
 
-int64_t TSeriesLines::ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column) const
+// The first point past the column, looked for first where the previous
+// column's width puts it (evenly spaced data needs two probes), then by
+// galloping and halving.
+int64_t TSeriesLines::ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column, int64_t guess) const
 {
     const TPointStore& pts = series.Points;
-    int64_t lo = from, step = 1;
-    while (lo + step < last && PixelX(pts[size_t(lo + step)].X) <= column) {
+    const auto inColumn = [&](int64_t i) { return PixelX(pts[size_t(i)].X) <= column; };
+    int64_t lo = from; // known in the column
+    const int64_t g = std::min(from + std::max<int64_t>(guess, 1), last);
+    if (g > lo + 1 && inColumn(g - 1)) {
+        if (g == last || !inColumn(g))
+            return g;
+        lo = g;
+    }
+    int64_t step = 1;
+    while (lo + step < last && inColumn(lo + step)) {
         lo += step;
         step *= 2;
     }
@@ -155,10 +166,12 @@ void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last,
 
 void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const
 {
+    int64_t width = 1;
     for (int64_t i = first; i < last;) {
         const int column = PixelX(series.Points[size_t(i)].X);
-        const int64_t end = ColumnEnd(series, i, last, column);
+        const int64_t end = ColumnEnd(series, i, last, column, width);
         AddColumn(series, i, end, end == last && !hasExit, nodes);
+        width = end - i;
         i = end;
     }
 }

@@ -51,7 +51,7 @@ private:
     void SinglePixel(QPoint p);
     void DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const;
     void AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes) const;
-    int64_t ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column) const;
+    int64_t ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column, int64_t guess) const;
     void DrawMarkers(const TSeries& series, int64_t first, int64_t last);
     static void AddNode(std::vector<QPoint>& nodes, QPoint p);
     void Stroke(TSegmentPainter& segments, const std::vector<QPoint>& nodes, int64_t points) const;
