@@ -21,6 +21,7 @@ void TVrGraphicImageControl::SetTransparent(bool value)
     setAttribute(Qt::WA_OpaquePaintEvent, !value);
     reuseBackground_ = false;
     Invalidate();
+    emit TransparentChanged();
 }
 
 void TVrGraphicImageControl::SetCaption(const QString& value)
@@ -29,6 +30,7 @@ void TVrGraphicImageControl::SetCaption(const QString& value)
         return;
     caption_ = value;
     UpdateControlCanvas();
+    emit CaptionChanged();
 }
 
 void TVrGraphicImageControl::BeginUpdate() { ++updateCount_; }

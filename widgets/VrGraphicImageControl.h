@@ -42,6 +42,11 @@ public:
     virtual QString AccessibleValueText() const { return {}; }
     virtual QAccessible::Role AccessibleRole() const { return QAccessible::Indicator; }
 
+signals:
+    // Notifications of the properties the subclasses publish (see framework/Notify.h).
+    void TransparentChanged();
+    void CaptionChanged();
+
 protected:
     // Clears the image; subclasses call this first, then draw.
     void Paint() override;
@@ -50,8 +55,8 @@ protected:
     // Tells assistive technology that the value text changed (UpdateControlCanvas does this too).
     void NotifyAccessibleValue();
     void Loaded() override;
-    void FontChanged() override { UpdateControlCanvas(); }
-    void ColorChanged() override { UpdateControlCanvas(); }
+    void AfterFontChange() override { UpdateControlCanvas(); }
+    void AfterColorChange() override { UpdateControlCanvas(); }
     void paintEvent(QPaintEvent* event) override;
 
 private:
