@@ -3,6 +3,7 @@
 #include "can/SdoCommand.h"
 #include "framework/Control.h"
 #include "framework/Dialogs.h"
+#include "framework/Notify.h"
 #include "framework/Timer.h"
 
 namespace {
@@ -57,24 +58,28 @@ void TCanCBase::StoreField(int& member, int value, const CanId::TField& field)
 
 void TCanCBase::SetCardNr(int value)
 {
+    const TNotifyOnChange notify(this, &TCanCBase::CardNr, &TCanCBase::CardNrChanged);
     if (value != cardNr_ && AcceptField(value, 31, CanId::CardNr, "CardNr", "Max. 31 Card Numbers "))
         StoreField(cardNr_, value, CanId::CardNr);
 }
 
 void TCanCBase::SetCardID(int value)
 {
+    const TNotifyOnChange notify(this, &TCanCBase::CardID, &TCanCBase::CardIDChanged);
     if (value != cardID_ && AcceptField(value, 126, CanId::CardID, "CardID", "Max. 126 Card IDs"))
         StoreField(cardID_, value, CanId::CardID);
 }
 
 void TCanCBase::SetComponentNr(int value)
 {
+    const TNotifyOnChange notify(this, &TCanCBase::ComponentNr, &TCanCBase::ComponentNrChanged);
     if (value != componentNr_ && AcceptField(value, 32, CanId::ComponentNr, "ComponentNr", "Max. 32 Components"))
         StoreField(componentNr_, value, CanId::ComponentNr);
 }
 
 void TCanCBase::SetComponentID(int value)
 {
+    const TNotifyOnChange notify(this, &TCanCBase::ComponentID, &TCanCBase::ComponentIDChanged);
     if (value != componentID_
         && AcceptField(value, 32, CanId::ComponentID, "ComponentID", "Max. 32 Components ID's "))
         StoreField(componentID_, value, CanId::ComponentID);
@@ -82,6 +87,7 @@ void TCanCBase::SetComponentID(int value)
 
 void TCanCBase::SetPrioriteit(int value)
 {
+    const TNotifyOnChange notify(this, &TCanCBase::Prioriteit, &TCanCBase::PrioriteitChanged);
     if (value != prioriteit_ && AcceptField(value, 7, CanId::Priority, "Prioriteit", "Max. 7 prioriteits nivo's "))
         prioriteit_ = value;
 }

@@ -16,11 +16,11 @@ class TTimer;
 
 class TCanCBase : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int CardNr READ CardNr WRITE SetCardNr)
-    Q_PROPERTY(int CardID READ CardID WRITE SetCardID)
-    Q_PROPERTY(int ComponentNr READ ComponentNr WRITE SetComponentNr)
-    Q_PROPERTY(int ComponentID READ ComponentID WRITE SetComponentID)
-    Q_PROPERTY(int Prioriteit READ Prioriteit WRITE SetPrioriteit)
+    Q_PROPERTY(int CardNr READ CardNr WRITE SetCardNr NOTIFY CardNrChanged)
+    Q_PROPERTY(int CardID READ CardID WRITE SetCardID NOTIFY CardIDChanged)
+    Q_PROPERTY(int ComponentNr READ ComponentNr WRITE SetComponentNr NOTIFY ComponentNrChanged)
+    Q_PROPERTY(int ComponentID READ ComponentID WRITE SetComponentID NOTIFY ComponentIDChanged)
+    Q_PROPERTY(int Prioriteit READ Prioriteit WRITE SetPrioriteit NOTIFY PrioriteitChanged)
     Q_CLASSINFO("default:CardNr", "0")
     Q_CLASSINFO("default:CardID", "0")
     Q_CLASSINFO("default:ComponentNr", "0")
@@ -77,6 +77,12 @@ public slots:
     void OnTTimeOut(QObject* Sender);
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void CardNrChanged();
+    void CardIDChanged();
+    void ComponentNrChanged();
+    void ComponentIDChanged();
+    void PrioriteitChanged();
     // One SDO reply. The frame lives only while the signal is emitted: a
     // receiver connects directly (never queued) and copies what it keeps.
     void MessageOut(TCanMessage* Message);

@@ -5,6 +5,7 @@
 // bus. The input objects read the host's PdoTypeFlag as their owner's.
 
 #include "can/CanMessage.h"
+#include "framework/Notify.h"
 
 #include <QObject>
 #include <memory>
@@ -16,7 +17,7 @@ class TCanCBase;
 
 class TCanHost : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool PdoTypeFlag READ PdoTypeFlag WRITE SetPdoTypeFlag)
+    Q_PROPERTY(bool PdoTypeFlag READ PdoTypeFlag WRITE SetPdoTypeFlag NOTIFY PdoTypeFlagChanged)
 
 public:
     explicit TCanHost(std::unique_ptr<TCanBus> bus, QObject* parent = nullptr);
@@ -33,7 +34,7 @@ public:
     const std::vector<TCanCBase*>& Nodes() const { return nodes_; }
 
     bool PdoTypeFlag() const { return pdoTypeFlag_; }
-    void SetPdoTypeFlag(bool value) { pdoTypeFlag_ = value; }
+    void SetPdoTypeFlag(bool value) { SetAndNotify(this, &TCanHost::PdoTypeFlagChanged, pdoTypeFlag_, value); }
 
 private:
     void Forget(QObject* node);
@@ -42,4 +43,8 @@ private:
     TCanBusTransmitter* transmitter_;
     std::vector<TCanCBase*> nodes_;
     bool pdoTypeFlag_ = true;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void PdoTypeFlagChanged();
 };

@@ -5,18 +5,20 @@
 // diagram, so a diagram created later starts with the target set on another.
 // Its setters only store: nobody is repainted through it.
 
+#include "framework/Notify.h"
+
 #include <QObject>
 #include <QPointer>
 
 class TAllSetpoints : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int StreefTemp MEMBER StreefTemp WRITE SetStreefTemp)
+    Q_PROPERTY(int StreefTemp MEMBER StreefTemp WRITE SetStreefTemp NOTIFY StreefTempChanged)
     Q_CLASSINFO("default:StreefTemp", "185")
-    Q_PROPERTY(int MinAlarm MEMBER MinAlarm WRITE SetMinAlarm)
+    Q_PROPERTY(int MinAlarm MEMBER MinAlarm WRITE SetMinAlarm NOTIFY MinAlarmChanged)
     Q_CLASSINFO("default:MinAlarm", "50")
-    Q_PROPERTY(int MaxAlarm MEMBER MaxAlarm WRITE SetMaxAlarm)
+    Q_PROPERTY(int MaxAlarm MEMBER MaxAlarm WRITE SetMaxAlarm NOTIFY MaxAlarmChanged)
     Q_CLASSINFO("default:MaxAlarm", "70")
-    Q_PROPERTY(int AbsMaxAlarm MEMBER AbsMaxAlarm WRITE SetAbsMaxAlarm)
+    Q_PROPERTY(int AbsMaxAlarm MEMBER AbsMaxAlarm WRITE SetAbsMaxAlarm NOTIFY AbsMaxAlarmChanged)
     Q_CLASSINFO("default:AbsMaxAlarm", "120")
 
 public:
@@ -31,11 +33,18 @@ public:
     int MaxAlarm = 70;
     int AbsMaxAlarm = 120;
 
-    void SetStreefTemp(int value) { StreefTemp = value; }
-    void SetMinAlarm(int value) { MinAlarm = value; }
-    void SetMaxAlarm(int value) { MaxAlarm = value; }
-    void SetAbsMaxAlarm(int value) { AbsMaxAlarm = value; }
+    void SetStreefTemp(int value) { SetAndNotify(this, &TAllSetpoints::StreefTempChanged, StreefTemp, value); }
+    void SetMinAlarm(int value) { SetAndNotify(this, &TAllSetpoints::MinAlarmChanged, MinAlarm, value); }
+    void SetMaxAlarm(int value) { SetAndNotify(this, &TAllSetpoints::MaxAlarmChanged, MaxAlarm, value); }
+    void SetAbsMaxAlarm(int value) { SetAndNotify(this, &TAllSetpoints::AbsMaxAlarmChanged, AbsMaxAlarm, value); }
 
 private:
     QPointer<QObject> owner_;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void StreefTempChanged();
+    void MinAlarmChanged();
+    void MaxAlarmChanged();
+    void AbsMaxAlarmChanged();
 };

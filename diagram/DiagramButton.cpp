@@ -1,11 +1,13 @@
 #include "diagram/DiagramButton.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 
 TDiagramButton::TDiagramButton(QWidget* parent) : TSpeedButton(parent) { glyph2_.Transparent = true; }
 
 void TDiagramButton::SetGlyph2(const QString& name)
 {
+    const TNotifyOnChange notify(this, &TDiagramButton::Glyph2, &TDiagramButton::Glyph2Changed);
     if (name == glyph2Name_)
         return;
     if (name.isEmpty()) {
@@ -22,6 +24,7 @@ void TDiagramButton::SetGlyph2(const QString& name)
 
 void TDiagramButton::SetGlyph2(const TBitmap& bitmap)
 {
+    const TNotifyOnChange notify(this, &TDiagramButton::Glyph2, &TDiagramButton::Glyph2Changed);
     glyph2_.Assign(bitmap);
     glyph2_.Transparent = true;
     glyph2Name_.clear();

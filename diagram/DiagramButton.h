@@ -9,7 +9,7 @@
 
 class TDiagramButton : public TSpeedButton {
     Q_OBJECT
-    Q_PROPERTY(QString Glyph2 READ Glyph2 WRITE SetGlyph2)
+    Q_PROPERTY(QString Glyph2 READ Glyph2 WRITE SetGlyph2 NOTIFY Glyph2Changed)
     Q_CLASSINFO("default:Glyph2", "''")
 
 public:
@@ -36,4 +36,8 @@ private:
     bool hovering_ = false;
     QString glyph2Name_;
     TBitmap glyph2_;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void Glyph2Changed();
 };

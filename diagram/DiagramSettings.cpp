@@ -5,6 +5,12 @@
 TDiagramSettings::TDiagramSettings(TMasterDiagram* owner) : QObject(owner), owner_(owner)
 {
     setObjectName(QStringLiteral("DiagramSettings"));
+    notified_.Track(this);
+}
+
+void TDiagramSettings::NotifyChanges()
+{
+    notified_.Notify(this);
 }
 
 template <class T>
@@ -15,6 +21,7 @@ void TDiagramSettings::Store(T& field, T value)
     field = value;
     if (owner_)
         owner_->Invalidate();
+    NotifyChanges();
 }
 
 void TDiagramSettings::SetShowXValues(bool value) { Store(ShowXValues, value); }

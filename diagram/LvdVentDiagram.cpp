@@ -1,6 +1,7 @@
 #include "diagram/LvdVentDiagram.h"
 
 #include "diagram/DiagramSettings.h"
+#include "framework/Notify.h"
 
 #include <algorithm>
 #include <climits>
@@ -91,32 +92,37 @@ void TLvdVentDiagram::SetVentIndex(int value)
     // its advance still repaints, so the law and the status follow each cycle.
     const TBitmap& picture = optieVentilatie_ ? fan_[size_t(index)] : heaterOn_;
     InvalidateLive(TRect(kPictureLeft, FanTop, kPictureLeft + picture.Width(), FanTop + picture.Height()));
+    emit VentIndexChanged();
+}
+
+void TLvdVentDiagram::SetVentilatieStand(int value)
+{
+    // The fan thread reads the position; whoever stores it, observers hear of
+    // it on the GUI thread.
+    if (ventilatieStand_.exchange(value, std::memory_order_relaxed) != value)
+        EmitOnOwnThread(this, &TLvdVentDiagram::VentilatieStandChanged);
 }
 
 void TLvdVentDiagram::SetGemetenTemperatuur(int value)
 {
-    if (value == gemetenTemperatuur_)
-        return;
-    gemetenTemperatuur_ = value;
-    InvalidateLive();
+    SetAndNotify(
+        this, &TLvdVentDiagram::GemetenTemperatuurChanged, gemetenTemperatuur_, value, [&] { InvalidateLive(); });
 }
 
 void TLvdVentDiagram::SetOptieVentilatie(bool value)
 {
-    if (value == optieVentilatie_)
-        return;
-    optieVentilatie_ = value;
-    FillPointInfoList();
-    Invalidate();
+    SetAndNotify(this, &TLvdVentDiagram::OptieVentilatieChanged, optieVentilatie_, value, [&] {
+        FillPointInfoList();
+        Invalidate();
+    });
 }
 
 void TLvdVentDiagram::SetOptieKoeling(bool value)
 {
-    if (value == optieKoeling_)
-        return;
-    optieKoeling_ = value;
-    FillPointInfoList();
-    Invalidate();
+    SetAndNotify(this, &TLvdVentDiagram::OptieKoelingChanged, optieKoeling_, value, [&] {
+        FillPointInfoList();
+        Invalidate();
+    });
 }
 
 // --- the control law ------------------------------------------------------------

@@ -21,14 +21,15 @@
 
 class TLvdVentDiagram : public TMasterDiagram {
     Q_OBJECT
-    Q_PROPERTY(TSetpoints* Setpoints READ Setpoints)
-    Q_PROPERTY(int VentIndex READ VentIndex WRITE SetVentIndex)
+    Q_PROPERTY(TSetpoints* Setpoints READ Setpoints CONSTANT)
+    Q_PROPERTY(int VentIndex READ VentIndex WRITE SetVentIndex NOTIFY VentIndexChanged)
     Q_CLASSINFO("default:VentIndex", "0")
-    Q_PROPERTY(int GemetenTemperatuur READ GemetenTemperatuur WRITE SetGemetenTemperatuur)
-    Q_PROPERTY(int VentilatieStand READ VentilatieStand WRITE SetVentilatieStand)
-    Q_PROPERTY(bool OptieVentilatie READ OptieVentilatie WRITE SetOptieVentilatie)
+    Q_PROPERTY(
+        int GemetenTemperatuur READ GemetenTemperatuur WRITE SetGemetenTemperatuur NOTIFY GemetenTemperatuurChanged)
+    Q_PROPERTY(int VentilatieStand READ VentilatieStand WRITE SetVentilatieStand NOTIFY VentilatieStandChanged)
+    Q_PROPERTY(bool OptieVentilatie READ OptieVentilatie WRITE SetOptieVentilatie NOTIFY OptieVentilatieChanged)
     Q_CLASSINFO("default:OptieVentilatie", "True")
-    Q_PROPERTY(bool OptieKoeling READ OptieKoeling WRITE SetOptieKoeling)
+    Q_PROPERTY(bool OptieKoeling READ OptieKoeling WRITE SetOptieKoeling NOTIFY OptieKoelingChanged)
     Q_CLASSINFO("default:OptieKoeling", "False")
 
 public:
@@ -46,7 +47,7 @@ public:
     // user-interface thread writes it during painting: an atomic keeps that
     // one shared value free of a data race.
     int VentilatieStand() const { return ventilatieStand_.load(std::memory_order_relaxed); }
-    void SetVentilatieStand(int value) { ventilatieStand_.store(value, std::memory_order_relaxed); }
+    void SetVentilatieStand(int value);
     bool OptieVentilatie() const { return optieVentilatie_; }
     void SetOptieVentilatie(bool value);
     bool OptieKoeling() const { return optieKoeling_; }
@@ -98,6 +99,12 @@ public:
     QString AccessibleText() const override;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void VentIndexChanged();
+    void GemetenTemperatuurChanged();
+    void VentilatieStandChanged();
+    void OptieVentilatieChanged();
+    void OptieKoelingChanged();
     void OnStatusChanged(QObject* Sender);
 
 protected:

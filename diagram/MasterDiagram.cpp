@@ -3,8 +3,10 @@
 #include "diagram/AllSetpoints.h"
 #include "diagram/DiagramSettings.h"
 #include "diagram/FontBitmaps.h"
+#include "diagram/Setpoints.h"
 #include "framework/DataTable.h"
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 #include "framework/Screen.h"
 #include "framework/SegmentPainter.h"
 
@@ -100,26 +102,24 @@ TMasterDiagram::~TMasterDiagram()
 
 void TMasterDiagram::SetDiagramTitle(const QString& value)
 {
-    if (value == diagramTitle_)
-        return;
-    diagramTitle_ = value;
-    Invalidate();
+    SetAndNotify(this, &TMasterDiagram::DiagramTitleChanged, diagramTitle_, value, [&] { Invalidate(); });
 }
 
 void TMasterDiagram::SetXAxisTitle(const QString& value)
 {
-    if (value == xAxisTitle_)
-        return;
-    xAxisTitle_ = value;
-    Invalidate();
+    SetAndNotify(this, &TMasterDiagram::XAxisTitleChanged, xAxisTitle_, value, [&] { Invalidate(); });
 }
 
 void TMasterDiagram::SetYAxisTitle(const QString& value)
 {
-    if (value == yAxisTitle_)
-        return;
-    yAxisTitle_ = value;
-    Invalidate();
+    SetAndNotify(this, &TMasterDiagram::YAxisTitleChanged, yAxisTitle_, value, [&] { Invalidate(); });
+}
+
+void TMasterDiagram::AfterInput()
+{
+    diagramSettings_->NotifyChanges();
+    for (auto* setpoints : findChildren<TSetpoints*>(Qt::FindDirectChildrenOnly))
+        setpoints->NotifyChanges();
 }
 
 void TMasterDiagram::ChangeDiagramValue(TChangeValue) {}

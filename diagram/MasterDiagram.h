@@ -33,13 +33,13 @@ using TPointInfoList = std::vector<std::unique_ptr<TPointInfo>>;
 
 class TMasterDiagram : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(QString DiagramTitle READ DiagramTitle WRITE SetDiagramTitle)
+    Q_PROPERTY(QString DiagramTitle READ DiagramTitle WRITE SetDiagramTitle NOTIFY DiagramTitleChanged)
     Q_CLASSINFO("default:DiagramTitle", "''")
-    Q_PROPERTY(QString XAxisTitle READ XAxisTitle WRITE SetXAxisTitle)
+    Q_PROPERTY(QString XAxisTitle READ XAxisTitle WRITE SetXAxisTitle NOTIFY XAxisTitleChanged)
     Q_CLASSINFO("default:XAxisTitle", "''")
-    Q_PROPERTY(QString YAxisTitle READ YAxisTitle WRITE SetYAxisTitle)
+    Q_PROPERTY(QString YAxisTitle READ YAxisTitle WRITE SetYAxisTitle NOTIFY YAxisTitleChanged)
     Q_CLASSINFO("default:YAxisTitle", "''")
-    Q_PROPERTY(TDiagramSettings* DiagramSettings READ DiagramSettings)
+    Q_PROPERTY(TDiagramSettings* DiagramSettings READ DiagramSettings CONSTANT)
 
 public:
     explicit TMasterDiagram(QWidget* owner = nullptr);
@@ -176,6 +176,10 @@ public:
     void ShowOffscreen() { Invalidate(); }
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void DiagramTitleChanged();
+    void XAxisTitleChanged();
+    void YAxisTitleChanged();
     void OnMessage(QObject* Sender, const QString& MessageText);
     void OnMessage1(QObject* Sender, const QString& MessageText);
     void OnSettingsChanged(QObject* Sender);
@@ -197,6 +201,8 @@ protected:
     // Only what drawLive draws has changed, within `rect` (anywhere when empty).
     void InvalidateLive(const TRect& rect = TRect());
     void ContentChanged() override;
+    // Drags and key steps write setpoints and settings through references.
+    void AfterInput() override;
 
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;

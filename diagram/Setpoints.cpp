@@ -8,6 +8,12 @@ TSetpoints::TSetpoints(TMasterDiagram* owner) : QObject(owner), owner_(owner)
     setObjectName(QStringLiteral("Setpoints"));
     if (TMasterDiagram::AllSetpoints)
         StreefTemp = TMasterDiagram::AllSetpoints->StreefTemp;
+    notified_.Track(this);
+}
+
+void TSetpoints::NotifyChanges()
+{
+    notified_.Notify(this);
 }
 
 bool TSetpoints::Store(int& field, int value)
@@ -17,6 +23,7 @@ bool TSetpoints::Store(int& field, int value)
     field = value;
     if (owner_)
         owner_->Invalidate();
+    NotifyChanges();
     return true;
 }
 

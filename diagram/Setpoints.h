@@ -5,56 +5,58 @@
 // value and repaints the owning diagram. The target temperature and the alarm
 // values are also handed to the shared TAllSetpoints.
 
+#include "framework/Notify.h"
+
 #include <QObject>
 
 class TMasterDiagram;
 
 class TSetpoints : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int MinPositie MEMBER MinPositie WRITE SetMinPositie)
+    Q_PROPERTY(int MinPositie MEMBER MinPositie WRITE SetMinPositie NOTIFY MinPositieChanged)
     Q_CLASSINFO("default:MinPositie", "10")
-    Q_PROPERTY(int MaxPositie MEMBER MaxPositie WRITE SetMaxPositie)
+    Q_PROPERTY(int MaxPositie MEMBER MaxPositie WRITE SetMaxPositie NOTIFY MaxPositieChanged)
     Q_CLASSINFO("default:MaxPositie", "100")
-    Q_PROPERTY(int MinAlarm MEMBER MinAlarm WRITE SetMinAlarm)
+    Q_PROPERTY(int MinAlarm MEMBER MinAlarm WRITE SetMinAlarm NOTIFY MinAlarmChanged)
     Q_CLASSINFO("default:MinAlarm", "50")
-    Q_PROPERTY(int MaxAlarm MEMBER MaxAlarm WRITE SetMaxAlarm)
+    Q_PROPERTY(int MaxAlarm MEMBER MaxAlarm WRITE SetMaxAlarm NOTIFY MaxAlarmChanged)
     Q_CLASSINFO("default:MaxAlarm", "70")
-    Q_PROPERTY(int AbsMaxAlarm MEMBER AbsMaxAlarm WRITE SetAbsMaxAlarm)
+    Q_PROPERTY(int AbsMaxAlarm MEMBER AbsMaxAlarm WRITE SetAbsMaxAlarm NOTIFY AbsMaxAlarmChanged)
     Q_CLASSINFO("default:AbsMaxAlarm", "120")
-    Q_PROPERTY(int Bandbreedte MEMBER Bandbreedte WRITE SetBandbreedte)
+    Q_PROPERTY(int Bandbreedte MEMBER Bandbreedte WRITE SetBandbreedte NOTIFY BandbreedteChanged)
     Q_CLASSINFO("default:Bandbreedte", "50")
-    Q_PROPERTY(int StreefTemp MEMBER StreefTemp WRITE SetStreefTemp)
+    Q_PROPERTY(int StreefTemp MEMBER StreefTemp WRITE SetStreefTemp NOTIFY StreefTempChanged)
     Q_CLASSINFO("default:StreefTemp", "200")
     Q_CLASSINFO("shared:StreefTemp", "TMasterDiagram::AllSetpoints")
-    Q_PROPERTY(int VerwarmVerschil MEMBER VerwarmVerschil WRITE SetVerwarmVerschil)
+    Q_PROPERTY(int VerwarmVerschil MEMBER VerwarmVerschil WRITE SetVerwarmVerschil NOTIFY VerwarmVerschilChanged)
     Q_CLASSINFO("default:VerwarmVerschil", "15")
-    Q_PROPERTY(int Verwarm1Absoluut MEMBER Verwarm1Absoluut WRITE SetVerwarm1Absoluut)
+    Q_PROPERTY(int Verwarm1Absoluut MEMBER Verwarm1Absoluut WRITE SetVerwarm1Absoluut NOTIFY Verwarm1AbsoluutChanged)
     Q_CLASSINFO("default:Verwarm1Absoluut", "180")
-    Q_PROPERTY(int Verwarm2Absoluut MEMBER Verwarm2Absoluut WRITE SetVerwarm2Absoluut)
+    Q_PROPERTY(int Verwarm2Absoluut MEMBER Verwarm2Absoluut WRITE SetVerwarm2Absoluut NOTIFY Verwarm2AbsoluutChanged)
     Q_CLASSINFO("default:Verwarm2Absoluut", "180")
-    Q_PROPERTY(int Verwarm3Absoluut MEMBER Verwarm3Absoluut WRITE SetVerwarm3Absoluut)
+    Q_PROPERTY(int Verwarm3Absoluut MEMBER Verwarm3Absoluut WRITE SetVerwarm3Absoluut NOTIFY Verwarm3AbsoluutChanged)
     Q_CLASSINFO("default:Verwarm3Absoluut", "180")
-    Q_PROPERTY(int Verwarm4Absoluut MEMBER Verwarm4Absoluut WRITE SetVerwarm4Absoluut)
+    Q_PROPERTY(int Verwarm4Absoluut MEMBER Verwarm4Absoluut WRITE SetVerwarm4Absoluut NOTIFY Verwarm4AbsoluutChanged)
     Q_CLASSINFO("default:Verwarm4Absoluut", "180")
-    Q_PROPERTY(int Nok1Verschil MEMBER Nok1Verschil WRITE SetNok1Verschil)
+    Q_PROPERTY(int Nok1Verschil MEMBER Nok1Verschil WRITE SetNok1Verschil NOTIFY Nok1VerschilChanged)
     Q_CLASSINFO("default:Nok1Verschil", "0")
-    Q_PROPERTY(int Nok2Verschil MEMBER Nok2Verschil WRITE SetNok2Verschil)
+    Q_PROPERTY(int Nok2Verschil MEMBER Nok2Verschil WRITE SetNok2Verschil NOTIFY Nok2VerschilChanged)
     Q_CLASSINFO("default:Nok2Verschil", "0")
-    Q_PROPERTY(int Nok3Verschil MEMBER Nok3Verschil WRITE SetNok3Verschil)
+    Q_PROPERTY(int Nok3Verschil MEMBER Nok3Verschil WRITE SetNok3Verschil NOTIFY Nok3VerschilChanged)
     Q_CLASSINFO("default:Nok3Verschil", "0")
-    Q_PROPERTY(int KoelVerschil MEMBER KoelVerschil WRITE SetKoelVerschil)
+    Q_PROPERTY(int KoelVerschil MEMBER KoelVerschil WRITE SetKoelVerschil NOTIFY KoelVerschilChanged)
     Q_CLASSINFO("default:KoelVerschil", "30")
-    Q_PROPERTY(int KoelAbsoluut MEMBER KoelAbsoluut WRITE SetKoelAbsoluut)
+    Q_PROPERTY(int KoelAbsoluut MEMBER KoelAbsoluut WRITE SetKoelAbsoluut NOTIFY KoelAbsoluutChanged)
     Q_CLASSINFO("default:KoelAbsoluut", "240")
-    Q_PROPERTY(int KoelVerschil1 MEMBER KoelVerschil1 WRITE SetKoelVerschil1)
+    Q_PROPERTY(int KoelVerschil1 MEMBER KoelVerschil1 WRITE SetKoelVerschil1 NOTIFY KoelVerschil1Changed)
     Q_CLASSINFO("default:KoelVerschil1", "30")
-    Q_PROPERTY(int KoelAbsoluut1 MEMBER KoelAbsoluut1 WRITE SetKoelAbsoluut1)
+    Q_PROPERTY(int KoelAbsoluut1 MEMBER KoelAbsoluut1 WRITE SetKoelAbsoluut1 NOTIFY KoelAbsoluut1Changed)
     Q_CLASSINFO("default:KoelAbsoluut1", "240")
-    Q_PROPERTY(int MengRelatief MEMBER MengRelatief WRITE SetMengRelatief)
+    Q_PROPERTY(int MengRelatief MEMBER MengRelatief WRITE SetMengRelatief NOTIFY MengRelatiefChanged)
     Q_CLASSINFO("default:MengRelatief", "0")
-    Q_PROPERTY(int MengAbsoluut MEMBER MengAbsoluut WRITE SetMengAbsoluut)
+    Q_PROPERTY(int MengAbsoluut MEMBER MengAbsoluut WRITE SetMengAbsoluut NOTIFY MengAbsoluutChanged)
     Q_CLASSINFO("default:MengAbsoluut", "250")
-    Q_PROPERTY(int MengVerschil MEMBER MengVerschil WRITE SetMengVerschil)
+    Q_PROPERTY(int MengVerschil MEMBER MengVerschil WRITE SetMengVerschil NOTIFY MengVerschilChanged)
     Q_CLASSINFO("default:MengVerschil", "30")
 
 public:
@@ -110,9 +112,39 @@ public:
     void SetMengAbsoluut(int value);
     void SetMengVerschil(int value);
 
+    // Raises the signals of the fields written in place (through references)
+    // since the last notification.
+    void NotifyChanges();
+
 private:
     // Stores a changed value and repaints the owner; false when unchanged.
     bool Store(int& field, int value);
 
     TMasterDiagram* owner_;
+    TNotifiedValues notified_;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void MinPositieChanged();
+    void MaxPositieChanged();
+    void MinAlarmChanged();
+    void MaxAlarmChanged();
+    void AbsMaxAlarmChanged();
+    void BandbreedteChanged();
+    void StreefTempChanged();
+    void VerwarmVerschilChanged();
+    void Verwarm1AbsoluutChanged();
+    void Verwarm2AbsoluutChanged();
+    void Verwarm3AbsoluutChanged();
+    void Verwarm4AbsoluutChanged();
+    void Nok1VerschilChanged();
+    void Nok2VerschilChanged();
+    void Nok3VerschilChanged();
+    void KoelVerschilChanged();
+    void KoelAbsoluutChanged();
+    void KoelVerschil1Changed();
+    void KoelAbsoluut1Changed();
+    void MengRelatiefChanged();
+    void MengAbsoluutChanged();
+    void MengVerschilChanged();
 };

@@ -54,6 +54,7 @@ TFWS::TFWS(QWidget* owner)
     timer_->SetEnabled(true);
     // The control shows the weigher from its first paint, not only from the first tick.
     DrawWeigher();
+    notified_.Track(this);
 }
 
 TFWS::~TFWS() = default;
@@ -73,9 +74,15 @@ void TFWS::HandleTask(int Task, int Value)
     losklep_ = (Task & 0x0020) != 0;
     weigherTest_ = (Task & 0x4000) != 0;
     weigherReset_ = (Task & 0x8000) != 0;
+    notified_.Notify(this);
 }
 
 void TFWS::Paint() {}
+
+bool TFWS::HopperSensor() const
+{
+    return hopperWeight_ > kSensorWeight;
+}
 
 // --- the tick ---------------------------------------------------------------
 
@@ -85,6 +92,7 @@ void TFWS::OnFeedTimer()
     SimulateWeights();
     DrawWeigher();
     FillFeedStatus();
+    notified_.Notify(this);
     emit OnSendMessage(this);
 }
 
@@ -256,7 +264,7 @@ void TFWS::FillFeedStatus()
         status |= 0x0010;
     if (losklep_)
         status |= 0x0020;
-    if (!hopperSensor_)
+    if (!HopperSensor())
         status |= 0x0040;
     feedStatus_ = status;
 }
@@ -333,8 +341,7 @@ void TFWS::DrawBinContents(TCanvas& c)
         SetPenAndBrush(c, clYellow);
         c.Polygon({{36, 155}, {109, 155}, {109, 155 - h}, {36, 155 - h}});
     }
-    hopperSensor_ = hopperWeight_ > kSensorWeight;
-    SetPenAndBrush(c, hopperSensor_ ? clBlack : clRed);
+    SetPenAndBrush(c, HopperSensor() ? clBlack : clRed);
     c.FillRect(TRect(106, 120, 110, 126));
 }
 

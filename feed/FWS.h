@@ -10,6 +10,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
+#include "framework/Notify.h"
 
 #include <array>
 #include <memory>
@@ -20,32 +21,34 @@ class TTimer;
 
 class TFWS : public TGraphicControl {
     Q_OBJECT
-    Q_PROPERTY(bool Losklep READ Losklep WRITE SetLosklep)
+    Q_PROPERTY(bool Losklep READ Losklep WRITE SetLosklep NOTIFY LosklepChanged)
     Q_CLASSINFO("default:Losklep", "False")
-    Q_PROPERTY(bool WeigherTest READ WeigherTest WRITE SetWeigherTest)
+    Q_PROPERTY(bool WeigherTest READ WeigherTest WRITE SetWeigherTest NOTIFY WeigherTestChanged)
     Q_CLASSINFO("default:WeigherTest", "False")
-    Q_PROPERTY(bool WeigherReset READ WeigherReset WRITE SetWeigherReset)
+    Q_PROPERTY(bool WeigherReset READ WeigherReset WRITE SetWeigherReset NOTIFY WeigherResetChanged)
     Q_CLASSINFO("default:WeigherReset", "False")
-    Q_PROPERTY(bool ActivateVijzel READ ActivateVijzel WRITE SetActivateVijzel)
+    Q_PROPERTY(bool ActivateVijzel READ ActivateVijzel WRITE SetActivateVijzel NOTIFY ActivateVijzelChanged)
     Q_CLASSINFO("default:ActivateVijzel", "False")
-    Q_PROPERTY(bool AfvoerVijzel READ AfvoerVijzel WRITE SetAfvoerVijzel)
+    Q_PROPERTY(bool AfvoerVijzel READ AfvoerVijzel WRITE SetAfvoerVijzel NOTIFY AfvoerVijzelChanged)
     Q_CLASSINFO("default:AfvoerVijzel", "False")
-    Q_PROPERTY(bool AanvoerGeblokkeerd READ AanvoerGeblokkeerd WRITE SetAanvoerGeblokkeerd)
+    Q_PROPERTY(
+        bool AanvoerGeblokkeerd READ AanvoerGeblokkeerd WRITE SetAanvoerGeblokkeerd NOTIFY AanvoerGeblokkeerdChanged)
     Q_CLASSINFO("default:AanvoerGeblokkeerd", "False")
-    Q_PROPERTY(bool LosklepOpenTijdensVullen READ LosklepOpenTijdensVullen WRITE SetLosklepOpenTijdensVullen)
+    Q_PROPERTY(bool LosklepOpenTijdensVullen READ LosklepOpenTijdensVullen WRITE SetLosklepOpenTijdensVullen NOTIFY
+            LosklepOpenTijdensVullenChanged)
     Q_CLASSINFO("default:LosklepOpenTijdensVullen", "False")
-    Q_PROPERTY(bool LosklepSluitNiet READ LosklepSluitNiet WRITE SetLosklepSluitNiet)
+    Q_PROPERTY(bool LosklepSluitNiet READ LosklepSluitNiet WRITE SetLosklepSluitNiet NOTIFY LosklepSluitNietChanged)
     Q_CLASSINFO("default:LosklepSluitNiet", "False")
-    Q_PROPERTY(bool WeegsignaalIsNul READ WeegsignaalIsNul WRITE SetWeegsignaalIsNul)
+    Q_PROPERTY(bool WeegsignaalIsNul READ WeegsignaalIsNul WRITE SetWeegsignaalIsNul NOTIFY WeegsignaalIsNulChanged)
     Q_CLASSINFO("default:WeegsignaalIsNul", "False")
-    Q_PROPERTY(int VijzelNr READ VijzelNr WRITE SetVijzelNr)
+    Q_PROPERTY(int VijzelNr READ VijzelNr WRITE SetVijzelNr NOTIFY VijzelNrChanged)
     Q_CLASSINFO("default:VijzelNr", "0")
-    Q_PROPERTY(int MaxVulGewicht READ MaxVulGewicht WRITE SetMaxVulGewicht)
+    Q_PROPERTY(int MaxVulGewicht READ MaxVulGewicht WRITE SetMaxVulGewicht NOTIFY MaxVulGewichtChanged)
     Q_CLASSINFO("default:MaxVulGewicht", "3500")
-    Q_PROPERTY(int FillWeight READ FillWeight WRITE SetFillWeight)
+    Q_PROPERTY(int FillWeight READ FillWeight WRITE SetFillWeight NOTIFY FillWeightChanged)
     Q_CLASSINFO("default:FillWeight", "3000")
-    Q_PROPERTY(int CurrentWeight READ CurrentWeight STORED false)
-    Q_PROPERTY(int FeedStatus READ FeedStatus STORED false)
+    Q_PROPERTY(int CurrentWeight READ CurrentWeight NOTIFY CurrentWeightChanged STORED false)
+    Q_PROPERTY(int FeedStatus READ FeedStatus NOTIFY FeedStatusChanged STORED false)
 
 public:
     explicit TFWS(QWidget* owner = nullptr);
@@ -77,7 +80,7 @@ public:
     int MaxVulGewicht() const { return maxVulGewicht_; }
     void SetMaxVulGewicht(int value) { SetAndDraw(maxVulGewicht_, value); }
     int FillWeight() const { return fillWeight_; }
-    void SetFillWeight(int value) { fillWeight_ = value; }
+    void SetFillWeight(int value) { SetAndNotify(this, &TFWS::FillWeightChanged, fillWeight_, value); }
     int CurrentWeight() const { return currentWeight_; }
     int FeedStatus() const { return feedStatus_; }
 
@@ -111,10 +114,26 @@ public:
     int HopperWeight() const { return hopperWeight_; }
     int TotalWeight() const { return totalWeight_; }
     int AlarmCode() const { return alarmCode_; }
-    bool HopperSensor() const { return hopperSensor_; }
+    // The bin's level sensor, read from the weight in the bin.
+    bool HopperSensor() const;
     const TBitmap& WorkBitmap() { return OffscreenBitmap(); }
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void LosklepChanged();
+    void WeigherTestChanged();
+    void WeigherResetChanged();
+    void ActivateVijzelChanged();
+    void AfvoerVijzelChanged();
+    void AanvoerGeblokkeerdChanged();
+    void LosklepOpenTijdensVullenChanged();
+    void LosklepSluitNietChanged();
+    void WeegsignaalIsNulChanged();
+    void VijzelNrChanged();
+    void MaxVulGewichtChanged();
+    void FillWeightChanged();
+    void CurrentWeightChanged();
+    void FeedStatusChanged();
     void OnSendMessage(QObject* Sender);
 
 protected:
@@ -128,6 +147,7 @@ private:
             return;
         field = value;
         DrawWeigher();
+        notified_.Notify(this);
     }
     int Random(int limit);
     void FillingStep();
@@ -168,7 +188,6 @@ private:
     int dischargeRate_ = 3;
     int valveOpenTime_ = 0;
     int residue_ = 0;
-    bool hopperSensor_ = false;
     TColor backColor_;
     int augerFrame_ = 0;
     int dischargeFrame_ = 0;
@@ -180,4 +199,7 @@ private:
     std::array<TBitmap, 4> numbers_;
     std::mt19937 random_;
     TTimer* timer_;
+    // The cycle changes many published values per tick, and a host's task
+    // word several at once: each entry point reports what it changed.
+    TNotifiedValues notified_;
 };

@@ -55,6 +55,15 @@ TColor SystemColor(int index)
 
 } // namespace
 
+QList<TColor> NamedColors()
+{
+    QList<TColor> colors;
+    colors.reserve(qsizetype(kNamed.size()));
+    for (const NamedColor& named : kNamed)
+        colors.append(named.value);
+    return colors;
+}
+
 TColor ColorToRGB(TColor color)
 {
     if ((color & clSystemColor) == clSystemColor)

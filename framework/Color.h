@@ -3,6 +3,7 @@
 // aliases (high byte 0xFF) that resolve to fixed RGB values when drawn.
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -63,6 +64,10 @@ inline uint32_t ColorToPixel(TColor color)
     return 0xFF000000u | (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | uint32_t(GetBValue(c));
 }
 inline TColor PixelToColor(uint32_t px) { return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF); }
+
+// Every colour that has a name, in the order of the name table: the sixteen
+// plain colours, the system aliases, then clNone and clDefault.
+QList<TColor> NamedColors();
 
 // Names as window descriptions store them ("clBtnFace"); other values as "$00BBGGRR".
 QString ColorToString(TColor color);

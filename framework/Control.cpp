@@ -2,11 +2,13 @@
 
 #include "framework/AccessibleControl.h"
 #include "framework/Application.h"
+#include "framework/Notify.h"
 #include "framework/Screen.h"
 #include "framework/WindowShape.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -80,7 +82,11 @@ uint16_t VirtualKey(const QKeyEvent* e)
 
 } // namespace
 
-TControl::TControl(QWidget* parent) : QWidget(parent), font_(new TFont(this))
+TControl::TControl(QWidget* parent)
+    : QWidget(parent)
+    , font_(new TFont(this))
+    , notifiedGeometry_(geometry())
+    , notifiedEnabled_(isEnabled())
 {
     font_->setObjectName(QStringLiteral("Font"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -90,8 +96,8 @@ TControl::TControl(QWidget* parent) : QWidget(parent), font_(new TFont(this))
     TAccessibleControl::InstallAccessibility();
     connect(font_, &TFont::OnChange, this, [this] {
         if (!propagating_)
-            parentFont_ = false;
-        FontChanged();
+            SetAndNotify(this, &TControl::ParentFontChanged, parentFont_, false);
+        AfterFontChange();
         PropagateParentFontAndColor();
     });
     if (auto* p = ParentControl()) {
@@ -118,15 +124,31 @@ void TControl::SetBounds(int left, int top, int w, int h)
     // to its edges must follow now.
     if (resized)
         ApplyAlign();
+    NotifyGeometry();
+}
+
+// Geometry changes reach a hidden widget's events only when it is shown, so
+// every path that moves a control reports here, against what was last told.
+void TControl::NotifyGeometry()
+{
+    const QRect now = geometry();
+    const QRect was = std::exchange(notifiedGeometry_, now);
+    if (now.x() != was.x())
+        emit LeftChanged();
+    if (now.y() != was.y())
+        emit TopChanged();
+    if (now.width() != was.width())
+        emit WidthChanged();
+    if (now.height() != was.height())
+        emit HeightChanged();
 }
 
 void TControl::SetAlign(TAlign value)
 {
-    if (value == align_)
-        return;
-    align_ = value;
-    if (auto* p = ParentControl())
-        p->ApplyAlign();
+    SetAndNotify(this, &TControl::AlignChanged, align_, value, [this] {
+        if (auto* p = ParentControl())
+            p->ApplyAlign();
+    });
 }
 
 // Lays out the aligned children in creation order: top, bottom, left, right, then client.
@@ -159,45 +181,43 @@ void TControl::ApplyAlign()
                 c->setGeometry(free);
                 break;
             }
+            c->NotifyGeometry();
         }
     }
 }
 
 void TControl::SetColor(TColor value)
 {
-    if (value == color_)
-        return;
-    color_ = value;
-    if (!propagating_)
-        parentColor_ = false;
-    ColorChanged();
-    PropagateParentFontAndColor();
+    SetAndNotify(this, &TControl::ColorChanged, color_, value, [this] {
+        if (!propagating_)
+            SetAndNotify(this, &TControl::ParentColorChanged, parentColor_, false);
+        AfterColorChange();
+        PropagateParentFontAndColor();
+    });
 }
 
 void TControl::SetParentColor(bool value)
 {
-    if (value == parentColor_)
-        return;
-    parentColor_ = value;
-    if (value)
-        if (auto* p = ParentControl()) {
-            propagating_ = true;
-            SetColor(p->Color());
-            propagating_ = false;
-        }
+    SetAndNotify(this, &TControl::ParentColorChanged, parentColor_, value, [this] {
+        if (parentColor_)
+            if (auto* p = ParentControl()) {
+                propagating_ = true;
+                SetColor(p->Color());
+                propagating_ = false;
+            }
+    });
 }
 
 void TControl::SetParentFont(bool value)
 {
-    if (value == parentFont_)
-        return;
-    parentFont_ = value;
-    if (value)
-        if (auto* p = ParentControl()) {
-            propagating_ = true;
-            font_->Assign(*p->Font());
-            propagating_ = false;
-        }
+    SetAndNotify(this, &TControl::ParentFontChanged, parentFont_, value, [this] {
+        if (parentFont_)
+            if (auto* p = ParentControl()) {
+                propagating_ = true;
+                font_->Assign(*p->Font());
+                propagating_ = false;
+            }
+    });
 }
 
 void TControl::PropagateParentFontAndColor()
@@ -224,23 +244,50 @@ void TControl::SetEnabled(bool value)
 
 void TControl::SetVisible(bool value)
 {
+    const bool changed = value != visible_;
     visible_ = value;
     // A top-level window is shown by its owner, not by the property.
-    if (isWindow() && !testAttribute(Qt::WA_WState_Created) && state_.testFlag(csLoading))
-        return;
-    setVisible(value);
+    if (!(isWindow() && !testAttribute(Qt::WA_WState_Created) && state_.testFlag(csLoading)))
+        setVisible(value);
+    if (changed)
+        emit VisibleChanged();
 }
 
 void TControl::SetTabStop(bool value)
 {
+    const bool changed = value != tabStop_;
     tabStop_ = value;
     setFocusPolicy(value ? Qt::StrongFocus : (focusPolicy() == Qt::StrongFocus ? Qt::ClickFocus : focusPolicy()));
+    if (changed)
+        emit TabStopChanged();
+}
+
+void TControl::SetTabOrder(int value)
+{
+    SetAndNotify(this, &TControl::TabOrderChanged, tabOrder_, value);
+}
+
+void TControl::SetHint(const QString& value)
+{
+    if (value == toolTip())
+        return;
+    setToolTip(value);
+    emit HintChanged();
+}
+
+void TControl::SetShowHint(bool value)
+{
+    SetAndNotify(this, &TControl::ShowHintChanged, showHint_, value);
 }
 
 void TControl::SetCursor(TCursor value)
 {
-    cursor_ = value;
-    setCursor(Screen::QtCursorShape(value));
+    SetAndNotify(this, &TControl::CursorChanged, cursor_, value, [this] { setCursor(Screen::QtCursorShape(cursor_)); });
+}
+
+void TControl::SetTag(int value)
+{
+    SetAndNotify(this, &TControl::TagChanged, tag_, value);
 }
 
 void TControl::EndLoading()
@@ -360,6 +407,7 @@ void TControl::mousePressEvent(QMouseEvent* event)
         leftDown_ = true;
     const QPoint p = ConfinedPosition(event);
     MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+    AfterInput();
 }
 
 void TControl::PressAndRelease(QPoint at)
@@ -376,6 +424,7 @@ void TControl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = ConfinedPosition(event);
     MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+    AfterInput();
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
@@ -391,6 +440,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         Click();
     MouseUp(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
+    AfterInput();
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
@@ -404,6 +454,7 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
         leftDown_ = true;
     const QPoint p = ConfinedPosition(event);
     MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()) | ssDouble, p.x(), p.y());
+    AfterInput();
 }
 
 void TControl::keyPressEvent(QKeyEvent* event)
@@ -416,6 +467,7 @@ void TControl::keyPressEvent(QKeyEvent* event)
     KeyDown(key, ShiftFrom(event->modifiers(), Qt::NoButton));
     if (key == 0)
         event->accept();
+    AfterInput();
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* event)
@@ -426,6 +478,7 @@ void TControl::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     KeyUp(key, ShiftFrom(event->modifiers(), Qt::NoButton));
+    AfterInput();
 }
 
 void TControl::focusInEvent(QFocusEvent*) { DoEnter(); }
@@ -436,13 +489,42 @@ void TControl::leaveEvent(QEvent*) { MouseLeave(); }
 void TControl::resizeEvent(QResizeEvent*)
 {
     ApplyAlign();
+    NotifyGeometry();
     Resize();
+}
+
+void TControl::moveEvent(QMoveEvent*)
+{
+    NotifyGeometry();
+}
+
+void TControl::connectNotify(const QMetaMethod& signal)
+{
+    // A subclass may size itself with Qt's own calls while hidden, which
+    // report nothing until it is shown: the first observer starts from the
+    // geometry it can read now.
+    static const QMetaMethod geometrySignals[]
+        = { QMetaMethod::fromSignal(&TControl::LeftChanged), QMetaMethod::fromSignal(&TControl::TopChanged),
+              QMetaMethod::fromSignal(&TControl::WidthChanged), QMetaMethod::fromSignal(&TControl::HeightChanged) };
+    if (!geometryObserved_
+        && std::find(std::begin(geometrySignals), std::end(geometrySignals), signal) != std::end(geometrySignals)) {
+        geometryObserved_ = true;
+        notifiedGeometry_ = geometry();
+    }
+    QWidget::connectNotify(signal);
 }
 
 void TControl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
-        EnabledChanged();
+    // Qt sends this to the control and to each of its children whose
+    // enabled state follows, so a parent's change is reported too.
+    if (event->type() == QEvent::EnabledChange) {
+        AfterEnabledChange();
+        // A control may publish its own Enabled (which ignores the parent's).
+        const bool now = property("Enabled").toBool();
+        if (std::exchange(notifiedEnabled_, now) != now)
+            emit EnabledChanged();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -21,23 +21,23 @@
 
 class TControl : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Left READ Left WRITE SetLeft)
-    Q_PROPERTY(int Top READ Top WRITE SetTop)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TFont* Font READ Font)
-    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
-    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(fw::TCursor Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int Left READ Left WRITE SetLeft NOTIFY LeftChanged)
+    Q_PROPERTY(int Top READ Top WRITE SetTop NOTIFY TopChanged)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth NOTIFY WidthChanged)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight NOTIFY HeightChanged)
+    Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
+    Q_PROPERTY(TFont* Font READ Font CONSTANT)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor NOTIFY ParentColorChanged)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont NOTIFY ParentFontChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY VisibleChanged)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop NOTIFY TabStopChanged)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder NOTIFY TabOrderChanged)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint NOTIFY HintChanged)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
+    Q_PROPERTY(fw::TCursor Cursor READ Cursor WRITE SetCursor NOTIFY CursorChanged)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
     // Declared streaming defaults (see docs/architecture.md). Color and Font
     // are not stored while they follow the parent.
     Q_CLASSINFO("default:Align", "alNone")
@@ -91,15 +91,15 @@ public:
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value);
     int TabOrder() const { return tabOrder_; }
-    void SetTabOrder(int value) { tabOrder_ = value; }
+    void SetTabOrder(int value);
     QString Hint() const { return toolTip(); }
-    void SetHint(const QString& value) { setToolTip(value); }
+    void SetHint(const QString& value);
     bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool value) { showHint_ = value; }
+    void SetShowHint(bool value);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
     int Tag() const { return tag_; }
-    void SetTag(int value) { tag_ = value; }
+    void SetTag(int value);
 
     TComponentState ComponentState() const { return state_; }
     // Called by the window-description reader around reading this component.
@@ -143,6 +143,23 @@ public:
     void PressAndRelease() { PressAndRelease(rect().center()); }
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void LeftChanged();
+    void TopChanged();
+    void WidthChanged();
+    void HeightChanged();
+    void AlignChanged();
+    void ColorChanged();
+    void ParentColorChanged();
+    void ParentFontChanged();
+    void EnabledChanged();
+    void VisibleChanged();
+    void TabStopChanged();
+    void TabOrderChanged();
+    void HintChanged();
+    void ShowHintChanged();
+    void CursorChanged();
+    void TagChanged();
     void OnClick(QObject* Sender);
     void OnDblClick(QObject* Sender);
     void OnMouseDown(QObject* Sender, fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
@@ -175,9 +192,12 @@ protected:
     // What the control shows has changed (every Invalidate and Repaint): a
     // control that keeps layers of earlier paints drops them here.
     virtual void ContentChanged() {}
-    virtual void FontChanged() { Invalidate(); }
-    virtual void ColorChanged() { Invalidate(); }
-    virtual void EnabledChanged() { Invalidate(); }
+    // An input event has been handled: a control whose input writes records
+    // in place (through references) reports their changes here.
+    virtual void AfterInput() { }
+    virtual void AfterFontChange() { Invalidate(); }
+    virtual void AfterColorChange() { Invalidate(); }
+    virtual void AfterEnabledChange() { Invalidate(); }
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -191,6 +211,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -199,11 +221,15 @@ protected:
 
 private:
     void ApplyAlign();
+    void NotifyGeometry();
     void PropagateParentFontAndColor();
     QPoint ConfinedPosition(QMouseEvent* event);
 
     TBitmap buffer_;
     TFont* font_;
+    QRect notifiedGeometry_; // what the geometry signals last reported
+    bool geometryObserved_ = false;
+    bool notifiedEnabled_;
     TColor color_ = clBtnFace;
     TAlign align_ = alNone;
     bool parentColor_ = false;

@@ -21,40 +21,35 @@ void TFont::SetCharset(int value)
 {
     if (value == charset_)
         return;
-    charset_ = value;
-    Changed();
+    Change([&] { charset_ = value; });
 }
 
 void TFont::SetColor(TColor value)
 {
     if (value == color_)
         return;
-    color_ = value;
-    Changed();
+    Change([&] { color_ = value; });
 }
 
 void TFont::SetHeight(int value)
 {
     if (value == height_)
         return;
-    height_ = value;
-    Changed();
+    Change([&] { height_ = value; });
 }
 
 void TFont::SetName(const QString& value)
 {
     if (value == name_)
         return;
-    name_ = value;
-    Changed();
+    Change([&] { name_ = value; });
 }
 
 void TFont::SetPitch(TFontPitch value)
 {
     if (value == pitch_)
         return;
-    pitch_ = value;
-    Changed();
+    Change([&] { pitch_ = value; });
 }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
@@ -63,30 +58,57 @@ void TFont::SetStyle(TFontStyles value)
 {
     if (value == style_)
         return;
-    style_ = value;
-    Changed();
+    Change([&] { style_ = value; });
 }
 
 void TFont::SetOrientation(int tenths)
 {
     if (tenths == orientation_)
         return;
-    orientation_ = tenths;
-    Changed();
+    Change([&] { orientation_ = tenths; });
 }
 
 void TFont::Assign(const TFont& other)
 {
     if (SameAs(other))
         return;
-    charset_ = other.charset_;
-    color_ = other.color_;
-    height_ = other.height_;
-    name_ = other.name_;
-    pitch_ = other.pitch_;
-    style_ = other.style_;
-    orientation_ = other.orientation_;
+    Change([&] {
+        charset_ = other.charset_;
+        color_ = other.color_;
+        height_ = other.height_;
+        name_ = other.name_;
+        pitch_ = other.pitch_;
+        style_ = other.style_;
+        orientation_ = other.orientation_;
+    });
+}
+
+template <class Store> void TFont::Change(Store&& store)
+{
+    const struct {
+        int charset_;
+        TColor color_;
+        int height_;
+        QString name_;
+        TFontPitch pitch_;
+        TFontStyles style_;
+    } was { charset_, color_, height_, name_, pitch_, style_ };
+    store();
     Changed();
+    if (charset_ != was.charset_)
+        emit CharsetChanged();
+    if (color_ != was.color_)
+        emit ColorChanged();
+    if (height_ != was.height_)
+        emit HeightChanged();
+    if (name_ != was.name_)
+        emit NameChanged();
+    if (pitch_ != was.pitch_)
+        emit PitchChanged();
+    if (Size() != -MulDiv(was.height_, 72, PixelsPerInch))
+        emit SizeChanged();
+    if (style_ != was.style_)
+        emit StyleChanged();
 }
 
 bool TFont::SameAs(const TFont& o) const

@@ -12,13 +12,13 @@
 
 class TFont : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int Charset READ Charset WRITE SetCharset)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
-    Q_PROPERTY(fw::TFontPitch Pitch READ Pitch WRITE SetPitch)
-    Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
-    Q_PROPERTY(fw::TFontStyles Style READ Style WRITE SetStyle)
+    Q_PROPERTY(int Charset READ Charset WRITE SetCharset NOTIFY CharsetChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight NOTIFY HeightChanged)
+    Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY NameChanged)
+    Q_PROPERTY(fw::TFontPitch Pitch READ Pitch WRITE SetPitch NOTIFY PitchChanged)
+    Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY SizeChanged STORED false)
+    Q_PROPERTY(fw::TFontStyles Style READ Style WRITE SetStyle NOTIFY StyleChanged)
     Q_CLASSINFO("default:Pitch", "fpDefault")
 
 public:
@@ -71,9 +71,19 @@ public:
     static void InstallSubstitutions();
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void CharsetChanged();
+    void ColorChanged();
+    void HeightChanged();
+    void NameChanged();
+    void PitchChanged();
+    void SizeChanged();
+    void StyleChanged();
     void OnChange(QObject* Sender);
 
 private:
+    // Runs store, then raises OnChange and the signal of each property that changed.
+    template <class Store> void Change(Store&& store);
     void Changed();
     QFont BuildQFont() const;
 

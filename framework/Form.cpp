@@ -1,6 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
+#include "framework/Notify.h"
 #include "framework/StreamReader.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,9 @@ TForm::TForm(QWidget* parent) : TCustomControl(parent)
 {
     SetParentFont(false);
     ApplyWindowFlags();
+    // The client size is the control's size.
+    connect(this, &TControl::WidthChanged, this, &TForm::ClientWidthChanged);
+    connect(this, &TControl::HeightChanged, this, &TForm::ClientHeightChanged);
 }
 
 TForm::~TForm()
@@ -41,6 +45,7 @@ void TForm::DetachHandlers()
 
 void TForm::SetCaption(const QString& value)
 {
+    const TNotifyOnChange notify(this, &TForm::Caption, &TForm::CaptionChanged);
     if (value == windowTitle())
         return;
     setWindowTitle(value);
@@ -48,21 +53,18 @@ void TForm::SetCaption(const QString& value)
 
 void TForm::SetBorderStyle(TFormBorderStyle value)
 {
-    if (value == borderStyle_)
-        return;
-    borderStyle_ = value;
-    ApplyWindowFlags();
+    SetAndNotify(this, &TForm::BorderStyleChanged, borderStyle_, value, [&] { ApplyWindowFlags(); });
 }
 
 void TForm::SetBorderIcons(TBorderIcons value)
 {
-    if (value == borderIcons_)
-        return;
-    borderIcons_ = value;
-    ApplyWindowFlags();
+    SetAndNotify(this, &TForm::BorderIconsChanged, borderIcons_, value, [&] { ApplyWindowFlags(); });
 }
 
-void TForm::SetPosition(TPosition value) { position_ = value; }
+void TForm::SetPosition(TPosition value)
+{
+    SetAndNotify(this, &TForm::PositionChanged, position_, value);
+}
 
 void TForm::ApplyWindowFlags()
 {

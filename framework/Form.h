@@ -32,16 +32,16 @@ public:
     Q_ENUM(TPosition)
 
 private:
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(fw::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(fw::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
-    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
-    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
-    Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(fw::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle NOTIFY BorderStyleChanged)
+    Q_PROPERTY(fw::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons NOTIFY BorderIconsChanged)
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth NOTIFY ClientWidthChanged)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight NOTIFY ClientHeightChanged)
+    Q_PROPERTY(TPosition Position READ Position WRITE SetPosition NOTIFY PositionChanged)
     // A window's size is stored as its client size; it is shown by code.
-    Q_PROPERTY(int Width READ Width WRITE SetWidth STORED false)
-    Q_PROPERTY(int Height READ Height WRITE SetHeight STORED false)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible STORED false)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth NOTIFY WidthChanged STORED false)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight NOTIFY HeightChanged STORED false)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY VisibleChanged STORED false)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:BorderStyle", "bsSizeable")
     Q_CLASSINFO("default:BorderIcons", "[biSystemMenu, biMinimize, biMaximize]")
@@ -87,6 +87,13 @@ public:
     void DoDestroy();
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void CaptionChanged();
+    void BorderStyleChanged();
+    void BorderIconsChanged();
+    void ClientWidthChanged();
+    void ClientHeightChanged();
+    void PositionChanged();
     void OnCreate(QObject* Sender);
     void OnShow(QObject* Sender);
     void OnClose(QObject* Sender, TCloseAction& Action);

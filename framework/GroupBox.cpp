@@ -1,5 +1,7 @@
 #include "framework/GroupBox.h"
 
+#include "framework/Notify.h"
+
 TGroupBox::TGroupBox(QWidget* parent) : TCustomControl(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -9,10 +11,7 @@ TGroupBox::TGroupBox(QWidget* parent) : TCustomControl(parent)
 
 void TGroupBox::SetCaption(const QString& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGroupBox::CaptionChanged, caption_, value, [&] { Invalidate(); });
 }
 
 void TGroupBox::Paint()

@@ -7,7 +7,7 @@
 
 class TGroupBox : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:ParentColor", "True")
 
@@ -22,4 +22,8 @@ protected:
 
 private:
     QString caption_;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void CaptionChanged();
 };

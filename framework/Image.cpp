@@ -1,6 +1,7 @@
 #include "framework/Image.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 
 #include <QMetaMethod>
 
@@ -8,6 +9,7 @@ TImage::TImage(QWidget* parent) : TTransparentControl(parent) { SetBounds(0, 0, 
 
 void TImage::SetPicture(const QString& name)
 {
+    const TNotifyOnChange notify(this, &TImage::Picture, &TImage::PictureChanged);
     if (name == picture_)
         return;
     if (name.isEmpty()) {
@@ -19,17 +21,18 @@ void TImage::SetPicture(const QString& name)
         bitmap_.Assign(loaded.Image());
     }
     picture_ = name;
-    PictureChanged();
+    ApplyPicture();
 }
 
 void TImage::SetPictureImage(const QImage& image)
 {
+    const TNotifyOnChange notify(this, &TImage::Picture, &TImage::PictureChanged);
     bitmap_.Assign(image);
     picture_.clear();
-    PictureChanged();
+    ApplyPicture();
 }
 
-void TImage::PictureChanged()
+void TImage::ApplyPicture()
 {
     bitmap_.Transparent = transparent_;
     ApplyAutoSize();
@@ -38,35 +41,25 @@ void TImage::PictureChanged()
 
 void TImage::SetStretch(bool value)
 {
-    if (value == stretch_)
-        return;
-    stretch_ = value;
-    Invalidate();
+    SetAndNotify(this, &TImage::StretchChanged, stretch_, value, [&] { Invalidate(); });
 }
 
 void TImage::SetTransparent(bool value)
 {
-    if (value == transparent_)
-        return;
-    transparent_ = value;
-    bitmap_.Transparent = value;
-    Invalidate();
+    SetAndNotify(this, &TImage::TransparentChanged, transparent_, value, [&] {
+        bitmap_.Transparent = value;
+        Invalidate();
+    });
 }
 
 void TImage::SetAutoSize(bool value)
 {
-    if (value == autoSize_)
-        return;
-    autoSize_ = value;
-    ApplyAutoSize();
+    SetAndNotify(this, &TImage::AutoSizeChanged, autoSize_, value, [&] { ApplyAutoSize(); });
 }
 
 void TImage::SetCenter(bool value)
 {
-    if (value == center_)
-        return;
-    center_ = value;
-    Invalidate();
+    SetAndNotify(this, &TImage::CenterChanged, center_, value, [&] { Invalidate(); });
 }
 
 // While a description is read the stored size wins; the picture's size

@@ -11,11 +11,11 @@
 
 class TImage : public TTransparentControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(QString Picture READ Picture WRITE SetPicture)
-    Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool Center READ Center WRITE SetCenter)
+    Q_PROPERTY(QString Picture READ Picture WRITE SetPicture NOTIFY PictureChanged)
+    Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch NOTIFY StretchChanged)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize NOTIFY AutoSizeChanged)
+    Q_PROPERTY(bool Center READ Center WRITE SetCenter NOTIFY CenterChanged)
     Q_CLASSINFO("default:Picture", "''")
     Q_CLASSINFO("default:Stretch", "False")
     Q_CLASSINFO("default:Transparent", "False")
@@ -59,7 +59,7 @@ protected:
     void Loaded() override;
 
 private:
-    void PictureChanged();
+    void ApplyPicture();
     void ApplyAutoSize();
     QImage ScaledPicture() const;
 
@@ -69,4 +69,12 @@ private:
     bool transparent_ = false;
     bool autoSize_ = false;
     bool center_ = false;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void PictureChanged();
+    void StretchChanged();
+    void TransparentChanged();
+    void AutoSizeChanged();
+    void CenterChanged();
 };

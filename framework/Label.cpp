@@ -1,5 +1,7 @@
 #include "framework/Label.h"
 
+#include "framework/Notify.h"
+
 TLabel::TLabel(QWidget* parent) : TTransparentControl(parent)
 {
     SetParentColor(true);
@@ -8,38 +10,28 @@ TLabel::TLabel(QWidget* parent) : TTransparentControl(parent)
 
 void TLabel::SetCaption(const QString& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    AdjustBounds();
-    Invalidate();
+    SetAndNotify(this, &TLabel::CaptionChanged, caption_, value, [&] {
+        AdjustBounds();
+        Invalidate();
+    });
 }
 
 void TLabel::SetAlignment(TAlignment value)
 {
-    if (value == alignment_)
-        return;
-    alignment_ = value;
-    Invalidate();
+    SetAndNotify(this, &TLabel::AlignmentChanged, alignment_, value, [&] { Invalidate(); });
 }
 
 void TLabel::SetAutoSize(bool value)
 {
-    if (value == autoSize_)
-        return;
-    autoSize_ = value;
-    AdjustBounds();
+    SetAndNotify(this, &TLabel::AutoSizeChanged, autoSize_, value, [&] { AdjustBounds(); });
 }
 
 void TLabel::SetTransparent(bool value)
 {
-    if (value == transparent_)
-        return;
-    transparent_ = value;
-    Invalidate();
+    SetAndNotify(this, &TLabel::TransparentChanged, transparent_, value, [&] { Invalidate(); });
 }
 
-void TLabel::FontChanged()
+void TLabel::AfterFontChange()
 {
     AdjustBounds();
     Invalidate();

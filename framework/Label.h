@@ -6,10 +6,10 @@
 
 class TLabel : public TTransparentControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(fw::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(fw::TAlignment Alignment READ Alignment WRITE SetAlignment NOTIFY AlignmentChanged)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize NOTIFY AutoSizeChanged)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Alignment", "taLeftJustify")
     Q_CLASSINFO("default:AutoSize", "True")
@@ -32,7 +32,7 @@ protected:
     void Paint() override;
     void paintEvent(QPaintEvent* event) override;
     void Loaded() override;
-    void FontChanged() override;
+    void AfterFontChange() override;
 
 private:
     void DrawCaption(TCanvas& canvas);
@@ -44,4 +44,11 @@ private:
     TAlignment alignment_ = taLeftJustify;
     bool autoSize_ = true;
     bool transparent_ = false;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void CaptionChanged();
+    void AlignmentChanged();
+    void AutoSizeChanged();
+    void TransparentChanged();
 };

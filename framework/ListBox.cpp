@@ -1,5 +1,7 @@
 #include "framework/ListBox.h"
 
+#include "framework/Notify.h"
+
 #include <QMetaMethod>
 
 TCustomListBox::TCustomListBox(QWidget* parent) : TCustomControl(parent)
@@ -10,14 +12,12 @@ TCustomListBox::TCustomListBox(QWidget* parent) : TCustomControl(parent)
 
 void TCustomListBox::SetCtl3D(bool value)
 {
-    if (value == ctl3D_)
-        return;
-    ctl3D_ = value;
-    Changed();
+    SetAndNotify(this, &TCustomListBox::Ctl3DChanged, ctl3D_, value, [&] { Changed(); });
 }
 
 void TCustomListBox::SetItemHeight(int value)
 {
+    const TNotifyOnChange notify(this, &TCustomListBox::ItemHeight, &TCustomListBox::ItemHeightChanged);
     if (value == itemHeight_ || value <= 0)
         return;
     itemHeight_ = value;
@@ -34,6 +34,7 @@ QStringList TCustomListBox::ItemsText() const
 
 void TCustomListBox::SetItemsText(const QStringList& texts)
 {
+    const TNotifyOnChange notify(this, &TCustomListBox::ItemsText, &TCustomListBox::ItemsChanged);
     items_.clear();
     for (const QString& t : texts)
         items_.push_back({t, nullptr});
@@ -45,20 +46,35 @@ int TCustomListBox::AddObject(const QString& text, void* object)
 {
     items_.push_back({text, object});
     Changed();
+    if (updating_ == 0)
+        emit ItemsChanged();
     return Count() - 1;
 }
 
 void TCustomListBox::Clear()
 {
+    const bool had = !items_.empty();
     items_.clear();
     itemIndex_ = -1;
     Changed();
+    if (had && updating_ == 0)
+        emit ItemsChanged();
+}
+
+// Within an update the items are told once, at its end, and only if they differ.
+void TCustomListBox::BeginUpdate()
+{
+    if (updating_++ == 0)
+        itemsAtUpdate_ = ItemsText();
 }
 
 void TCustomListBox::EndUpdate()
 {
-    if (updating_ > 0 && --updating_ == 0)
+    if (updating_ > 0 && --updating_ == 0) {
         Changed();
+        if (ItemsText() != std::exchange(itemsAtUpdate_, {}))
+            emit ItemsChanged();
+    }
 }
 
 void TCustomListBox::Changed()

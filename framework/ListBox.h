@@ -6,6 +6,7 @@
 // pointer; BeginUpdate/EndUpdate hold repaints while the items are rebuilt.
 
 #include "framework/Control.h"
+#include "framework/Notify.h"
 
 #include <vector>
 
@@ -14,13 +15,13 @@ using TOwnerDrawState = int;
 
 class TCustomListBox : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
     Q_CLASSINFO("default:Ctl3D", "True")
-    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
     Q_CLASSINFO("default:ParentCtl3D", "True")
-    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight NOTIFY ItemHeightChanged)
     Q_CLASSINFO("default:ItemHeight", "16")
-    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText)
+    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText NOTIFY ItemsChanged)
     Q_CLASSINFO("default:Items", "()")
 
 public:
@@ -29,7 +30,7 @@ public:
     bool Ctl3D() const { return ctl3D_; }
     void SetCtl3D(bool value);
     bool ParentCtl3D() const { return parentCtl3D_; }
-    void SetParentCtl3D(bool value) { parentCtl3D_ = value; }
+    void SetParentCtl3D(bool value) { SetAndNotify(this, &TCustomListBox::ParentCtl3DChanged, parentCtl3D_, value); }
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int value);
     QStringList ItemsText() const;
@@ -40,7 +41,7 @@ public:
     void* ItemObject(int index) const { return items_.at(size_t(index)).object; }
     int AddObject(const QString& text, void* object);
     void Clear();
-    void BeginUpdate() { ++updating_; }
+    void BeginUpdate();
     void EndUpdate();
 
     int ItemIndex() const { return itemIndex_; }
@@ -50,6 +51,11 @@ public:
     TRect ItemRect(int index) const;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void Ctl3DChanged();
+    void ParentCtl3DChanged();
+    void ItemHeightChanged();
+    void ItemsChanged();
     void OnDrawItem(QObject* Control, int Index, const TRect& Rect, TOwnerDrawState State);
 
 protected:
@@ -68,6 +74,7 @@ private:
     int itemHeight_ = 16;
     int itemIndex_ = -1;
     int updating_ = 0;
+    QStringList itemsAtUpdate_;
     bool ctl3D_ = true;
     bool parentCtl3D_ = true;
 };

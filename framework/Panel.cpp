@@ -1,5 +1,7 @@
 #include "framework/Panel.h"
 
+#include "framework/Notify.h"
+
 namespace {
 // Bevel widths beyond this draw nothing more but would cost a loop per pixel.
 constexpr int kMaxFrame = 1000;
@@ -13,50 +15,32 @@ TPanel::TPanel(QWidget* parent) : TCustomControl(parent)
 
 void TPanel::SetCaption(const QString& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::CaptionChanged, caption_, value, [&] { Invalidate(); });
 }
 
 void TPanel::SetAlignment(TAlignment value)
 {
-    if (value == alignment_)
-        return;
-    alignment_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::AlignmentChanged, alignment_, value, [&] { Invalidate(); });
 }
 
 void TPanel::SetBevelInner(TBevelCut value)
 {
-    if (value == bevelInner_)
-        return;
-    bevelInner_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::BevelInnerChanged, bevelInner_, value, [&] { Invalidate(); });
 }
 
 void TPanel::SetBevelOuter(TBevelCut value)
 {
-    if (value == bevelOuter_)
-        return;
-    bevelOuter_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::BevelOuterChanged, bevelOuter_, value, [&] { Invalidate(); });
 }
 
 void TPanel::SetBevelWidth(int value)
 {
-    if (value == bevelWidth_)
-        return;
-    bevelWidth_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::BevelWidthChanged, bevelWidth_, value, [&] { Invalidate(); });
 }
 
 void TPanel::SetBorderWidth(int value)
 {
-    if (value == borderWidth_)
-        return;
-    borderWidth_ = value;
-    Invalidate();
+    SetAndNotify(this, &TPanel::BorderWidthChanged, borderWidth_, value, [&] { Invalidate(); });
 }
 
 void TPanel::Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width)

@@ -7,12 +7,12 @@
 
 class TPanel : public TCustomControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(fw::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(fw::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(fw::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(fw::TAlignment Alignment READ Alignment WRITE SetAlignment NOTIFY AlignmentChanged)
+    Q_PROPERTY(fw::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner NOTIFY BevelInnerChanged)
+    Q_PROPERTY(fw::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter NOTIFY BevelOuterChanged)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth NOTIFY BevelWidthChanged)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth NOTIFY BorderWidthChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Alignment", "taCenter")
     Q_CLASSINFO("default:BevelInner", "bvNone")
@@ -53,4 +53,13 @@ private:
     TBevelCut bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void CaptionChanged();
+    void AlignmentChanged();
+    void BevelInnerChanged();
+    void BevelOuterChanged();
+    void BevelWidthChanged();
+    void BorderWidthChanged();
 };

@@ -1,28 +1,24 @@
 #include "framework/SpeedButton.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 #include "framework/Panel.h"
 
 TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent) { SetBounds(0, 0, 23, 22); }
 
 void TSpeedButton::SetCaption(const QString& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    Invalidate();
+    SetAndNotify(this, &TSpeedButton::CaptionChanged, caption_, value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetFlat(bool value)
 {
-    if (value == flat_)
-        return;
-    flat_ = value;
-    Invalidate();
+    SetAndNotify(this, &TSpeedButton::FlatChanged, flat_, value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetGlyph(const QString& name)
 {
+    const TNotifyOnChange notify(this, &TSpeedButton::Glyph, &TSpeedButton::GlyphChanged);
     if (name == glyph_)
         return;
     if (name.isEmpty()) {
@@ -40,26 +36,17 @@ void TSpeedButton::SetGlyph(const QString& name)
 
 void TSpeedButton::SetLayout(TButtonLayout value)
 {
-    if (value == layout_)
-        return;
-    layout_ = value;
-    Invalidate();
+    SetAndNotify(this, &TSpeedButton::LayoutChanged, layout_, value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetMargin(int value)
 {
-    if (value == margin_)
-        return;
-    margin_ = value;
-    Invalidate();
+    SetAndNotify(this, &TSpeedButton::MarginChanged, margin_, value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetSpacing(int value)
 {
-    if (value == spacing_)
-        return;
-    spacing_ = value;
-    Invalidate();
+    SetAndNotify(this, &TSpeedButton::SpacingChanged, spacing_, value, [&] { Invalidate(); });
 }
 
 void TSpeedButton::SetPressed(bool value)

@@ -11,12 +11,12 @@
 
 class TSpeedButton : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-    Q_PROPERTY(QString Glyph READ Glyph WRITE SetGlyph)
-    Q_PROPERTY(fw::TButtonLayout Layout READ Layout WRITE SetLayout)
-    Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
-    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat NOTIFY FlatChanged)
+    Q_PROPERTY(QString Glyph READ Glyph WRITE SetGlyph NOTIFY GlyphChanged)
+    Q_PROPERTY(fw::TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Flat", "False")
     Q_CLASSINFO("default:Glyph", "''")
@@ -85,4 +85,13 @@ private:
     bool pressed_ = false;
     bool hot_ = false;
     bool tracking_ = false; // the left button went down on this button
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void CaptionChanged();
+    void FlatChanged();
+    void GlyphChanged();
+    void LayoutChanged();
+    void MarginChanged();
+    void SpacingChanged();
 };

@@ -1,6 +1,7 @@
 #include "framework/Timer.h"
 
 #include "framework/Application.h"
+#include "framework/Notify.h"
 
 #include <QMetaMethod>
 
@@ -19,18 +20,12 @@ TTimer::TTimer(QObject* parent) : QObject(parent)
 
 void TTimer::SetEnabled(bool value)
 {
-    if (value == enabled_)
-        return;
-    enabled_ = value;
-    Update();
+    SetAndNotify(this, &TTimer::EnabledChanged, enabled_, value, [&] { Update(); });
 }
 
 void TTimer::SetInterval(int ms)
 {
-    if (ms == interval_)
-        return;
-    interval_ = ms;
-    Update();
+    SetAndNotify(this, &TTimer::IntervalChanged, interval_, ms, [&] { Update(); });
 }
 
 void TTimer::connectNotify(const QMetaMethod& signal)

@@ -11,18 +11,11 @@
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QSpinBox>
-#include <QTimer>
 #include <tuple>
 
 namespace {
-
-const char* const kColorNames[] = {"clBlack", "clMaroon",  "clGreen", "clOlive",     "clNavy",         "clPurple",
-                                   "clTeal",  "clGray",    "clSilver", "clRed",      "clLime",         "clYellow",
-                                   "clBlue",  "clFuchsia", "clAqua",  "clWhite",     "clBtnFace",      "clBtnShadow",
-                                   "clBtnHighlight",       "clInfoBk", "clWindowText"};
-
-constexpr int kPollMs = 250;
 
 QIcon Swatch(TColor color)
 {
@@ -34,7 +27,8 @@ QIcon Swatch(TColor color)
 } // namespace
 
 TPropertyEditor::TPropertyEditor(QObject* component, const QStringList& paths, QWidget* parent)
-    : QWidget(parent), component_(component), poll_(new QTimer(this))
+    : QWidget(parent)
+    , component_(component)
 {
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -42,8 +36,6 @@ TPropertyEditor::TPropertyEditor(QObject* component, const QStringList& paths, Q
     for (const QString& path : paths)
         AddRow(path);
     Refresh();
-    connect(poll_, &QTimer::timeout, this, &TPropertyEditor::Refresh);
-    poll_->start(kPollMs);
 }
 
 std::pair<QObject*, QMetaProperty> TPropertyEditor::Resolve(QObject* component, const QString& path)
@@ -75,6 +67,11 @@ void TPropertyEditor::AddRow(const QString& path)
     // A value the component only reports (a weight, a status word) is shown, not edited.
     row.editor->setEnabled(row.property.isWritable());
     static_cast<QFormLayout*>(layout())->addRow(path, row.editor);
+    // Every published property notifies, whoever changes it (the user on the
+    // component, a timer, a refused write that keeps the old value is silent).
+    const QMetaMethod refresh = metaObject()->method(metaObject()->indexOfSlot("RefreshRow()"));
+    if (row.property.hasNotifySignal())
+        connect(row.owner, row.property.notifySignal(), this, refresh);
     rows_.append(std::move(row));
 }
 
@@ -118,10 +115,9 @@ QWidget* TPropertyEditor::MakeEditor(Row& row)
 QWidget* TPropertyEditor::MakeColorEditor(Row& row)
 {
     auto* box = new QComboBox(this);
-    for (const char* name : kColorNames) {
-        const TColor color = *StringToColor(QLatin1String(name));
-        box->addItem(Swatch(color), QLatin1String(name), color);
-    }
+    for (const TColor color : NamedColors())
+        if (color != clNone && color != clDefault)
+            box->addItem(Swatch(color), ColorToString(color), color);
     connect(box, &QComboBox::activated, this, [this, row, box](int index) { Write(row, box->itemData(index)); });
     row.show = [box](const QVariant& v) {
         const TColor color = TColor(v.toInt());
@@ -154,7 +150,14 @@ void TPropertyEditor::Write(const Row& row, const QVariant& value)
     if (row.property.isEnumType())
         converted = value.toInt();
     // A setter that refuses the value throws; the application shows the text
-    // and the next refresh puts the kept value back into the editor.
+    // and the editor returns to the kept value (no signal comes for it).
+    // (The editors' handlers hold copies of their rows made before the rows
+    // were complete: the kept row is shown.)
+    const auto restore = qScopeGuard([this, &row] {
+        for (const Row& kept : rows_)
+            if (kept.path == row.path)
+                Show(kept);
+    });
     row.property.write(row.owner, converted);
     if (auto* widget = qobject_cast<QWidget*>(component_.data()))
         widget->update();
@@ -162,14 +165,26 @@ void TPropertyEditor::Write(const Row& row, const QVariant& value)
 
 void TPropertyEditor::Refresh()
 {
+    for (const Row& row : rows_)
+        if (!row.editor->hasFocus())
+            Show(row);
+}
+
+void TPropertyEditor::RefreshRow()
+{
+    const QObject* owner = sender();
+    const int signal = senderSignalIndex();
+    for (const Row& row : rows_)
+        if (row.owner == owner && row.property.notifySignalIndex() == signal)
+            Show(row);
+}
+
+void TPropertyEditor::Show(const Row& row)
+{
     if (!component_)
         return;
-    for (const Row& row : rows_) {
-        if (row.editor->hasFocus())
-            continue;
-        const QSignalBlocker blocker(row.editor);
-        row.show(row.property.read(row.owner));
-    }
+    const QSignalBlocker blocker(row.editor);
+    row.show(row.property.read(row.owner));
 }
 
 QWidget* TPropertyEditor::EditorOf(const QString& path) const

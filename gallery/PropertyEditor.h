@@ -3,7 +3,7 @@
 // box, spin box, text field or choice list per property, picked by the
 // property's kind. Paths reach into owned records ("Setpoints.StreefTemp",
 // "Scale.Max"). The editors follow changes the component makes itself (a
-// dragged diagram point, a spin click) by reading the values back regularly.
+// dragged diagram point, a spin click) through the properties' notify signals.
 
 #include <QList>
 #include <QMetaProperty>
@@ -11,8 +11,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-
-class QTimer;
 
 class TPropertyEditor : public QWidget {
     Q_OBJECT
@@ -41,8 +39,9 @@ private:
     QWidget* MakeColorEditor(Row& row);
     QWidget* MakeEnumEditor(Row& row);
     void Write(const Row& row, const QVariant& value);
+    void Show(const Row& row);
+    Q_SLOT void RefreshRow();
 
     QPointer<QObject> component_;
     QList<Row> rows_;
-    QTimer* poll_;
 };

@@ -1,6 +1,7 @@
 #include "graph/KivGraph.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 #include "framework/ScreenDepth.h"
 #include "framework/Thread.h"
 #include "graph/GraphFrame.h"
@@ -76,69 +77,66 @@ TKivGraph::~TKivGraph()
 
 // ---- properties -----------------------------------------------------------
 
-void TKivGraph::SetBgStyle(TBgStyle value) { bgStyle_ = value; }
-void TKivGraph::SetBorderStyle(TGraphBorderStyle value) { borderStyle_ = value; }
+void TKivGraph::SetBgStyle(TBgStyle value)
+{
+    SetAndNotify(this, &TKivGraph::BgStyleChanged, bgStyle_, value);
+}
+void TKivGraph::SetBorderStyle(TGraphBorderStyle value)
+{
+    SetAndNotify(this, &TKivGraph::BorderStyleChanged, borderStyle_, value);
+}
 
 void TKivGraph::SetGraphBorder(TGraphBorderStyle value)
 {
-    if (value == graphBorder_)
-        return;
-    graphBorder_ = value;
-    NeedsRender = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::GraphBorderChanged, graphBorder_, value, [&] {
+        NeedsRender = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetColorBg(TColor value)
 {
-    if (value == colorBg_)
-        return;
-    colorBg_ = value;
-    NeedsRender = NeedsBackground = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::ColorBgChanged, colorBg_, value, [&] {
+        NeedsRender = NeedsBackground = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetColorBg2(TColor value)
 {
-    if (value == colorBg2_)
-        return;
-    colorBg2_ = value;
-    NeedsRender = NeedsBackground = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::ColorBg2Changed, colorBg2_, value, [&] {
+        NeedsRender = NeedsBackground = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetColorBorder(TColor value)
 {
-    if (value == colorBorder_)
-        return;
-    colorBorder_ = value;
-    NeedsRender = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::ColorBorderChanged, colorBorder_, value, [&] {
+        NeedsRender = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetColorGrid(TColor value)
 {
-    if (value == colorGrid_)
-        return;
-    colorGrid_ = value;
-    NeedsRender = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::ColorGridChanged, colorGrid_, value, [&] {
+        NeedsRender = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetColorNumb(TColor value)
 {
-    if (value == colorNumb_)
-        return;
-    colorNumb_ = value;
-    NeedsRender = true;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::ColorNumbChanged, colorNumb_, value, [&] {
+        NeedsRender = true;
+        emit OnChange(this);
+    });
 }
 
 void TKivGraph::SetGridStyle(TGridStyle value)
 {
-    if (value == gridStyle_)
-        return;
-    gridStyle_ = value;
-    emit OnChange(this);
+    SetAndNotify(this, &TKivGraph::GridStyleChanged, gridStyle_, value, [&] { emit OnChange(this); });
 }
 
 // ---- visible rectangles -------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
+#include "framework/Notify.h"
 #include "graph/AxisType.h"
 #include "graph/Rect2D.h"
 #include "graph/Series.h"
@@ -34,30 +35,30 @@ public:
     Q_ENUM(TMouseAction)
 
 private:
-    Q_PROPERTY(TBgStyle BgStyle READ BgStyle WRITE SetBgStyle)
+    Q_PROPERTY(TBgStyle BgStyle READ BgStyle WRITE SetBgStyle NOTIFY BgStyleChanged)
     Q_CLASSINFO("default:BgStyle", "bgsSolid")
-    Q_PROPERTY(TGraphBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(TGraphBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle NOTIFY BorderStyleChanged)
     Q_CLASSINFO("default:BorderStyle", "bstNone")
-    Q_PROPERTY(TGraphBorderStyle GraphBorder READ GraphBorder WRITE SetGraphBorder)
+    Q_PROPERTY(TGraphBorderStyle GraphBorder READ GraphBorder WRITE SetGraphBorder NOTIFY GraphBorderChanged)
     Q_CLASSINFO("default:GraphBorder", "bstSingle") // the constructor's values, so that a description
     // read into a new graph (even as its root) shows what was saved
-    Q_PROPERTY(TColor ColorBg READ ColorBg WRITE SetColorBg)
+    Q_PROPERTY(TColor ColorBg READ ColorBg WRITE SetColorBg NOTIFY ColorBgChanged)
     Q_CLASSINFO("default:ColorBg", "clSilver")
-    Q_PROPERTY(TColor ColorBg2 READ ColorBg2 WRITE SetColorBg2)
+    Q_PROPERTY(TColor ColorBg2 READ ColorBg2 WRITE SetColorBg2 NOTIFY ColorBg2Changed)
     Q_CLASSINFO("default:ColorBg2", "clBlue")
-    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE SetColorBorder)
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE SetColorBorder NOTIFY ColorBorderChanged)
     Q_CLASSINFO("default:ColorBorder", "clBlack")
-    Q_PROPERTY(TColor ColorGrid READ ColorGrid WRITE SetColorGrid)
+    Q_PROPERTY(TColor ColorGrid READ ColorGrid WRITE SetColorGrid NOTIFY ColorGridChanged)
     Q_CLASSINFO("default:ColorGrid", "clGray")
-    Q_PROPERTY(TColor ColorNumb READ ColorNumb WRITE SetColorNumb)
+    Q_PROPERTY(TColor ColorNumb READ ColorNumb WRITE SetColorNumb NOTIFY ColorNumbChanged)
     Q_CLASSINFO("default:ColorNumb", "clBlack")
-    Q_PROPERTY(TGridStyle GridStyle READ GridStyle WRITE SetGridStyle)
+    Q_PROPERTY(TGridStyle GridStyle READ GridStyle WRITE SetGridStyle NOTIFY GridStyleChanged)
     Q_CLASSINFO("default:GridStyle", "gsFull")
-    Q_PROPERTY(TMouseAction MouseZoom READ MouseZoom WRITE SetMouseZoom)
+    Q_PROPERTY(TMouseAction MouseZoom READ MouseZoom WRITE SetMouseZoom NOTIFY MouseZoomChanged)
     Q_CLASSINFO("default:MouseZoom", "maRight")
-    Q_PROPERTY(TMouseAction MousePan READ MousePan WRITE SetMousePan)
+    Q_PROPERTY(TMouseAction MousePan READ MousePan WRITE SetMousePan NOTIFY MousePanChanged)
     Q_CLASSINFO("default:MousePan", "maRight")
-    Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth)
+    Q_PROPERTY(int LineWidth READ LineWidth WRITE SetLineWidth NOTIFY LineWidthChanged)
     Q_CLASSINFO("default:LineWidth", "1")
 
 public:
@@ -103,11 +104,11 @@ public:
     TGridStyle GridStyle() const { return gridStyle_; }
     void SetGridStyle(TGridStyle value);
     TMouseAction MouseZoom() const { return mouseZoom_; }
-    void SetMouseZoom(TMouseAction value) { mouseZoom_ = value; }
+    void SetMouseZoom(TMouseAction value) { SetAndNotify(this, &TKivGraph::MouseZoomChanged, mouseZoom_, value); }
     TMouseAction MousePan() const { return mousePan_; }
-    void SetMousePan(TMouseAction value) { mousePan_ = value; }
+    void SetMousePan(TMouseAction value) { SetAndNotify(this, &TKivGraph::MousePanChanged, mousePan_, value); }
     int LineWidth() const { return lineWidth_; }
-    void SetLineWidth(int value) { lineWidth_ = value; }
+    void SetLineWidth(int value) { SetAndNotify(this, &TKivGraph::LineWidthChanged, lineWidth_, value); }
 
     const TRect2D& VisLeftRect() const { return visLeft_; }
     const TRect2D& VisRightRect() const { return visRight_; }
@@ -158,6 +159,19 @@ public:
     void KivGraphWndProc(THookMessage message, QPoint screenPos);
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void BgStyleChanged();
+    void BorderStyleChanged();
+    void GraphBorderChanged();
+    void ColorBgChanged();
+    void ColorBg2Changed();
+    void ColorBorderChanged();
+    void ColorGridChanged();
+    void ColorNumbChanged();
+    void GridStyleChanged();
+    void MouseZoomChanged();
+    void MousePanChanged();
+    void LineWidthChanged();
     void OnChange(QObject* Sender);
     void OnGraphClick(QObject* Sender);
 

@@ -1,6 +1,9 @@
 #include "graph/Legenda.h"
 
+#include "framework/Notify.h"
 #include "graph/KivGraph.h"
+
+#include <QScopeGuard>
 
 TLegenda::TLegenda(QWidget* parent) : TCustomListBox(parent)
 {
@@ -16,10 +19,7 @@ TLegenda::~TLegenda()
 
 void TLegenda::SetCheckBoxes(bool value)
 {
-    if (value == checkBoxes_)
-        return;
-    checkBoxes_ = value;
-    Invalidate();
+    SetAndNotify(this, &TLegenda::CheckBoxesChanged, checkBoxes_, value, [&] { Invalidate(); });
 }
 
 void TLegenda::SetKivGraph(TKivGraph* graph)
@@ -42,16 +42,15 @@ void TLegenda::UpdateList(int index)
         return;
     const int oldCount = Count();
     const int oldIndex = ItemIndex();
-    BeginUpdate();
-    try {
+    {
+        // The list is closed and its change told however Rebuild ends.
+        BeginUpdate();
+        const auto done = qScopeGuard([this] {
+            EndUpdate();
+            emit OnChange(this);
+        });
         Rebuild();
-    } catch (...) {
-        EndUpdate();
-        emit OnChange(this);
-        throw;
     }
-    EndUpdate();
-    emit OnChange(this);
     if (Count() == oldCount) {
         SetItemIndex(oldIndex);
         emit OnClick(this);

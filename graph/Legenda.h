@@ -14,10 +14,10 @@ class TSeries;
 
 class TLegenda : public TCustomListBox {
     Q_OBJECT
-    Q_PROPERTY(bool CheckBoxes READ CheckBoxes WRITE SetCheckBoxes)
+    Q_PROPERTY(bool CheckBoxes READ CheckBoxes WRITE SetCheckBoxes NOTIFY CheckBoxesChanged)
     Q_CLASSINFO("default:CheckBoxes", "True") // as the constructor sets it: read back as saved
     // The lines come from the linked graph, never from a description.
-    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText STORED false)
+    Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText NOTIFY ItemsChanged STORED false)
 
 public:
     explicit TLegenda(QWidget* parent = nullptr);
@@ -37,6 +37,8 @@ public:
     TRect SampleRect(const TRect& item) const;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void CheckBoxesChanged();
     void OnChange(QObject* Sender);
 
 protected:

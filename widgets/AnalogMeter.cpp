@@ -1,5 +1,6 @@
 #include "widgets/AnalogMeter.h"
 
+#include "framework/Notify.h"
 #include "framework/SegmentPainter.h"
 
 #include <QtMath>
@@ -48,171 +49,138 @@ void TAnalogMeter::Changed()
 
 void TAnalogMeter::SetUnitValue(const QString& value)
 {
-    if (value == unitValue_)
-        return;
-    unitValue_ = value;
-    Changed();
+    SetAndNotify(this, &TAnalogMeter::UnitValueChanged, unitValue_, value, [&] { Changed(); });
 }
 
 void TAnalogMeter::SetValueDecimals(int value)
 {
     value = std::clamp(value, 0, 3);
-    if (value == valueDecimals_)
-        return;
-    valueDecimals_ = value;
-    dialValid_ = false;
-    Changed();
+    SetAndNotify(this, &TAnalogMeter::ValueDecimalsChanged, valueDecimals_, value, [&] {
+        dialValid_ = false;
+        Changed();
+    });
 }
 
 void TAnalogMeter::SetScaleFontSize(int value)
 {
-    if (value == scaleFontSize_)
-        return;
-    scaleFontSize_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::ScaleFontSizeChanged, scaleFontSize_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetValueFontSize(int value)
 {
-    if (value == valueFontSize_)
-        return;
-    valueFontSize_ = value;
-    Repaint();
+    SetAndNotify(this, &TAnalogMeter::ValueFontSizeChanged, valueFontSize_, value, [&] { Repaint(); });
 }
 
 void TAnalogMeter::SetForeColor(TColor value)
 {
-    if (value == foreColor_)
-        return;
-    foreColor_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::ForeColorChanged, foreColor_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetTickColor(TColor value)
 {
-    if (value == tickColor_)
-        return;
-    tickColor_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::TickColorChanged, tickColor_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetPointerColor(TColor value)
 {
-    if (value == pointerColor_)
-        return;
-    pointerColor_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::PointerColorChanged, pointerColor_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetShowTicks(bool value)
 {
-    if (value == showTicks_)
-        return;
-    showTicks_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::ShowTicksChanged, showTicks_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetShowValue(bool value)
 {
-    if (value == showValue_)
-        return;
-    showValue_ = value;
-    Repaint();
+    SetAndNotify(this, &TAnalogMeter::ShowValueChanged, showValue_, value, [&] { Repaint(); });
 }
 
-// Only the upper limit applies here; the next paint brings a position below
-// MinPosition up. While a description is read the limits may still follow,
-// so Loaded() applies the rule instead.
+// The position always lies within the scale, so what Position reads is what
+// the pointer shows. While a description is read the limits may still
+// follow, so Loaded() applies the rule instead.
 void TAnalogMeter::SetPosition(int value)
 {
-    if (value >= maxPosition_ && !ComponentState().testFlag(csLoading))
-        value = maxPosition_;
-    if (value == position_)
-        return;
-    position_ = value;
-    Changed();
+    if (!ComponentState().testFlag(csLoading))
+        value = std::clamp(value, minPosition_, maxPosition_);
+    SetAndNotify(this, &TAnalogMeter::PositionChanged, position_, value, [&] { Changed(); });
 }
 
 void TAnalogMeter::SetMinPosition(int value)
 {
-    if (value == minPosition_)
-        return;
-    minPosition_ = value;
-    if (minPosition_ > maxPosition_)
-        maxPosition_ = minPosition_;
-    dialValid_ = false;
-    Changed();
+    const TNotifyOnChange notifyMax(this, &TAnalogMeter::MaxPosition, &TAnalogMeter::MaxPositionChanged);
+    const TNotifyOnChange notifyPosition(this, &TAnalogMeter::Position, &TAnalogMeter::PositionChanged);
+    SetAndNotify(this, &TAnalogMeter::MinPositionChanged, minPosition_, value, [&] {
+        if (minPosition_ > maxPosition_)
+            maxPosition_ = minPosition_;
+        KeepPositionInScale();
+        dialValid_ = false;
+        Changed();
+    });
 }
 
 void TAnalogMeter::SetMaxPosition(int value)
 {
-    if (value == maxPosition_)
+    const TNotifyOnChange notifyMin(this, &TAnalogMeter::MinPosition, &TAnalogMeter::MinPositionChanged);
+    const TNotifyOnChange notifyPosition(this, &TAnalogMeter::Position, &TAnalogMeter::PositionChanged);
+    SetAndNotify(this, &TAnalogMeter::MaxPositionChanged, maxPosition_, value, [&] {
+        if (maxPosition_ < minPosition_)
+            minPosition_ = maxPosition_;
+        KeepPositionInScale();
+        dialValid_ = false;
+        Changed();
+    });
+}
+
+void TAnalogMeter::KeepPositionInScale()
+{
+    if (ComponentState().testFlag(csLoading) || (position_ >= minPosition_ && position_ <= maxPosition_))
         return;
-    maxPosition_ = value;
-    if (maxPosition_ < minPosition_)
-        minPosition_ = maxPosition_;
-    dialValid_ = false;
-    Changed();
+    position_ = std::clamp(position_, minPosition_, maxPosition_);
+    NotifyChanged(this);
 }
 
 void TAnalogMeter::SetMajorTicks(int value)
 {
     value = std::max(value, 3);
-    if (value == majorTicks_)
-        return;
-    majorTicks_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MajorTicksChanged, majorTicks_, value, [&] { DialChanged(); });
 }
 
 // A negative count of minor ticks has no meaning; it is taken as none.
 void TAnalogMeter::SetMinorTicks(int value)
 {
     value = std::max(value, 0);
-    if (value == minorTicks_)
-        return;
-    minorTicks_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MinorTicksChanged, minorTicks_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetMinorTickLength(int value)
 {
-    if (value == minorTickLength_)
-        return;
-    minorTickLength_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MinorTickLengthChanged, minorTickLength_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetMajorTickLength(int value)
 {
-    if (value == majorTickLength_)
-        return;
-    majorTickLength_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MajorTickLengthChanged, majorTickLength_, value, [&] { DialChanged(); });
 }
 
 // Pen widths run from 1 to 3; 0 (and anything below) draws one pixel wide.
 void TAnalogMeter::SetMinorTickWidth(int value)
 {
     value = std::clamp(value, 1, 3);
-    if (value == minorTickWidth_)
-        return;
-    minorTickWidth_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MinorTickWidthChanged, minorTickWidth_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::SetMajorTickWidth(int value)
 {
     value = std::clamp(value, 1, 3);
-    if (value == majorTickWidth_)
-        return;
-    majorTickWidth_ = value;
-    DialChanged();
+    SetAndNotify(this, &TAnalogMeter::MajorTickWidthChanged, majorTickWidth_, value, [&] { DialChanged(); });
 }
 
 void TAnalogMeter::Loaded()
 {
     TGraphicControl::Loaded();
-    position_ = std::min(position_, maxPosition_);
+    const TNotifyOnChange notify(this, &TAnalogMeter::Position, &TAnalogMeter::PositionChanged);
+    KeepPositionInScale();
 }
 
 void TAnalogMeter::Resize()
@@ -383,14 +351,8 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     c.Pen.Width = 1;
 }
 
-// Drawing shows the position within the scale; a stored position below
-// MinPosition is raised to it here, as the setter leaves it.
 void TAnalogMeter::DrawPointer(TCanvas& c, const TGeometry& g)
 {
-    if (position_ < minPosition_ || position_ > maxPosition_) {
-        position_ = std::clamp(position_, minPosition_, maxPosition_);
-        NotifyChanged(this);
-    }
     const double theta = PointerAngle();
     c.Pen.Width = 1;
     c.Pen.Color = pointerColor_;

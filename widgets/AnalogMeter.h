@@ -11,24 +11,24 @@
 
 class TAnalogMeter : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(QString UnitValue READ UnitValue WRITE SetUnitValue)
-    Q_PROPERTY(int ValueDecimals READ ValueDecimals WRITE SetValueDecimals)
-    Q_PROPERTY(int ScaleFontSize READ ScaleFontSize WRITE SetScaleFontSize)
-    Q_PROPERTY(int ValueFontSize READ ValueFontSize WRITE SetValueFontSize)
-    Q_PROPERTY(TColor ForeColor READ ForeColor WRITE SetForeColor)
-    Q_PROPERTY(TColor TickColor READ TickColor WRITE SetTickColor)
-    Q_PROPERTY(TColor PointerColor READ PointerColor WRITE SetPointerColor)
-    Q_PROPERTY(bool ShowTicks READ ShowTicks WRITE SetShowTicks)
-    Q_PROPERTY(bool ShowValue READ ShowValue WRITE SetShowValue)
-    Q_PROPERTY(int Position READ Position WRITE SetPosition)
-    Q_PROPERTY(int MinPosition READ MinPosition WRITE SetMinPosition)
-    Q_PROPERTY(int MaxPosition READ MaxPosition WRITE SetMaxPosition)
-    Q_PROPERTY(int MajorTicks READ MajorTicks WRITE SetMajorTicks)
-    Q_PROPERTY(int MinorTicks READ MinorTicks WRITE SetMinorTicks)
-    Q_PROPERTY(int MinorTickLength READ MinorTickLength WRITE SetMinorTickLength)
-    Q_PROPERTY(int MajorTickLength READ MajorTickLength WRITE SetMajorTickLength)
-    Q_PROPERTY(int MinorTickWidth READ MinorTickWidth WRITE SetMinorTickWidth)
-    Q_PROPERTY(int MajorTickWidth READ MajorTickWidth WRITE SetMajorTickWidth)
+    Q_PROPERTY(QString UnitValue READ UnitValue WRITE SetUnitValue NOTIFY UnitValueChanged)
+    Q_PROPERTY(int ValueDecimals READ ValueDecimals WRITE SetValueDecimals NOTIFY ValueDecimalsChanged)
+    Q_PROPERTY(int ScaleFontSize READ ScaleFontSize WRITE SetScaleFontSize NOTIFY ScaleFontSizeChanged)
+    Q_PROPERTY(int ValueFontSize READ ValueFontSize WRITE SetValueFontSize NOTIFY ValueFontSizeChanged)
+    Q_PROPERTY(TColor ForeColor READ ForeColor WRITE SetForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(TColor TickColor READ TickColor WRITE SetTickColor NOTIFY TickColorChanged)
+    Q_PROPERTY(TColor PointerColor READ PointerColor WRITE SetPointerColor NOTIFY PointerColorChanged)
+    Q_PROPERTY(bool ShowTicks READ ShowTicks WRITE SetShowTicks NOTIFY ShowTicksChanged)
+    Q_PROPERTY(bool ShowValue READ ShowValue WRITE SetShowValue NOTIFY ShowValueChanged)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged)
+    Q_PROPERTY(int MinPosition READ MinPosition WRITE SetMinPosition NOTIFY MinPositionChanged)
+    Q_PROPERTY(int MaxPosition READ MaxPosition WRITE SetMaxPosition NOTIFY MaxPositionChanged)
+    Q_PROPERTY(int MajorTicks READ MajorTicks WRITE SetMajorTicks NOTIFY MajorTicksChanged)
+    Q_PROPERTY(int MinorTicks READ MinorTicks WRITE SetMinorTicks NOTIFY MinorTicksChanged)
+    Q_PROPERTY(int MinorTickLength READ MinorTickLength WRITE SetMinorTickLength NOTIFY MinorTickLengthChanged)
+    Q_PROPERTY(int MajorTickLength READ MajorTickLength WRITE SetMajorTickLength NOTIFY MajorTickLengthChanged)
+    Q_PROPERTY(int MinorTickWidth READ MinorTickWidth WRITE SetMinorTickWidth NOTIFY MinorTickWidthChanged)
+    Q_PROPERTY(int MajorTickWidth READ MajorTickWidth WRITE SetMajorTickWidth NOTIFY MajorTickWidthChanged)
     // Declared as the constructor sets them; the two font sizes follow the
     // owner's font and have no declared default, so they are always written.
     Q_CLASSINFO("default:UnitValue", "''")
@@ -112,6 +112,8 @@ protected:
     void Loaded() override;
 
 private:
+    // Brings the position into MinPosition..MaxPosition (not while loading).
+    void KeepPositionInScale();
     struct TGeometry {
         int R;
         double cx, cy;
@@ -152,4 +154,25 @@ private:
     int majorTickLength_ = 6;
     int minorTickWidth_ = 3;
     int majorTickWidth_ = 2;
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void UnitValueChanged();
+    void ValueDecimalsChanged();
+    void ScaleFontSizeChanged();
+    void ValueFontSizeChanged();
+    void ForeColorChanged();
+    void TickColorChanged();
+    void PointerColorChanged();
+    void ShowTicksChanged();
+    void ShowValueChanged();
+    void PositionChanged();
+    void MinPositionChanged();
+    void MaxPositionChanged();
+    void MajorTicksChanged();
+    void MinorTicksChanged();
+    void MinorTickLengthChanged();
+    void MajorTickLengthChanged();
+    void MinorTickWidthChanged();
+    void MajorTickWidthChanged();
 };

@@ -1,6 +1,7 @@
 #include "widgets/GFader.h"
 
 #include "framework/FocusRect.h"
+#include "framework/Notify.h"
 #include "framework/Timer.h"
 #include "widgets/FaderBasePainter.h"
 
@@ -73,43 +74,28 @@ void TGFader::AppearanceChanged(bool sizeChanges, bool headChanges)
 
 void TGFader::SetCtl3D(bool value)
 {
-    if (value == ctl3D_)
-        return;
-    ctl3D_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGFader::Ctl3DChanged, ctl3D_, value, [&] { Invalidate(); });
 }
 
 void TGFader::SetParentCtl3D(bool value)
 {
-    if (value == parentCtl3D_)
-        return;
-    parentCtl3D_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGFader::ParentCtl3DChanged, parentCtl3D_, value, [&] { Invalidate(); });
 }
 
 void TGFader::SetMarkType(TMarkType value)
 {
-    if (value == markType_)
-        return;
-    markType_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::MarkTypeChanged, markType_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetNumMarks(quint16 value)
 {
     value = std::max<quint16>(value, 1);
-    if (value == numMarks_)
-        return;
-    numMarks_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::NumMarksChanged, numMarks_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetFaderPlace(bool value)
 {
-    if (value == faderPlace_)
-        return;
-    faderPlace_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::FaderPlaceChanged, faderPlace_, value, [&] { AppearanceChanged(false); });
 }
 
 // While loading, the two lengths arrive one after the other; Loaded() settles
@@ -118,139 +104,106 @@ void TGFader::SetLongMarksLen(quint16 value)
 {
     if (!Loading())
         value = std::max(value, shortMarksLen_);
-    if (value == longMarksLen_)
-        return;
-    longMarksLen_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::LongMarksLenChanged, longMarksLen_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetShortMarksLen(quint16 value)
 {
     if (!Loading())
         value = std::min(value, longMarksLen_);
-    if (value == shortMarksLen_)
-        return;
-    shortMarksLen_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::ShortMarksLenChanged, shortMarksLen_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetMarksReverse(bool value)
 {
-    if (value == marksReverse_)
-        return;
-    marksReverse_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::MarksReverseChanged, marksReverse_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetMarkAccent(quint16 value)
 {
-    if (value == markAccent_)
-        return;
-    markAccent_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::MarkAccentChanged, markAccent_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetMarksPos(quint16 value)
 {
-    if (value == marksPos_)
-        return;
-    marksPos_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::MarksPosChanged, marksPos_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetFaderSize(TFaderSize value)
 {
-    if (value == faderSize_)
-        return;
-    faderSize_ = value;
-    UpdateHeadSize();
-    compositeValid_ = false;
-    AppearanceChanged(true, true);
+    SetAndNotify(this, &TGFader::FaderSizeChanged, faderSize_, value, [&] {
+        UpdateHeadSize();
+        compositeValid_ = false;
+        AppearanceChanged(true, true);
+    });
 }
 
 void TGFader::SetLabels(bool value)
 {
-    if (value == labels_)
-        return;
-    labels_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::LabelsChanged, labels_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetFaderKind(TFaderKind value)
 {
-    if (value == faderKind_)
-        return;
-    faderKind_ = value;
-    UpdateHeadSize();
-    if (!Loading()) {
-        // The fader turns: its old length along the track stays the length.
-        if (Vertical())
-            SetBounds(Left(), Top(), Width(), Width());
-        else
-            SetBounds(Left(), Top(), Height(), Height());
-    }
-    compositeValid_ = false;
-    AppearanceChanged(true, true);
+    SetAndNotify(this, &TGFader::FaderKindChanged, faderKind_, value, [&] {
+        UpdateHeadSize();
+        if (!Loading()) {
+            // The fader turns: its old length along the track stays the length.
+            if (Vertical())
+                SetBounds(Left(), Top(), Width(), Width());
+            else
+                SetBounds(Left(), Top(), Height(), Height());
+        }
+        compositeValid_ = false;
+        AppearanceChanged(true, true);
+    });
 }
 
 void TGFader::SetLabelMax(const QString& value)
 {
-    if (value == labelMax_)
-        return;
-    labelMax_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::LabelMaxChanged, labelMax_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetLabelMin(const QString& value)
 {
-    if (value == labelMin_)
-        return;
-    labelMin_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::LabelMinChanged, labelMin_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetLabelsPos(quint16 value)
 {
-    if (value == labelsPos_)
-        return;
-    labelsPos_ = value;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::LabelsPosChanged, labelsPos_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetEmptyXZone(quint16 value)
 {
-    if (value == emptyXZone_)
-        return;
-    emptyXZone_ = value;
-    compositeValid_ = false;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::EmptyXZoneChanged, emptyXZone_, value, [&] {
+        compositeValid_ = false;
+        AppearanceChanged(true);
+    });
 }
 
 void TGFader::SetEmptyYZone(quint16 value)
 {
-    if (value == emptyYZone_)
-        return;
-    emptyYZone_ = value;
-    compositeValid_ = false;
-    AppearanceChanged(true);
+    SetAndNotify(this, &TGFader::EmptyYZoneChanged, emptyYZone_, value, [&] {
+        compositeValid_ = false;
+        AppearanceChanged(true);
+    });
 }
 
 void TGFader::SetMax(int value)
 {
-    if (value == max_)
-        return;
-    max_ = value;
-    compositeValid_ = false;
-    Invalidate();
+    SetAndNotify(this, &TGFader::MaxChanged, max_, value, [&] {
+        compositeValid_ = false;
+        Invalidate();
+    });
 }
 
 void TGFader::SetMin(int value)
 {
-    if (value == min_)
-        return;
-    min_ = value;
-    compositeValid_ = false;
-    Invalidate();
+    SetAndNotify(this, &TGFader::MinChanged, min_, value, [&] {
+        compositeValid_ = false;
+        Invalidate();
+    });
 }
 
 // The classic clamp order: first down to Max, then up to Min, so a range
@@ -267,103 +220,71 @@ int TGFader::Clamped(int64_t value) const
 void TGFader::SetValue(int value)
 {
     value = Clamped(value);
-    if (value == value_)
-        return;
-    value_ = value;
-    compositeValid_ = false;
-    Invalidate();
-    NotifyChanged(this);
-    if (!Loading())
-        emit OnChange(this);
+    SetAndNotify(this, &TGFader::ValueChanged, value_, value, [&] {
+        compositeValid_ = false;
+        Invalidate();
+        NotifyChanged(this);
+        if (!Loading())
+            emit OnChange(this);
+    });
 }
 
 void TGFader::SetRampColor(TColor value)
 {
-    if (value == rampColor_)
-        return;
-    rampColor_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::RampColorChanged, rampColor_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetMark3D(bool value)
 {
-    if (value == mark3D_)
-        return;
-    mark3D_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::Mark3DChanged, mark3D_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetRampReverse(bool value)
 {
-    if (value == rampReverse_)
-        return;
-    rampReverse_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::RampReverseChanged, rampReverse_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetFont3D(bool value)
 {
-    if (value == font3D_)
-        return;
-    font3D_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::Font3DChanged, font3D_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetRounded(bool value)
 {
-    if (value == headRounded_)
-        return;
-    headRounded_ = value;
-    AppearanceChanged(false, true);
+    SetAndNotify(this, &TGFader::HeadRoundedChanged, headRounded_, value, [&] { AppearanceChanged(false, true); });
 }
 
 void TGFader::SetDarkBorder(TDarkBorder value)
 {
-    if (value == darkBorder_)
-        return;
-    darkBorder_ = value;
-    AppearanceChanged(false, true);
+    SetAndNotify(this, &TGFader::DarkBorderChanged, darkBorder_, value, [&] { AppearanceChanged(false, true); });
 }
 
 void TGFader::SetFocusRect(bool value)
 {
-    if (value == focusRect_)
-        return;
-    focusRect_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGFader::FocusRectChanged, focusRect_, value, [&] { Invalidate(); });
 }
 
 void TGFader::SetFocusRectDist(quint16 value)
 {
-    if (value == focusRectDist_)
-        return;
-    focusRectDist_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGFader::FocusRectDistChanged, focusRectDist_, value, [&] { Invalidate(); });
 }
 
 void TGFader::SetPushMode(TPushMode value)
 {
-    if (value == pushMode_)
-        return;
-    pushMode_ = value;
-    headValid_ = false;
-    Invalidate();
+    SetAndNotify(this, &TGFader::PushModeChanged, pushMode_, value, [&] {
+        headValid_ = false;
+        Invalidate();
+    });
 }
 
 void TGFader::SetNumSteps(int value)
 {
-    if (value == numSteps_)
-        return;
-    numSteps_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::NumStepsChanged, numSteps_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetStepsWidth(int value)
 {
-    if (value == stepsWidth_)
-        return;
-    stepsWidth_ = value;
-    AppearanceChanged(false);
+    SetAndNotify(this, &TGFader::StepsWidthChanged, stepsWidth_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetEnabled(bool value)
@@ -374,7 +295,7 @@ void TGFader::SetEnabled(bool value)
 }
 
 // A description's "Enabled = False" reaches the framework state directly.
-void TGFader::EnabledChanged()
+void TGFader::AfterEnabledChange()
 {
     enabled_ = !testAttribute(Qt::WA_Disabled);
     Invalidate();
@@ -382,20 +303,18 @@ void TGFader::EnabledChanged()
 
 void TGFader::SetHeadMarkColor(TColor value)
 {
-    if (value == headMarkColor_)
-        return;
-    headMarkColor_ = value;
-    headValid_ = false;
-    Invalidate();
+    SetAndNotify(this, &TGFader::HeadMarkColorChanged, headMarkColor_, value, [&] {
+        headValid_ = false;
+        Invalidate();
+    });
 }
 
 void TGFader::SetHeadMarkDist(quint16 value)
 {
-    if (value == headMarkDist_)
-        return;
-    headMarkDist_ = value;
-    headValid_ = false;
-    Invalidate();
+    SetAndNotify(this, &TGFader::HeadMarkDistChanged, headMarkDist_, value, [&] {
+        headValid_ = false;
+        Invalidate();
+    });
 }
 
 // ---------------------------------------------------------------- geometry
@@ -462,6 +381,7 @@ void TGFader::Resize()
 void TGFader::Loaded()
 {
     TCustomControl::Loaded();
+    const TNotifyOnChange notify(this, &TGFader::ShortMarksLen, &TGFader::ShortMarksLenChanged);
     shortMarksLen_ = std::min(shortMarksLen_, longMarksLen_);
     UpdateHeadSize();
     InvalidateCache();

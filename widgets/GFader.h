@@ -13,6 +13,7 @@
 
 #include "framework/Control.h"
 #include "framework/AccessibleControl.h"
+#include "framework/Notify.h"
 #include "widgets/RepeatTimer.h"
 
 class TFaderBasePainter;
@@ -35,46 +36,46 @@ public:
     enum class TMouseMode { Idle, RelativeDrag, AbsoluteDrag, StepUp, StepDown, LargeUp, LargeDown };
 
 private:
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
-    Q_PROPERTY(TMarkType MarkType READ MarkType WRITE SetMarkType)
-    Q_PROPERTY(quint16 NumMarks READ NumMarks WRITE SetNumMarks)
-    Q_PROPERTY(bool FaderPlace READ FaderPlace WRITE SetFaderPlace)
-    Q_PROPERTY(quint16 LongMarksLen READ LongMarksLen WRITE SetLongMarksLen)
-    Q_PROPERTY(quint16 ShortMarksLen READ ShortMarksLen WRITE SetShortMarksLen)
-    Q_PROPERTY(bool MarksReverse READ MarksReverse WRITE SetMarksReverse)
-    Q_PROPERTY(quint16 MarkAccent READ MarkAccent WRITE SetMarkAccent)
-    Q_PROPERTY(quint16 MarksPos READ MarksPos WRITE SetMarksPos)
-    Q_PROPERTY(TFaderSize FaderSize READ FaderSize WRITE SetFaderSize)
-    Q_PROPERTY(bool Labels READ Labels WRITE SetLabels)
-    Q_PROPERTY(TFont* LabelsFont READ LabelsFont)
-    Q_PROPERTY(TFaderKind FaderKind READ FaderKind WRITE SetFaderKind)
-    Q_PROPERTY(QString LabelMax READ LabelMax WRITE SetLabelMax)
-    Q_PROPERTY(QString LabelMin READ LabelMin WRITE SetLabelMin)
-    Q_PROPERTY(quint16 LabelsPos READ LabelsPos WRITE SetLabelsPos)
-    Q_PROPERTY(quint16 EmptyXZone READ EmptyXZone WRITE SetEmptyXZone)
-    Q_PROPERTY(quint16 EmptyYZone READ EmptyYZone WRITE SetEmptyYZone)
-    Q_PROPERTY(int Max READ Max WRITE SetMax)
-    Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(int Value READ Value WRITE SetValue)
-    Q_PROPERTY(TColor RampColor READ RampColor WRITE SetRampColor)
-    Q_PROPERTY(bool Mark3D READ Mark3D WRITE SetMark3D)
-    Q_PROPERTY(bool RampReverse READ RampReverse WRITE SetRampReverse)
-    Q_PROPERTY(bool Font3D READ Font3D WRITE SetFont3D)
-    Q_PROPERTY(bool HeadRounded READ HeadRounded WRITE SetRounded)
-    Q_PROPERTY(TDarkBorder DarkBorder READ DarkBorder WRITE SetDarkBorder)
-    Q_PROPERTY(bool FocusRect READ FocusRect WRITE SetFocusRect)
-    Q_PROPERTY(quint16 FocusRectDist READ FocusRectDist WRITE SetFocusRectDist)
-    Q_PROPERTY(quint16 LargeChange READ LargeChange WRITE SetLargeChange)
-    Q_PROPERTY(int MidValue READ MidValue WRITE SetMidValue)
-    Q_PROPERTY(bool DblClkResets READ DblClkResets WRITE SetDblClkResets)
-    Q_PROPERTY(TPushMode PushMode READ PushMode WRITE SetPushMode)
-    Q_PROPERTY(int NumSteps READ NumSteps WRITE SetNumSteps)
-    Q_PROPERTY(int StepsWidth READ StepsWidth WRITE SetStepsWidth)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(TColor HeadMarkColor READ HeadMarkColor WRITE SetHeadMarkColor)
-    Q_PROPERTY(bool AllowAbs READ AllowAbs WRITE SetAllowAbs)
-    Q_PROPERTY(quint16 HeadMarkDist READ HeadMarkDist WRITE SetHeadMarkDist)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
+    Q_PROPERTY(TMarkType MarkType READ MarkType WRITE SetMarkType NOTIFY MarkTypeChanged)
+    Q_PROPERTY(quint16 NumMarks READ NumMarks WRITE SetNumMarks NOTIFY NumMarksChanged)
+    Q_PROPERTY(bool FaderPlace READ FaderPlace WRITE SetFaderPlace NOTIFY FaderPlaceChanged)
+    Q_PROPERTY(quint16 LongMarksLen READ LongMarksLen WRITE SetLongMarksLen NOTIFY LongMarksLenChanged)
+    Q_PROPERTY(quint16 ShortMarksLen READ ShortMarksLen WRITE SetShortMarksLen NOTIFY ShortMarksLenChanged)
+    Q_PROPERTY(bool MarksReverse READ MarksReverse WRITE SetMarksReverse NOTIFY MarksReverseChanged)
+    Q_PROPERTY(quint16 MarkAccent READ MarkAccent WRITE SetMarkAccent NOTIFY MarkAccentChanged)
+    Q_PROPERTY(quint16 MarksPos READ MarksPos WRITE SetMarksPos NOTIFY MarksPosChanged)
+    Q_PROPERTY(TFaderSize FaderSize READ FaderSize WRITE SetFaderSize NOTIFY FaderSizeChanged)
+    Q_PROPERTY(bool Labels READ Labels WRITE SetLabels NOTIFY LabelsChanged)
+    Q_PROPERTY(TFont* LabelsFont READ LabelsFont CONSTANT)
+    Q_PROPERTY(TFaderKind FaderKind READ FaderKind WRITE SetFaderKind NOTIFY FaderKindChanged)
+    Q_PROPERTY(QString LabelMax READ LabelMax WRITE SetLabelMax NOTIFY LabelMaxChanged)
+    Q_PROPERTY(QString LabelMin READ LabelMin WRITE SetLabelMin NOTIFY LabelMinChanged)
+    Q_PROPERTY(quint16 LabelsPos READ LabelsPos WRITE SetLabelsPos NOTIFY LabelsPosChanged)
+    Q_PROPERTY(quint16 EmptyXZone READ EmptyXZone WRITE SetEmptyXZone NOTIFY EmptyXZoneChanged)
+    Q_PROPERTY(quint16 EmptyYZone READ EmptyYZone WRITE SetEmptyYZone NOTIFY EmptyYZoneChanged)
+    Q_PROPERTY(int Max READ Max WRITE SetMax NOTIFY MaxChanged)
+    Q_PROPERTY(int Min READ Min WRITE SetMin NOTIFY MinChanged)
+    Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged)
+    Q_PROPERTY(TColor RampColor READ RampColor WRITE SetRampColor NOTIFY RampColorChanged)
+    Q_PROPERTY(bool Mark3D READ Mark3D WRITE SetMark3D NOTIFY Mark3DChanged)
+    Q_PROPERTY(bool RampReverse READ RampReverse WRITE SetRampReverse NOTIFY RampReverseChanged)
+    Q_PROPERTY(bool Font3D READ Font3D WRITE SetFont3D NOTIFY Font3DChanged)
+    Q_PROPERTY(bool HeadRounded READ HeadRounded WRITE SetRounded NOTIFY HeadRoundedChanged)
+    Q_PROPERTY(TDarkBorder DarkBorder READ DarkBorder WRITE SetDarkBorder NOTIFY DarkBorderChanged)
+    Q_PROPERTY(bool FocusRect READ FocusRect WRITE SetFocusRect NOTIFY FocusRectChanged)
+    Q_PROPERTY(quint16 FocusRectDist READ FocusRectDist WRITE SetFocusRectDist NOTIFY FocusRectDistChanged)
+    Q_PROPERTY(quint16 LargeChange READ LargeChange WRITE SetLargeChange NOTIFY LargeChangeChanged)
+    Q_PROPERTY(int MidValue READ MidValue WRITE SetMidValue NOTIFY MidValueChanged)
+    Q_PROPERTY(bool DblClkResets READ DblClkResets WRITE SetDblClkResets NOTIFY DblClkResetsChanged)
+    Q_PROPERTY(TPushMode PushMode READ PushMode WRITE SetPushMode NOTIFY PushModeChanged)
+    Q_PROPERTY(int NumSteps READ NumSteps WRITE SetNumSteps NOTIFY NumStepsChanged)
+    Q_PROPERTY(int StepsWidth READ StepsWidth WRITE SetStepsWidth NOTIFY StepsWidthChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(TColor HeadMarkColor READ HeadMarkColor WRITE SetHeadMarkColor NOTIFY HeadMarkColorChanged)
+    Q_PROPERTY(bool AllowAbs READ AllowAbs WRITE SetAllowAbs NOTIFY AllowAbsChanged)
+    Q_PROPERTY(quint16 HeadMarkDist READ HeadMarkDist WRITE SetHeadMarkDist NOTIFY HeadMarkDistChanged)
     // The constructor turns TabStop on and ParentCtl3D off, so both differ
     // from the framework defaults and are always written.
     Q_CLASSINFO("default:Ctl3D", "False")
@@ -183,11 +184,11 @@ public:
     quint16 FocusRectDist() const { return focusRectDist_; }
     void SetFocusRectDist(quint16 value);
     quint16 LargeChange() const { return largeChange_; }
-    void SetLargeChange(quint16 value) { largeChange_ = value; }
+    void SetLargeChange(quint16 value) { SetAndNotify(this, &TGFader::LargeChangeChanged, largeChange_, value); }
     int MidValue() const { return midValue_; }
-    void SetMidValue(int value) { midValue_ = value; }
+    void SetMidValue(int value) { SetAndNotify(this, &TGFader::MidValueChanged, midValue_, value); }
     bool DblClkResets() const { return dblClkResets_; }
-    void SetDblClkResets(bool value) { dblClkResets_ = value; }
+    void SetDblClkResets(bool value) { SetAndNotify(this, &TGFader::DblClkResetsChanged, dblClkResets_, value); }
     TPushMode PushMode() const { return pushMode_; }
     void SetPushMode(TPushMode value);
     int NumSteps() const { return numSteps_; }
@@ -199,7 +200,7 @@ public:
     TColor HeadMarkColor() const { return headMarkColor_; }
     void SetHeadMarkColor(TColor value);
     bool AllowAbs() const { return allowAbs_; }
-    void SetAllowAbs(bool value) { allowAbs_ = value; }
+    void SetAllowAbs(bool value) { SetAndNotify(this, &TGFader::AllowAbsChanged, allowAbs_, value); }
     quint16 HeadMarkDist() const { return headMarkDist_; }
     void SetHeadMarkDist(quint16 value);
 
@@ -232,6 +233,45 @@ public:
     void DoAccessibleAction(const QString& name) override;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void Ctl3DChanged();
+    void ParentCtl3DChanged();
+    void MarkTypeChanged();
+    void NumMarksChanged();
+    void FaderPlaceChanged();
+    void LongMarksLenChanged();
+    void ShortMarksLenChanged();
+    void MarksReverseChanged();
+    void MarkAccentChanged();
+    void MarksPosChanged();
+    void FaderSizeChanged();
+    void LabelsChanged();
+    void FaderKindChanged();
+    void LabelMaxChanged();
+    void LabelMinChanged();
+    void LabelsPosChanged();
+    void EmptyXZoneChanged();
+    void EmptyYZoneChanged();
+    void MaxChanged();
+    void MinChanged();
+    void ValueChanged();
+    void RampColorChanged();
+    void Mark3DChanged();
+    void RampReverseChanged();
+    void Font3DChanged();
+    void HeadRoundedChanged();
+    void DarkBorderChanged();
+    void FocusRectChanged();
+    void FocusRectDistChanged();
+    void LargeChangeChanged();
+    void MidValueChanged();
+    void DblClkResetsChanged();
+    void PushModeChanged();
+    void NumStepsChanged();
+    void StepsWidthChanged();
+    void HeadMarkColorChanged();
+    void AllowAbsChanged();
+    void HeadMarkDistChanged();
     void OnChange(QObject* Sender);
 
 protected:
@@ -247,7 +287,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Resize() override;
-    void EnabledChanged() override;
+    void AfterEnabledChange() override;
     void Loaded() override;
     void TimerExpired();
 

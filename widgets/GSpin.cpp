@@ -1,5 +1,6 @@
 #include "widgets/GSpin.h"
 
+#include "framework/Notify.h"
 
 #include <limits>
 
@@ -34,24 +35,19 @@ TGSpin::~TGSpin() = default;
 
 void TGSpin::SetDelay(int value)
 {
-    if (value == delay_)
-        return;
-    delay_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::DelayChanged, delay_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetSpeed(int value)
 {
-    if (value == speed_)
-        return;
-    speed_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::SpeedChanged, speed_, value, [&] { Invalidate(); });
 }
 
 // While a window description is read, Value arrives before Max and Min (it
 // is published first), so the clamp waits until everything is loaded.
 void TGSpin::SetValue(int value)
 {
+    const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     const int old = value_;
     value_ = value;
     if (ComponentState().testFlag(csLoading))
@@ -66,6 +62,7 @@ void TGSpin::SetValue(int value)
 
 void TGSpin::Loaded()
 {
+    const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     TCustomControl::Loaded();
     value_ = Clamped(value_);
 }
@@ -81,66 +78,42 @@ int TGSpin::Clamped(int value) const
 
 void TGSpin::SetLimited(bool value)
 {
-    if (value == limited_)
-        return;
-    limited_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::LimitedChanged, limited_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetCtl3D(bool value)
 {
-    if (value == ctl3D_)
-        return;
-    ctl3D_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::Ctl3DChanged, ctl3D_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetParentCtl3D(bool value)
 {
-    if (value == parentCtl3D_)
-        return;
-    parentCtl3D_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::ParentCtl3DChanged, parentCtl3D_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetAutoDisable(bool value)
 {
-    if (value == autoDisable_)
-        return;
-    autoDisable_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::AutoDisableChanged, autoDisable_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetColorOff(TColor value)
 {
-    if (value == colorOff_)
-        return;
-    colorOff_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::ColorOffChanged, colorOff_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetColorOn(TColor value)
 {
-    if (value == colorOn_)
-        return;
-    colorOn_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::ColorOnChanged, colorOn_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetLargeChanges(bool value)
 {
-    if (value == largeChanges_)
-        return;
-    largeChanges_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::LargeChangesChanged, largeChanges_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetLargeChange(int value)
 {
-    if (value == largeChange_)
-        return;
-    largeChange_ = value;
-    Invalidate();
+    SetAndNotify(this, &TGSpin::LargeChangeChanged, largeChange_, value, [&] { Invalidate(); });
 }
 
 void TGSpin::SetEnabled(bool value)
@@ -153,7 +126,7 @@ void TGSpin::SetEnabled(bool value)
 // The published Enabled property reaches the framework setter directly; the
 // own flag follows the explicit state so that a description's "Enabled =
 // False" greys the triangles too.
-void TGSpin::EnabledChanged()
+void TGSpin::AfterEnabledChange()
 {
     enabled_ = !testAttribute(Qt::WA_Disabled);
     Invalidate();
@@ -265,6 +238,7 @@ void TGSpin::Paint()
 // value before the clamp. Returns true when the step reached the limit.
 bool TGSpin::StepUp(int step)
 {
+    const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     const int old = value_;
     value_ = SaturatingAdd(value_, step);
     emit OnUpClick(this);
@@ -281,6 +255,7 @@ bool TGSpin::StepUp(int step)
 
 bool TGSpin::StepDown(int step)
 {
+    const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     const int old = value_;
     value_ = SaturatingSub(value_, step);
     emit OnDownClick(this);
@@ -379,6 +354,7 @@ void TGSpin::UnPrepareTimer() { repeat_.Release(); }
 // Keys clamp before the click event; the keyboard's own repeat supplies repeats.
 void TGSpin::KeyStep(bool up, int step)
 {
+    const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     upPressed_ = up;
     downPressed_ = !up;
     value_ = up ? std::min(SaturatingAdd(value_, step), max_) : std::max(SaturatingSub(value_, step), min_);

@@ -7,23 +7,24 @@
 
 #include "framework/AccessibleControl.h"
 #include "framework/Control.h"
+#include "framework/Notify.h"
 #include "widgets/RepeatTimer.h"
 
 class TGSpin : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(int Delay READ Delay WRITE SetDelay)
-    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed)
-    Q_PROPERTY(int Value READ Value WRITE SetValue)
-    Q_PROPERTY(int Max READ Max WRITE SetMax)
-    Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(bool Limited READ Limited WRITE SetLimited)
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
-    Q_PROPERTY(bool AutoDisable READ AutoDisable WRITE SetAutoDisable)
-    Q_PROPERTY(TColor ColorOff READ ColorOff WRITE SetColorOff)
-    Q_PROPERTY(TColor ColorOn READ ColorOn WRITE SetColorOn)
-    Q_PROPERTY(bool LargeChanges READ LargeChanges WRITE SetLargeChanges)
-    Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange)
+    Q_PROPERTY(int Delay READ Delay WRITE SetDelay NOTIFY DelayChanged)
+    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
+    Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged)
+    Q_PROPERTY(int Max READ Max WRITE SetMax NOTIFY MaxChanged)
+    Q_PROPERTY(int Min READ Min WRITE SetMin NOTIFY MinChanged)
+    Q_PROPERTY(bool Limited READ Limited WRITE SetLimited NOTIFY LimitedChanged)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
+    Q_PROPERTY(bool AutoDisable READ AutoDisable WRITE SetAutoDisable NOTIFY AutoDisableChanged)
+    Q_PROPERTY(TColor ColorOff READ ColorOff WRITE SetColorOff NOTIFY ColorOffChanged)
+    Q_PROPERTY(TColor ColorOn READ ColorOn WRITE SetColorOn NOTIFY ColorOnChanged)
+    Q_PROPERTY(bool LargeChanges READ LargeChanges WRITE SetLargeChanges NOTIFY LargeChangesChanged)
+    Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange NOTIFY LargeChangeChanged)
     Q_CLASSINFO("default:Delay", "280")
     Q_CLASSINFO("default:Speed", "40")
     Q_CLASSINFO("default:Value", "0")
@@ -54,9 +55,9 @@ public:
     void SetValue(int value);
     // Plain limits: changing them does not touch Value until the next step.
     int Max() const { return max_; }
-    void SetMax(int value) { max_ = value; }
+    void SetMax(int value) { SetAndNotify(this, &TGSpin::MaxChanged, max_, value); }
     int Min() const { return min_; }
-    void SetMin(int value) { min_ = value; }
+    void SetMin(int value) { SetAndNotify(this, &TGSpin::MinChanged, min_, value); }
     bool Limited() const { return limited_; }
     void SetLimited(bool value);
     bool Ctl3D() const { return ctl3D_; }
@@ -98,6 +99,20 @@ public:
     void DoAccessibleAction(const QString& name) override;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void DelayChanged();
+    void SpeedChanged();
+    void ValueChanged();
+    void MaxChanged();
+    void MinChanged();
+    void LimitedChanged();
+    void Ctl3DChanged();
+    void ParentCtl3DChanged();
+    void AutoDisableChanged();
+    void ColorOffChanged();
+    void ColorOnChanged();
+    void LargeChangesChanged();
+    void LargeChangeChanged();
     void OnUpClick(QObject* Sender);
     void OnDownClick(QObject* Sender);
     void OnChange(QObject* Sender);
@@ -117,7 +132,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Resize() override;
-    void EnabledChanged() override;
+    void AfterEnabledChange() override;
     void Loaded() override;
 
     void PrepareTimer();

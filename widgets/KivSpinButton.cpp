@@ -1,5 +1,6 @@
 #include "widgets/KivSpinButton.h"
 
+#include "framework/Notify.h"
 #include "widgets/TimerSpeedButton.h"
 
 namespace {
@@ -34,14 +35,28 @@ TTimerSpeedButton* TKivSpinButton::CreateButton(const QString& glyph, const QStr
 
 // ---------------------------------------------------------------- glyphs
 
+void TKivSpinButton::SetFocusControl(TControl* control)
+{
+    if (control == focusControl_)
+        return;
+    if (focusControl_)
+        disconnect(focusControl_, &QObject::destroyed, this, &TKivSpinButton::FocusControlChanged);
+    focusControl_ = control;
+    if (control)
+        connect(control, &QObject::destroyed, this, &TKivSpinButton::FocusControlChanged);
+    emit FocusControlChanged();
+}
+
 void TKivSpinButton::SetUpGlyph(const QString& name)
 {
+    const TNotifyOnChange notify(this, &TKivSpinButton::UpGlyph, &TKivSpinButton::UpGlyphChanged);
     upButton_->SetGlyph(name.isEmpty() ? kUpGlyph : name);
     upGlyph_ = name;
 }
 
 void TKivSpinButton::SetDownGlyph(const QString& name)
 {
+    const TNotifyOnChange notify(this, &TKivSpinButton::DownGlyph, &TKivSpinButton::DownGlyphChanged);
     downButton_->SetGlyph(name.isEmpty() ? kDownGlyph : name);
     downGlyph_ = name;
 }

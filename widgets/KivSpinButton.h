@@ -6,6 +6,7 @@
 
 #include "framework/Control.h"
 #include "framework/AccessibleControl.h"
+#include "framework/Notify.h"
 
 #include <QPointer>
 
@@ -13,11 +14,11 @@ class TTimerSpeedButton;
 
 class TKivSpinButton : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph)
-    Q_PROPERTY(TControl* FocusControl READ FocusControl WRITE SetFocusControl)
-    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
-    Q_PROPERTY(QString UpGlyph READ UpGlyph WRITE SetUpGlyph)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
+    Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph NOTIFY DownGlyphChanged)
+    Q_PROPERTY(TControl* FocusControl READ FocusControl WRITE SetFocusControl NOTIFY FocusControlChanged)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
+    Q_PROPERTY(QString UpGlyph READ UpGlyph WRITE SetUpGlyph NOTIFY UpGlyphChanged)
     // An empty glyph name stands for the built-in arrow.
     Q_CLASSINFO("default:Ctl3D", "True")
     Q_CLASSINFO("default:DownGlyph", "''")
@@ -31,9 +32,9 @@ public:
     explicit TKivSpinButton(QWidget* parent = nullptr);
 
     bool Ctl3D() const { return ctl3D_; }
-    void SetCtl3D(bool value) { ctl3D_ = value; }
+    void SetCtl3D(bool value) { SetAndNotify(this, &TKivSpinButton::Ctl3DChanged, ctl3D_, value); }
     bool ParentCtl3D() const { return parentCtl3D_; }
-    void SetParentCtl3D(bool value) { parentCtl3D_ = value; }
+    void SetParentCtl3D(bool value) { SetAndNotify(this, &TKivSpinButton::ParentCtl3DChanged, parentCtl3D_, value); }
     // The glyphs by picture name; an unknown name is refused and keeps the
     // old glyph, an empty one brings back the built-in arrow.
     QString UpGlyph() const { return upGlyph_; }
@@ -41,7 +42,8 @@ public:
     QString DownGlyph() const { return downGlyph_; }
     void SetDownGlyph(const QString& name);
     TControl* FocusControl() const { return focusControl_; }
-    void SetFocusControl(TControl* control) { focusControl_ = control; }
+    // A companion that is destroyed reads as none from then on, and is told so.
+    void SetFocusControl(TControl* control);
 
     // Applies the size rule (width at least 15) and places the two buttons,
     // which overlap by one row; width and height come back adjusted.
@@ -61,6 +63,12 @@ public:
     void DoAccessibleAction(const QString& name) override;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void Ctl3DChanged();
+    void DownGlyphChanged();
+    void FocusControlChanged();
+    void ParentCtl3DChanged();
+    void UpGlyphChanged();
     void OnUpClick(QObject* Sender);
     void OnDownClick(QObject* Sender);
     void OnButtonUp(QObject* Sender);

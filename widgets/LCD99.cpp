@@ -1,6 +1,7 @@
 #include "widgets/LCD99.h"
 
 #include "framework/Dialogs.h"
+#include "framework/Notify.h"
 #include "widgets/LCD99Shapes.h"
 #include "widgets/LCD99Text.h"
 
@@ -92,13 +93,9 @@ TLCD99::~TLCD99() = default;
 
 QString TLCD99::AboutText() { return QStringLiteral("TLCD99 seven-segment display, version 1.0"); }
 
-template <class T>
-void TLCD99::Store(T& field, T value)
+template <class T> void TLCD99::Store(T& field, T value, void (TLCD99::*changed)())
 {
-    if (field == value)
-        return;
-    field = value;
-    Invalidate();
+    SetAndNotify(this, changed, field, value, [this] { Invalidate(); });
 }
 
 // About always reads back abNone; setting abAbout shows the version box.
@@ -113,22 +110,56 @@ void TLCD99::ShowAbout(TLCDAbout value)
     Invalidate();
 }
 
-void TLCD99::SetDigitNum(int value) { Store(digitNum_, value); }
-void TLCD99::SetDigitSpacing(int value) { Store(digitSpacing_, value); }
-void TLCD99::SetDotDisplay(bool value) { Store(dotDisplay_, value); }
-void TLCD99::SetDotSpacing(int value) { Store(dotSpacing_, value); }
-void TLCD99::SetDoubleBuffer(bool value) { Store(doubleBuffer_, value); }
-void TLCD99::SetGapX(int value) { Store(gapX_, value); }
-void TLCD99::SetGapY(int value) { Store(gapY_, value); }
-void TLCD99::SetOffColor(TColor value) { Store(offColor_, value); }
-void TLCD99::SetOnColor(TColor value) { Store(onColor_, value); }
-void TLCD99::SetPreview(bool value) { Store(preview_, value); }
-void TLCD99::SetSegmentSize(int value) { Store(segmentSize_, value); }
+void TLCD99::SetDigitNum(int value)
+{
+    Store(digitNum_, value, &TLCD99::DigitNumChanged);
+}
+void TLCD99::SetDigitSpacing(int value)
+{
+    Store(digitSpacing_, value, &TLCD99::DigitSpacingChanged);
+}
+void TLCD99::SetDotDisplay(bool value)
+{
+    Store(dotDisplay_, value, &TLCD99::DotDisplayChanged);
+}
+void TLCD99::SetDotSpacing(int value)
+{
+    Store(dotSpacing_, value, &TLCD99::DotSpacingChanged);
+}
+void TLCD99::SetDoubleBuffer(bool value)
+{
+    Store(doubleBuffer_, value, &TLCD99::DoubleBufferChanged);
+}
+void TLCD99::SetGapX(int value)
+{
+    Store(gapX_, value, &TLCD99::GapXChanged);
+}
+void TLCD99::SetGapY(int value)
+{
+    Store(gapY_, value, &TLCD99::GapYChanged);
+}
+void TLCD99::SetOffColor(TColor value)
+{
+    Store(offColor_, value, &TLCD99::OffColorChanged);
+}
+void TLCD99::SetOnColor(TColor value)
+{
+    Store(onColor_, value, &TLCD99::OnColorChanged);
+}
+void TLCD99::SetPreview(bool value)
+{
+    Store(preview_, value, &TLCD99::PreviewChanged);
+}
+void TLCD99::SetSegmentSize(int value)
+{
+    Store(segmentSize_, value, &TLCD99::SegmentSizeChanged);
+}
 
 void TLCD99::SetValue(const QString& value)
 {
     if (value == value_)
         return;
+    const TNotifyOnChange notify(this, &TLCD99::Value, &TLCD99::ValueChanged);
     // Only the text as given is compared: "23." while "23" is shown is a new
     // setting and is reported, although it normalises to the same text.
     const QString old = value_;
@@ -250,6 +281,16 @@ void TLCD99::Paint()
     frame_ = nullptr;
     painting_ = false;
     paintDuration_ = uint(paintClock_.elapsed());
+    // Told after the paint, never from inside it; IsPainting is true only
+    // within a paint, so an observer never sees it change.
+    if (paintDuration_ != notifiedDuration_)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (std::exchange(notifiedDuration_, paintDuration_) != paintDuration_)
+                    emit PaintDurationChanged();
+            },
+            Qt::QueuedConnection);
     // A value set while the animation ran has not been painted yet.
     if (value_ != shown)
         Invalidate();

@@ -7,6 +7,7 @@
 
 #include "framework/AccessibleControl.h"
 #include "framework/Control.h"
+#include "framework/Notify.h"
 
 #include <QElapsedTimer>
 #include <memory>
@@ -24,23 +25,23 @@ public:
     Q_ENUM(TLCDAbout)
 
 private:
-    Q_PROPERTY(TLCDAbout About READ About WRITE ShowAbout)
-    Q_PROPERTY(TLCDAnimation Animation READ Animation WRITE SetAnimation)
-    Q_PROPERTY(int AnimationDelay READ AnimationDelay WRITE SetAnimationDelay)
-    Q_PROPERTY(int DigitNum READ DigitNum WRITE SetDigitNum)
-    Q_PROPERTY(int DigitSpacing READ DigitSpacing WRITE SetDigitSpacing)
-    Q_PROPERTY(bool DotDisplay READ DotDisplay WRITE SetDotDisplay)
-    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
-    Q_PROPERTY(bool DoubleBuffer READ DoubleBuffer WRITE SetDoubleBuffer)
-    Q_PROPERTY(int GapX READ GapX WRITE SetGapX)
-    Q_PROPERTY(int GapY READ GapY WRITE SetGapY)
-    Q_PROPERTY(bool IsPainting READ IsPainting STORED false)
-    Q_PROPERTY(TColor OffColor READ OffColor WRITE SetOffColor)
-    Q_PROPERTY(TColor OnColor READ OnColor WRITE SetOnColor)
-    Q_PROPERTY(uint PaintDuration READ PaintDuration STORED false)
-    Q_PROPERTY(bool Preview READ Preview WRITE SetPreview)
-    Q_PROPERTY(int SegmentSize READ SegmentSize WRITE SetSegmentSize)
-    Q_PROPERTY(QString Value READ Value WRITE SetValue)
+    Q_PROPERTY(TLCDAbout About READ About WRITE ShowAbout NOTIFY AboutChanged)
+    Q_PROPERTY(TLCDAnimation Animation READ Animation WRITE SetAnimation NOTIFY AnimationChanged)
+    Q_PROPERTY(int AnimationDelay READ AnimationDelay WRITE SetAnimationDelay NOTIFY AnimationDelayChanged)
+    Q_PROPERTY(int DigitNum READ DigitNum WRITE SetDigitNum NOTIFY DigitNumChanged)
+    Q_PROPERTY(int DigitSpacing READ DigitSpacing WRITE SetDigitSpacing NOTIFY DigitSpacingChanged)
+    Q_PROPERTY(bool DotDisplay READ DotDisplay WRITE SetDotDisplay NOTIFY DotDisplayChanged)
+    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing NOTIFY DotSpacingChanged)
+    Q_PROPERTY(bool DoubleBuffer READ DoubleBuffer WRITE SetDoubleBuffer NOTIFY DoubleBufferChanged)
+    Q_PROPERTY(int GapX READ GapX WRITE SetGapX NOTIFY GapXChanged)
+    Q_PROPERTY(int GapY READ GapY WRITE SetGapY NOTIFY GapYChanged)
+    Q_PROPERTY(bool IsPainting READ IsPainting NOTIFY IsPaintingChanged STORED false)
+    Q_PROPERTY(TColor OffColor READ OffColor WRITE SetOffColor NOTIFY OffColorChanged)
+    Q_PROPERTY(TColor OnColor READ OnColor WRITE SetOnColor NOTIFY OnColorChanged)
+    Q_PROPERTY(uint PaintDuration READ PaintDuration NOTIFY PaintDurationChanged STORED false)
+    Q_PROPERTY(bool Preview READ Preview WRITE SetPreview NOTIFY PreviewChanged)
+    Q_PROPERTY(int SegmentSize READ SegmentSize WRITE SetSegmentSize NOTIFY SegmentSizeChanged)
+    Q_PROPERTY(QString Value READ Value WRITE SetValue NOTIFY ValueChanged)
     Q_CLASSINFO("default:About", "abNone")
     Q_CLASSINFO("default:Animation", "anNone")
     Q_CLASSINFO("default:AnimationDelay", "0")
@@ -68,9 +69,9 @@ public:
     TLCDAbout About() const { return about_; }
     void ShowAbout(TLCDAbout value);
     TLCDAnimation Animation() const { return animation_; }
-    void SetAnimation(TLCDAnimation value) { animation_ = value; }
+    void SetAnimation(TLCDAnimation value) { SetAndNotify(this, &TLCD99::AnimationChanged, animation_, value); }
     int AnimationDelay() const { return animationDelay_; }
-    void SetAnimationDelay(int value) { animationDelay_ = value; }
+    void SetAnimationDelay(int value) { SetAndNotify(this, &TLCD99::AnimationDelayChanged, animationDelay_, value); }
     int DigitNum() const { return digitNum_; }
     void SetDigitNum(int value);
     int DigitSpacing() const { return digitSpacing_; }
@@ -110,6 +111,24 @@ public:
     void SetNumericValue(int value);
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void AboutChanged();
+    void AnimationChanged();
+    void AnimationDelayChanged();
+    void DigitNumChanged();
+    void DigitSpacingChanged();
+    void DotDisplayChanged();
+    void DotSpacingChanged();
+    void DoubleBufferChanged();
+    void GapXChanged();
+    void GapYChanged();
+    void IsPaintingChanged();
+    void OffColorChanged();
+    void OnColorChanged();
+    void PaintDurationChanged();
+    void PreviewChanged();
+    void SegmentSizeChanged();
+    void ValueChanged();
     void OnChange(QObject* Sender, const QString& OldValue, const QString& NewValue);
 
 protected:
@@ -117,8 +136,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    template <class T>
-    void Store(T& field, T value);
+    template <class T> void Store(T& field, T value, void (TLCD99::*changed)());
     bool AnimatesNextPaint() const;
     void RunAnimatedPaint();
     void ShowFrame();
@@ -151,6 +169,7 @@ private:
     bool animationQueued_ = false;
     bool presentOnly_ = false;
     uint paintDuration_ = 0;
+    uint notifiedDuration_ = 0;
     QElapsedTimer paintClock_;
     TBitmap* frame_ = nullptr; // the double buffer, only while a paint runs
     std::unique_ptr<TLCD99Shapes> shapes_;

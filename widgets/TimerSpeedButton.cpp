@@ -1,6 +1,7 @@
 #include "widgets/TimerSpeedButton.h"
 
 #include "framework/FocusRect.h"
+#include "framework/Notify.h"
 #include "framework/Timer.h"
 
 #include <QMouseEvent>
@@ -9,12 +10,11 @@ TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : TSpeedButton(parent) {}
 
 void TTimerSpeedButton::SetTimeBtnState(TTimeBtnState value)
 {
-    if (value == state_)
-        return;
-    state_ = value;
-    if (!state_.testFlag(tbAllowTimer))
-        repeat_.Stop();
-    Invalidate();
+    SetAndNotify(this, &TTimerSpeedButton::TimeBtnStateChanged, state_, value, [&] {
+        if (!state_.testFlag(tbAllowTimer))
+            repeat_.Stop();
+        Invalidate();
+    });
 }
 
 void TTimerSpeedButton::Paint()

@@ -15,7 +15,7 @@ public:
     Q_FLAG(TTimeBtnState)
 
 private:
-    Q_PROPERTY(TTimeBtnState TimeBtnState READ TimeBtnState WRITE SetTimeBtnState)
+    Q_PROPERTY(TTimeBtnState TimeBtnState READ TimeBtnState WRITE SetTimeBtnState NOTIFY TimeBtnStateChanged)
     Q_CLASSINFO("default:TimeBtnState", "[]")
 
 public:
@@ -44,6 +44,10 @@ private:
     bool releasing_ = false;    // inside the release of the left button
     bool clickPending_ = false; // the release clicked; raised after the mouse-up event
     TRepeatTimer repeat_{this, [this] { TimerExpired(); }};
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void TimeBtnStateChanged();
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TTimerSpeedButton::TTimeBtnState)

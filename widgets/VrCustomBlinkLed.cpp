@@ -1,6 +1,7 @@
 #include "widgets/VrCustomBlinkLed.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 #include "widgets/DrawFrame3D.h"
 
 #include <QPolygon>
@@ -50,61 +51,43 @@ void TVrCustomBlinkLed::CopyPalette(int index, const TVrPalette* value)
 
 void TVrCustomBlinkLed::SetBlinkLedType(TVrBlinkLedType value)
 {
-    if (value == blinkLedType_)
-        return;
-    blinkLedType_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TVrCustomBlinkLed::BlinkLedTypeChanged, blinkLedType_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TVrCustomBlinkLed::SetLayout(TVrImageTextLayout value)
 {
-    if (value == layout_)
-        return;
-    layout_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TVrCustomBlinkLed::LayoutChanged, layout_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TVrCustomBlinkLed::SetMargin(int value)
 {
-    if (value == margin_)
-        return;
-    margin_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TVrCustomBlinkLed::MarginChanged, margin_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TVrCustomBlinkLed::SetSpacing(int value)
 {
-    if (value == spacing_)
-        return;
-    spacing_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TVrCustomBlinkLed::SpacingChanged, spacing_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TVrCustomBlinkLed::SetEnableBlinking(bool value)
 {
-    if (value == enableBlinking_)
-        return;
-    enableBlinking_ = value;
-    blinkTimer_->SetEnabled(value);
-    NotifyAccessibleValue();
+    SetAndNotify(this, &TVrCustomBlinkLed::EnableBlinkingChanged, enableBlinking_, value, [&] {
+        blinkTimer_->SetEnabled(value);
+        NotifyAccessibleValue();
+    });
 }
 
 void TVrCustomBlinkLed::SetBlinkSpeed(int value)
 {
-    if (value == blinkSpeed_)
-        return;
-    blinkSpeed_ = value;
-    blinkTimer_->SetInterval(value);
+    SetAndNotify(
+        this, &TVrCustomBlinkLed::BlinkSpeedChanged, blinkSpeed_, value, [&] { blinkTimer_->SetInterval(value); });
 }
 
 void TVrCustomBlinkLed::SetColorIndex(int value)
 {
     if (value < 1 || value > 4)
         throw Exception(QStringLiteral("Out of range! ColorIndex=[1..4]"));
-    if (value == colorIndex_)
-        return;
-    colorIndex_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TVrCustomBlinkLed::ColorIndexChanged, colorIndex_, value, [&] { UpdateControlCanvas(); });
 }
 
 TColor TVrCustomBlinkLed::LedColor() const

@@ -69,6 +69,14 @@ public:
 signals:
     // Raised at every blink toggle.
     void OnChange(QObject* Sender);
+    // Notifications of the properties TVrBlinkLed publishes.
+    void BlinkLedTypeChanged();
+    void LayoutChanged();
+    void MarginChanged();
+    void SpacingChanged();
+    void EnableBlinkingChanged();
+    void BlinkSpeedChanged();
+    void ColorIndexChanged();
 
 public slots:
     // The blink timer's tick: toggles between the palette's two colours.

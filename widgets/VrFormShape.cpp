@@ -96,21 +96,23 @@ void TVrFormShape::SetMask(const TBitmap& value)
     if (value.Image() == mask_.Image())
         return;
     mask_.Assign(value);
-    MaskChanged();
+    ApplyMask();
+    emit MaskChanged();
 }
 
-void TVrFormShape::MaskChanged()
+void TVrFormShape::ApplyMask()
 {
     if (!Loading())
         UpdateMask();
     UpdateControlCanvas();
 }
 
-void TVrFormShape::ColorChanged()
+void TVrFormShape::AfterColorChange()
 {
-    TVrGraphicImageControl::ColorChanged();
+    TVrGraphicImageControl::AfterColorChange();
     if (!Loading())
         UpdateMask();
+    emit MaskColorChanged();
 }
 
 QByteArray TVrFormShape::WriteMask() const
@@ -145,6 +147,7 @@ void TVrFormShape::SetRgnData(const QByteArray& value)
     regionData_ = value;
     if (!Loading() && !Designing())
         UpdateRegion();
+    emit RgnDataChanged();
 }
 
 QRegion TVrFormShape::MaskRegion(const QImage& mask, TColor maskColor)

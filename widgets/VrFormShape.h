@@ -18,14 +18,14 @@ class TVrFormShape : public TVrGraphicImageControl {
     Q_OBJECT
     // The picture as a window description stores it: a counted block holding
     // an image file (PNG when written; any format Qt reads, BMP included).
-    Q_PROPERTY(QByteArray Mask READ WriteMask WRITE ReadMask)
+    Q_PROPERTY(QByteArray Mask READ WriteMask WRITE ReadMask NOTIFY MaskChanged)
     Q_CLASSINFO("binary:Mask", "counted")
     Q_CLASSINFO("stored:Mask", "IsMaskStored")
-    Q_PROPERTY(TColor MaskColor READ MaskColor WRITE SetMaskColor)
+    Q_PROPERTY(TColor MaskColor READ MaskColor WRITE SetMaskColor NOTIFY MaskColorChanged)
     Q_CLASSINFO("default:MaskColor", "clOlive")
     // The colour is the mask colour; it is written once, as MaskColor.
-    Q_PROPERTY(TColor Color READ Color WRITE SetMaskColor STORED false)
-    Q_PROPERTY(QByteArray RgnData READ RgnData WRITE SetRgnData)
+    Q_PROPERTY(TColor Color READ Color WRITE SetMaskColor NOTIFY ColorChanged STORED false)
+    Q_PROPERTY(QByteArray RgnData READ RgnData WRITE SetRgnData NOTIFY RgnDataChanged)
     Q_CLASSINFO("binary:RgnData", "counted")
 
 public:
@@ -63,7 +63,7 @@ public:
 protected:
     void Paint() override;
     void Loaded() override;
-    void ColorChanged() override;
+    void AfterColorChange() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -74,7 +74,7 @@ private:
     void BecomeBorderless();
     bool Designing() const { return ComponentState().testFlag(csDesigning); }
     bool Loading() const { return ComponentState().testFlag(csLoading); }
-    void MaskChanged();
+    void ApplyMask();
     void StartDrag(int X, int Y);
 
     TBitmap mask_;
@@ -83,4 +83,10 @@ private:
     bool dragging_ = false;
     QPoint dragStart_;    // screen position of the press
     QPoint windowStart_;  // window position at the press
+
+signals:
+    // Property notifications (see framework/Notify.h).
+    void MaskChanged();
+    void MaskColorChanged();
+    void RgnDataChanged();
 };

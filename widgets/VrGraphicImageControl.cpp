@@ -18,6 +18,7 @@ void TVrGraphicImageControl::SetTransparent(bool value)
     setAttribute(Qt::WA_OpaquePaintEvent, !value);
     reuseBackground_ = false;
     Invalidate();
+    emit TransparentChanged();
 }
 
 void TVrGraphicImageControl::SetCaption(const QString& value)
@@ -26,6 +27,7 @@ void TVrGraphicImageControl::SetCaption(const QString& value)
         return;
     caption_ = value;
     UpdateControlCanvas();
+    emit CaptionChanged();
 }
 
 void TVrGraphicImageControl::BeginUpdate() { ++updateCount_; }

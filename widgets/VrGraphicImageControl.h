@@ -43,6 +43,11 @@ public:
     QAccessible::State AccessibleState() const override;
     virtual QString AccessibleKind() const { return QStringLiteral("Picture"); }
 
+signals:
+    // Notifications of the properties the subclasses publish (see framework/Notify.h).
+    void TransparentChanged();
+    void CaptionChanged();
+
 protected:
     // Clears the image; subclasses call this first, then draw.
     void Paint() override;
@@ -51,8 +56,8 @@ protected:
     // Tells assistive technology that the shown state changed (UpdateControlCanvas does this too).
     void NotifyAccessibleValue() { NotifyChanged(this); }
     void Loaded() override;
-    void FontChanged() override { UpdateControlCanvas(); }
-    void ColorChanged() override { UpdateControlCanvas(); }
+    void AfterFontChange() override { UpdateControlCanvas(); }
+    void AfterColorChange() override { UpdateControlCanvas(); }
     void paintEvent(QPaintEvent* event) override;
 
 private:

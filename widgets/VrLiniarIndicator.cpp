@@ -1,9 +1,11 @@
 #include "widgets/VrLiniarIndicator.h"
 
 #include "framework/Exception.h"
+#include "framework/Notify.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QScopedValueRollback>
 
 const QString TVrLiniarIndicator::DefaultBitmapName = QStringLiteral("TIWLEFT");
 
@@ -16,12 +18,24 @@ void TVrLiniarIndicator::LoadDefaultBitmap()
     defaultBitmap_ = true;
 }
 
+// The owner may correct the value from the change event (a peak marker set
+// past the reading is brought back): what is told is the value at the end.
 void TVrLiniarIndicator::SetValue(double value)
 {
     if (value == value_)
         return;
+    const TNotifyOnChange notify(this, &TVrLiniarIndicator::Value, &TVrLiniarIndicator::ValueChanged);
+    const QScopedValueRollback setting(settingValue_, true);
     value_ = value;
     Changed();
+}
+
+void TVrLiniarIndicator::StoreValue(double value)
+{
+    if (settingValue_)
+        value_ = value;
+    else
+        SetAndNotify(this, &TVrLiniarIndicator::ValueChanged, value_, value);
 }
 
 void TVrLiniarIndicator::SetBitmap(const TBitmap& value)
@@ -51,6 +65,7 @@ QByteArray TVrLiniarIndicator::BitmapData() const
 
 void TVrLiniarIndicator::SetBitmapData(const QByteArray& data)
 {
+    const TNotifyOnChange notify(this, &TVrLiniarIndicator::BitmapData, &TVrLiniarIndicator::BitmapChanged);
     TBitmap picture;
     if (!data.isEmpty()) {
         const QImage image = QImage::fromData(data);
@@ -63,26 +78,17 @@ void TVrLiniarIndicator::SetBitmapData(const QByteArray& data)
 
 void TVrLiniarIndicator::SetShape(TvrIndicatorShape value)
 {
-    if (value == shape_)
-        return;
-    shape_ = value;
-    Changed();
+    SetAndNotify(this, &TVrLiniarIndicator::ShapeChanged, shape_, value, [&] { Changed(); });
 }
 
 void TVrLiniarIndicator::SetColor(TColor value)
 {
-    if (value == color_)
-        return;
-    color_ = value;
-    Changed();
+    SetAndNotify(this, &TVrLiniarIndicator::ColorChanged, color_, value, [&] { Changed(); });
 }
 
 void TVrLiniarIndicator::SetVisible(bool value)
 {
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
+    SetAndNotify(this, &TVrLiniarIndicator::VisibleChanged, visible_, value, [&] { Changed(); });
 }
 
 void TVrLiniarIndicator::Assign(const TVrLiniarIndicator& other)

@@ -11,16 +11,16 @@
 
 class TVrLiniarIndicator : public QObject {
     Q_OBJECT
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY ValueChanged)
     Q_CLASSINFO("default:Value", "0")
     // The picture as PNG bytes; empty while it is the built-in marker picture.
-    Q_PROPERTY(QByteArray Bitmap READ BitmapData WRITE SetBitmapData)
+    Q_PROPERTY(QByteArray Bitmap READ BitmapData WRITE SetBitmapData NOTIFY BitmapChanged)
     Q_CLASSINFO("default:Bitmap", "{}")
-    Q_PROPERTY(TvrIndicatorShape Shape READ Shape WRITE SetShape)
+    Q_PROPERTY(TvrIndicatorShape Shape READ Shape WRITE SetShape NOTIFY ShapeChanged)
     Q_CLASSINFO("default:Shape", "voBitmap")
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
     Q_CLASSINFO("default:Color", "clBlue")
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("default:Visible", "True")
 
 public:
@@ -35,7 +35,7 @@ public:
     double Value() const { return value_; }
     void SetValue(double value);
     // Stores the value without raising OnChange (the peaks following the value).
-    void StoreValue(double value) { value_ = value; }
+    void StoreValue(double value);
 
     const TBitmap& Bitmap() const { return bitmap_; }
     // Copies the picture; an empty one brings back the built-in picture.
@@ -55,6 +55,12 @@ public:
     void Assign(const TVrLiniarIndicator& other);
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void ValueChanged();
+    void BitmapChanged();
+    void ShapeChanged();
+    void ColorChanged();
+    void VisibleChanged();
     void OnChange(QObject* Sender);
 
 private:
@@ -62,6 +68,7 @@ private:
     void Changed() { emit OnChange(this); }
 
     double value_ = 0;
+    bool settingValue_ = false;
     TBitmap bitmap_;
     bool defaultBitmap_ = true;
     TvrIndicatorShape shape_ = voBitmap;

@@ -1,21 +1,17 @@
 #include "widgets/VrPalette.h"
 
+#include "framework/Notify.h"
+
 TVrPalette::TVrPalette(TColor low, TColor high, QObject* parent) : QObject(parent), low_(low), high_(high) {}
 
 void TVrPalette::SetLow(TColor value)
 {
-    if (value == low_)
-        return;
-    low_ = value;
-    emit OnChange(this);
+    SetAndNotify(this, &TVrPalette::LowChanged, low_, value, [&] { emit OnChange(this); });
 }
 
 void TVrPalette::SetHigh(TColor value)
 {
-    if (value == high_)
-        return;
-    high_ = value;
-    emit OnChange(this);
+    SetAndNotify(this, &TVrPalette::HighChanged, high_, value, [&] { emit OnChange(this); });
 }
 
 void TVrPalette::Assign(const TVrPalette& other)

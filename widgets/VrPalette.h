@@ -8,8 +8,8 @@
 
 class TVrPalette : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor Low READ Low WRITE SetLow)
-    Q_PROPERTY(TColor High READ High WRITE SetHigh)
+    Q_PROPERTY(TColor Low READ Low WRITE SetLow NOTIFY LowChanged)
+    Q_PROPERTY(TColor High READ High WRITE SetHigh NOTIFY HighChanged)
 
 public:
     explicit TVrPalette(TColor low = clBlack, TColor high = clRed, QObject* parent = nullptr);
@@ -22,6 +22,9 @@ public:
     void Assign(const TVrPalette& other);
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void LowChanged();
+    void HighChanged();
     void OnChange(QObject* Sender);
 
 private:

@@ -1,5 +1,6 @@
 #include "widgets/VrRocker.h"
 
+#include "framework/Notify.h"
 #include "widgets/DrawFrame3D.h"
 
 TVrRocker::TVrRocker(QWidget* parent) : TCustomControl(parent)
@@ -9,33 +10,49 @@ TVrRocker::TVrRocker(QWidget* parent) : TCustomControl(parent)
     resize(12, 40);
 }
 
-template <class T>
-void TVrRocker::Store(T& field, T value)
+template <class T> void TVrRocker::Store(T& field, T value, void (TVrRocker::*changed)())
 {
-    if (field == value)
-        return;
-    field = value;
-    Invalidate();
+    SetAndNotify(this, changed, field, value, [this] { Invalidate(); });
 }
 
-void TVrRocker::SetDepth(int value) { Store(depth_, value); }
-void TVrRocker::SetShadowColor(TColor value) { Store(shadowColor_, value); }
-void TVrRocker::SetShadowLightColor(TColor value) { Store(shadowLightColor_, value); }
-void TVrRocker::SetHighlightColor(TColor value) { Store(highlightColor_, value); }
-void TVrRocker::SetOutlineColor(TColor value) { Store(outlineColor_, value); }
-void TVrRocker::SetOutlineWidth(int value) { Store(outlineWidth_, value); }
-void TVrRocker::SetFocusColor(TColor value) { Store(focusColor_, value); }
+void TVrRocker::SetDepth(int value)
+{
+    Store(depth_, value, &TVrRocker::DepthChanged);
+}
+void TVrRocker::SetShadowColor(TColor value)
+{
+    Store(shadowColor_, value, &TVrRocker::ShadowColorChanged);
+}
+void TVrRocker::SetShadowLightColor(TColor value)
+{
+    Store(shadowLightColor_, value, &TVrRocker::ShadowLightColorChanged);
+}
+void TVrRocker::SetHighlightColor(TColor value)
+{
+    Store(highlightColor_, value, &TVrRocker::HighlightColorChanged);
+}
+void TVrRocker::SetOutlineColor(TColor value)
+{
+    Store(outlineColor_, value, &TVrRocker::OutlineColorChanged);
+}
+void TVrRocker::SetOutlineWidth(int value)
+{
+    Store(outlineWidth_, value, &TVrRocker::OutlineWidthChanged);
+}
+void TVrRocker::SetFocusColor(TColor value)
+{
+    Store(focusColor_, value, &TVrRocker::FocusColorChanged);
+}
 
 void TVrRocker::SetState(TVrRockerState value) { ChangeState(value); }
 
 void TVrRocker::SetStyle(TVrRockerStyle value)
 {
-    if (value == style_)
-        return;
-    style_ = value;
-    if (style_ == rsButton)
-        ChangeState(stNone);
-    Invalidate();
+    SetAndNotify(this, &TVrRocker::StyleChanged, style_, value, [&] {
+        if (style_ == rsButton)
+            ChangeState(stNone);
+        Invalidate();
+    });
 }
 
 void TVrRocker::ChangeState(TVrRockerState value)
@@ -45,6 +62,7 @@ void TVrRocker::ChangeState(TVrRockerState value)
     state_ = value;
     NotifyChanged(this);
     Invalidate();
+    emit StateChanged();
 }
 
 TVrRocker::TVrRockerState TVrRocker::NewState(int X, int Y) const

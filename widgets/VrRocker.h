@@ -19,23 +19,23 @@ public:
     Q_ENUM(TVrRockerState)
 
 private:
-    Q_PROPERTY(int Depth READ Depth WRITE SetDepth)
+    Q_PROPERTY(int Depth READ Depth WRITE SetDepth NOTIFY DepthChanged)
     Q_CLASSINFO("default:Depth", "2")
-    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor NOTIFY ShadowColorChanged)
     Q_CLASSINFO("default:ShadowColor", "clBtnShadow")
-    Q_PROPERTY(TColor ShadowLightColor READ ShadowLightColor WRITE SetShadowLightColor)
+    Q_PROPERTY(TColor ShadowLightColor READ ShadowLightColor WRITE SetShadowLightColor NOTIFY ShadowLightColorChanged)
     Q_CLASSINFO("default:ShadowLightColor", "clBtnFace")
-    Q_PROPERTY(TColor HighlightColor READ HighlightColor WRITE SetHighlightColor)
+    Q_PROPERTY(TColor HighlightColor READ HighlightColor WRITE SetHighlightColor NOTIFY HighlightColorChanged)
     Q_CLASSINFO("default:HighlightColor", "clBtnHighlight")
-    Q_PROPERTY(TColor OutlineColor READ OutlineColor WRITE SetOutlineColor)
+    Q_PROPERTY(TColor OutlineColor READ OutlineColor WRITE SetOutlineColor NOTIFY OutlineColorChanged)
     Q_CLASSINFO("default:OutlineColor", "clBlack")
-    Q_PROPERTY(int OutlineWidth READ OutlineWidth WRITE SetOutlineWidth)
+    Q_PROPERTY(int OutlineWidth READ OutlineWidth WRITE SetOutlineWidth NOTIFY OutlineWidthChanged)
     Q_CLASSINFO("default:OutlineWidth", "1")
-    Q_PROPERTY(TColor FocusColor READ FocusColor WRITE SetFocusColor)
+    Q_PROPERTY(TColor FocusColor READ FocusColor WRITE SetFocusColor NOTIFY FocusColorChanged)
     Q_CLASSINFO("default:FocusColor", "clBlue")
-    Q_PROPERTY(TVrRockerState State READ State WRITE SetState)
+    Q_PROPERTY(TVrRockerState State READ State WRITE SetState NOTIFY StateChanged)
     Q_CLASSINFO("default:State", "stNone")
-    Q_PROPERTY(TVrRockerStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(TVrRockerStyle Style READ Style WRITE SetStyle NOTIFY StyleChanged)
     Q_CLASSINFO("default:Style", "rsButton")
     Q_CLASSINFO("default:TabStop", "False")
 
@@ -78,6 +78,16 @@ public:
     void DoAccessibleAction(const QString& name) override;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void DepthChanged();
+    void ShadowColorChanged();
+    void ShadowLightColorChanged();
+    void HighlightColorChanged();
+    void OutlineColorChanged();
+    void OutlineWidthChanged();
+    void FocusColorChanged();
+    void StateChanged();
+    void StyleChanged();
     void OnUpperClick(QObject* Sender);
     void OnLowerClick(QObject* Sender);
 
@@ -96,8 +106,7 @@ protected:
     void DoExit() override;
 
 private:
-    template <class T>
-    void Store(T& field, T value);
+    template <class T> void Store(T& field, T value, void (TVrRocker::*changed)());
     void ChangeState(TVrRockerState value);
     void PointerLeft();
     void PointerEntered();

@@ -1,5 +1,7 @@
 #include "widgets/VrThermoMeter.h"
 
+#include "framework/Notify.h"
+
 #include <QPolygon>
 #include <cmath>
 #include <utility>
@@ -56,7 +58,8 @@ void TvrThermoMeter::AdoptMarker(TVrLiniarIndicator* marker)
     connect(marker, &TVrLiniarIndicator::OnChange, this, &TvrThermoMeter::PeakChanged);
 }
 
-void TvrThermoMeter::ReplaceMarker(TVrLiniarIndicator*& held, TVrLiniarIndicator* marker)
+void TvrThermoMeter::ReplaceMarker(
+    TVrLiniarIndicator*& held, TVrLiniarIndicator* marker, void (TvrThermoMeter::*changed)())
 {
     if (!marker || marker == held)
         return;
@@ -72,10 +75,12 @@ void TvrThermoMeter::ReplaceMarker(TVrLiniarIndicator*& held, TVrLiniarIndicator
     adopted->setObjectName(held->objectName());
     delete std::exchange(held, adopted);
     UpdateControlCanvas();
+    emit(this->*changed)();
 }
 
 void TvrThermoMeter::SetDirection(TVrDirection value)
 {
+    const TNotifyOnChange notify(this, &TvrThermoMeter::Direction, &TvrThermoMeter::DirectionChanged);
     if (value == direction_)
         return;
     if (!ComponentState().testFlag(csLoading))
@@ -86,26 +91,17 @@ void TvrThermoMeter::SetDirection(TVrDirection value)
 
 void TvrThermoMeter::SetColorAfter(TColor value)
 {
-    if (value == colorAfter_)
-        return;
-    colorAfter_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TvrThermoMeter::ColorAfterChanged, colorAfter_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TvrThermoMeter::SetColorBefore(TColor value)
 {
-    if (value == colorBefore_)
-        return;
-    colorBefore_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TvrThermoMeter::ColorBeforeChanged, colorBefore_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TvrThermoMeter::SetShowCaption(bool value)
 {
-    if (value == showCaption_)
-        return;
-    showCaption_ = value;
-    UpdateControlCanvas();
+    SetAndNotify(this, &TvrThermoMeter::ShowCaptionChanged, showCaption_, value, [&] { UpdateControlCanvas(); });
 }
 
 void TvrThermoMeter::PeakChanged(QObject*)

@@ -16,20 +16,20 @@
 
 class TvrThermoMeter : public TVrGraphicImageControl {
     Q_OBJECT
-    Q_PROPERTY(TVrDirection Direction READ Direction WRITE SetDirection)
+    Q_PROPERTY(TVrDirection Direction READ Direction WRITE SetDirection NOTIFY DirectionChanged)
     Q_CLASSINFO("default:Direction", "voVertical")
-    Q_PROPERTY(TColor ColorAfter READ ColorAfter WRITE SetColorAfter)
+    Q_PROPERTY(TColor ColorAfter READ ColorAfter WRITE SetColorAfter NOTIFY ColorAfterChanged)
     Q_CLASSINFO("default:ColorAfter", "clMaroon")
-    Q_PROPERTY(TColor ColorBefore READ ColorBefore WRITE SetColorBefore)
+    Q_PROPERTY(TColor ColorBefore READ ColorBefore WRITE SetColorBefore NOTIFY ColorBeforeChanged)
     Q_CLASSINFO("default:ColorBefore", "clRed")
-    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption NOTIFY ShowCaptionChanged)
     Q_CLASSINFO("default:ShowCaption", "False")
-    Q_PROPERTY(TvrThermoMeterScale* Scale READ Scale)
-    Q_PROPERTY(TVrLiniarIndicator* SetPoint READ SetPoint WRITE SetSetPoint)
-    Q_PROPERTY(TVrLiniarIndicator* PeakMin READ PeakMin WRITE SetPeakMin)
-    Q_PROPERTY(TVrLiniarIndicator* PeakMax READ PeakMax WRITE SetPeakMax)
-    Q_PROPERTY(TVrLiniarIndicator* Value READ Value WRITE SetValue)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TvrThermoMeterScale* Scale READ Scale CONSTANT)
+    Q_PROPERTY(TVrLiniarIndicator* SetPoint READ SetPoint WRITE SetSetPoint NOTIFY SetPointChanged)
+    Q_PROPERTY(TVrLiniarIndicator* PeakMin READ PeakMin WRITE SetPeakMin NOTIFY PeakMinChanged)
+    Q_PROPERTY(TVrLiniarIndicator* PeakMax READ PeakMax WRITE SetPeakMax NOTIFY PeakMaxChanged)
+    Q_PROPERTY(TVrLiniarIndicator* Value READ Value WRITE SetValue NOTIFY ValueChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Color", "clSilver")
 
@@ -54,10 +54,10 @@ public:
     TVrLiniarIndicator* PeakMin() const { return peakMin_; }
     TVrLiniarIndicator* PeakMax() const { return peakMax_; }
     TVrLiniarIndicator* Value() const { return value_; }
-    void SetSetPoint(TVrLiniarIndicator* marker) { ReplaceMarker(setPoint_, marker); }
-    void SetPeakMin(TVrLiniarIndicator* marker) { ReplaceMarker(peakMin_, marker); }
-    void SetPeakMax(TVrLiniarIndicator* marker) { ReplaceMarker(peakMax_, marker); }
-    void SetValue(TVrLiniarIndicator* marker) { ReplaceMarker(value_, marker); }
+    void SetSetPoint(TVrLiniarIndicator* marker) { ReplaceMarker(setPoint_, marker, &TvrThermoMeter::SetPointChanged); }
+    void SetPeakMin(TVrLiniarIndicator* marker) { ReplaceMarker(peakMin_, marker, &TvrThermoMeter::PeakMinChanged); }
+    void SetPeakMax(TVrLiniarIndicator* marker) { ReplaceMarker(peakMax_, marker, &TvrThermoMeter::PeakMaxChanged); }
+    void SetValue(TVrLiniarIndicator* marker) { ReplaceMarker(value_, marker, &TvrThermoMeter::ValueChanged); }
 
     // Position of a value along the column, in pixels from the column's
     // origin side (a vertical meter draws it at Height - result).
@@ -72,6 +72,15 @@ public:
     QAccessible::Role AccessibleRole() const override { return QAccessible::ProgressBar; }
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void DirectionChanged();
+    void ColorAfterChanged();
+    void ColorBeforeChanged();
+    void ShowCaptionChanged();
+    void SetPointChanged();
+    void PeakMinChanged();
+    void PeakMaxChanged();
+    void ValueChanged();
     void OnOutofRange(QObject* Sender);
 
 public slots:
@@ -92,7 +101,7 @@ private:
 
     TVrLiniarIndicator* CreateMarker();
     void AdoptMarker(TVrLiniarIndicator* marker);
-    void ReplaceMarker(TVrLiniarIndicator*& held, TVrLiniarIndicator* marker);
+    void ReplaceMarker(TVrLiniarIndicator*& held, TVrLiniarIndicator* marker, void (TvrThermoMeter::*changed)());
     bool Vertical() const { return direction_ == voVertical; }
     TMeterGeometry Geometry() const;
     // The pixel at which a value is drawn along the column's axis.

@@ -1,5 +1,7 @@
 #include "widgets/VrThermoMeterScale.h"
 
+#include "framework/Notify.h"
+
 #include <cmath>
 
 namespace {
@@ -27,47 +29,73 @@ QString FixedText(double value, int decimals)
 
 TvrThermoMeterScale::TvrThermoMeterScale(QObject* parent) : QObject(parent) {}
 
-template <class T>
-void TvrThermoMeterScale::Store(T& field, const T& value)
+template <class T> void TvrThermoMeterScale::Store(T& field, const T& value, void (TvrThermoMeterScale::*changed)())
 {
-    if (field == value)
-        return;
-    field = value;
-    emit OnChange(this);
+    SetAndNotify(this, changed, field, value, [this] { emit OnChange(this); });
 }
 
-void TvrThermoMeterScale::SetColor(TColor value) { Store(color_, value); }
-void TvrThermoMeterScale::SetDecimals(int value) { Store(decimals_, value); }
-void TvrThermoMeterScale::SetFormatText(const QString& value) { Store(formatText_, value); }
+void TvrThermoMeterScale::SetColor(TColor value)
+{
+    Store(color_, value, &TvrThermoMeterScale::ColorChanged);
+}
+void TvrThermoMeterScale::SetDecimals(int value)
+{
+    Store(decimals_, value, &TvrThermoMeterScale::DecimalsChanged);
+}
+void TvrThermoMeterScale::SetFormatText(const QString& value)
+{
+    Store(formatText_, value, &TvrThermoMeterScale::FormatTextChanged);
+}
 
 void TvrThermoMeterScale::SetScaleType(TVrScaleType value)
 {
     if (value == voLogarithmic && (max_ < 0 || min_ < 0))
         return;
-    Store(scaleType_, value);
+    Store(scaleType_, value, &TvrThermoMeterScale::ScaleTypeChanged);
 }
 
 void TvrThermoMeterScale::SetMax(double value)
 {
     if (scaleType_ == voLogarithmic && value < 0)
         return;
-    Store(max_, value);
+    Store(max_, value, &TvrThermoMeterScale::MaxChanged);
 }
 
 void TvrThermoMeterScale::SetMin(double value)
 {
     if (scaleType_ == voLogarithmic && value < 0)
         return;
-    Store(min_, value);
+    Store(min_, value, &TvrThermoMeterScale::MinChanged);
 }
 
-void TvrThermoMeterScale::SetPosition(TVrPosition value) { Store(position_, value); }
-void TvrThermoMeterScale::SetOffset(int value) { Store(offset_, value); }
-void TvrThermoMeterScale::SetStep(double value) { Store(step_, value); }
-void TvrThermoMeterScale::SetSmallStep(double value) { Store(smallStep_, value); }
-void TvrThermoMeterScale::SetHeightMax(int value) { Store(heightMax_, value); }
-void TvrThermoMeterScale::SetHeightMin(int value) { Store(heightMin_, value); }
-void TvrThermoMeterScale::SetVisible(bool value) { Store(visible_, value); }
+void TvrThermoMeterScale::SetPosition(TVrPosition value)
+{
+    Store(position_, value, &TvrThermoMeterScale::PositionChanged);
+}
+void TvrThermoMeterScale::SetOffset(int value)
+{
+    Store(offset_, value, &TvrThermoMeterScale::OffsetChanged);
+}
+void TvrThermoMeterScale::SetStep(double value)
+{
+    Store(step_, value, &TvrThermoMeterScale::StepChanged);
+}
+void TvrThermoMeterScale::SetSmallStep(double value)
+{
+    Store(smallStep_, value, &TvrThermoMeterScale::SmallStepChanged);
+}
+void TvrThermoMeterScale::SetHeightMax(int value)
+{
+    Store(heightMax_, value, &TvrThermoMeterScale::HeightMaxChanged);
+}
+void TvrThermoMeterScale::SetHeightMin(int value)
+{
+    Store(heightMin_, value, &TvrThermoMeterScale::HeightMinChanged);
+}
+void TvrThermoMeterScale::SetVisible(bool value)
+{
+    Store(visible_, value, &TvrThermoMeterScale::VisibleChanged);
+}
 
 QString TvrThermoMeterScale::LabelText(double value) const
 {

@@ -10,31 +10,31 @@
 
 class TvrThermoMeterScale : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
     Q_CLASSINFO("default:Color", "clNavy")
-    Q_PROPERTY(int Decimals READ Decimals WRITE SetDecimals)
+    Q_PROPERTY(int Decimals READ Decimals WRITE SetDecimals NOTIFY DecimalsChanged)
     Q_CLASSINFO("default:Decimals", "0")
-    Q_PROPERTY(QString FormatText READ FormatText WRITE SetFormatText)
+    Q_PROPERTY(QString FormatText READ FormatText WRITE SetFormatText NOTIFY FormatTextChanged)
     Q_CLASSINFO("default:FormatText", "'%s'")
-    Q_PROPERTY(TVrScaleType ScaleType READ ScaleType WRITE SetScaleType)
+    Q_PROPERTY(TVrScaleType ScaleType READ ScaleType WRITE SetScaleType NOTIFY ScaleTypeChanged)
     Q_CLASSINFO("default:ScaleType", "voLinear")
-    Q_PROPERTY(double Max READ Max WRITE SetMax)
+    Q_PROPERTY(double Max READ Max WRITE SetMax NOTIFY MaxChanged)
     Q_CLASSINFO("default:Max", "100")
-    Q_PROPERTY(double Min READ Min WRITE SetMin)
+    Q_PROPERTY(double Min READ Min WRITE SetMin NOTIFY MinChanged)
     Q_CLASSINFO("default:Min", "0")
-    Q_PROPERTY(TVrPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(TVrPosition Position READ Position WRITE SetPosition NOTIFY PositionChanged)
     Q_CLASSINFO("default:Position", "voAfter")
-    Q_PROPERTY(int Offset READ Offset WRITE SetOffset)
+    Q_PROPERTY(int Offset READ Offset WRITE SetOffset NOTIFY OffsetChanged)
     Q_CLASSINFO("default:Offset", "5")
-    Q_PROPERTY(double Step READ Step WRITE SetStep)
+    Q_PROPERTY(double Step READ Step WRITE SetStep NOTIFY StepChanged)
     Q_CLASSINFO("default:Step", "10")
-    Q_PROPERTY(double SmallStep READ SmallStep WRITE SetSmallStep)
+    Q_PROPERTY(double SmallStep READ SmallStep WRITE SetSmallStep NOTIFY SmallStepChanged)
     Q_CLASSINFO("default:SmallStep", "1")
-    Q_PROPERTY(int HeightMax READ HeightMax WRITE SetHeightMax)
+    Q_PROPERTY(int HeightMax READ HeightMax WRITE SetHeightMax NOTIFY HeightMaxChanged)
     Q_CLASSINFO("default:HeightMax", "8")
-    Q_PROPERTY(int HeightMin READ HeightMin WRITE SetHeightMin)
+    Q_PROPERTY(int HeightMin READ HeightMin WRITE SetHeightMin NOTIFY HeightMinChanged)
     Q_CLASSINFO("default:HeightMin", "5")
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("default:Visible", "True")
 
 public:
@@ -81,11 +81,24 @@ public:
     QString LabelText(double value) const;
 
 signals:
+    // Property notifications (see framework/Notify.h).
+    void ColorChanged();
+    void DecimalsChanged();
+    void FormatTextChanged();
+    void ScaleTypeChanged();
+    void MaxChanged();
+    void MinChanged();
+    void PositionChanged();
+    void OffsetChanged();
+    void StepChanged();
+    void SmallStepChanged();
+    void HeightMaxChanged();
+    void HeightMinChanged();
+    void VisibleChanged();
     void OnChange(QObject* Sender);
 
 private:
-    template <class T>
-    void Store(T& field, const T& value);
+    template <class T> void Store(T& field, const T& value, void (TvrThermoMeterScale::*changed)());
 
     TColor color_ = clNavy;
     int decimals_ = 0;

@@ -1,11 +1,13 @@
 // TFWS: the feed cycle, the feed-time adaptation, the simulated faults, the
 // status word, the host's task word and the picture.
 
-#include "diagram/FontBitmaps.h"
 #include "feed/FWS.h"
+
+#include "diagram/FontBitmaps.h"
 #include "framework/Timer.h"
 #include "support/TestSupport.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,6 +188,42 @@ TEST_F(Weigher, BinSensorCoveredAboveSixtyAndPictureShowsIt)
     EXPECT_EQ(w.FeedStatus() & 0x40, 0);
     EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 107, 122), clBlack);
     EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 50, 150), clYellow) << "the bin's contents";
+}
+
+// The status word is built from the weights alone: no picture has to be drawn
+// between the simulation and the report for the bin sensor to be right.
+TEST_F(Weigher, TheTickTellsTheValuesItChanged)
+{
+    QSignalSpy weight(&w, &TFWS::CurrentWeightChanged);
+    QSignalSpy status(&w, &TFWS::FeedStatusChanged);
+    QSignalSpy auger(&w, &TFWS::ActivateVijzelChanged);
+    w.HandleTask(0x0010, 3000);
+    EXPECT_EQ(auger.count(), 1) << "the task word switched the auger on";
+    for (int tick = 0; tick < 5; ++tick) {
+        const int before = w.CurrentWeight();
+        const int beforeStatus = w.FeedStatus();
+        weight.clear();
+        status.clear();
+        w.OnFeedTimer();
+        EXPECT_EQ(weight.count(), w.CurrentWeight() != before ? 1 : 0);
+        EXPECT_EQ(status.count(), w.FeedStatus() != beforeStatus ? 1 : 0);
+    }
+    EXPECT_GT(w.CurrentWeight(), 0);
+}
+
+TEST_F(Weigher, TheStatusWordReadsTheBinSensorWithoutAPicture)
+{
+    Fill(3000);
+    Discharge();
+    Fill(3200);
+    Discharge();
+    ASSERT_TRUE(w.HopperSensor());
+    w.SetAfvoerVijzel(true);
+    while (w.HopperWeight() > 5999)
+        w.SimulateWeights();
+    w.FillFeedStatus();
+    EXPECT_FALSE(w.HopperSensor());
+    EXPECT_EQ(w.FeedStatus() & 0x40, 0x40) << "the uncovered sensor is reported";
 }
 
 TEST_F(Weigher, ZeroCapacityDrawsAFullHopperInsteadOfDividing)

@@ -7,9 +7,10 @@
 #include "framework/Bitmap.h"
 #include "support/TestSupport.h"
 
+#include <QSignalSpy>
 #include <QtMath>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(AnalogMeter, SettersAdjustAsDeclared)
 {
@@ -31,13 +32,31 @@ TEST(AnalogMeter, SettersAdjustAsDeclared)
     m.SetPosition(150);
     EXPECT_EQ(m.Position(), 100);
     m.SetPosition(-30);
-    EXPECT_EQ(m.Position(), -30) << "no lower bound in the setter";
-    m.PaintToImage();
-    EXPECT_EQ(m.Position(), 0) << "the paint brings it up to MinPosition";
+    EXPECT_EQ(m.Position(), 0) << "the setter keeps the position within the scale";
     m.SetMinPosition(300);
     EXPECT_EQ(m.MaxPosition(), 300);
     m.SetMaxPosition(-10);
     EXPECT_EQ(m.MinPosition(), -10);
+}
+
+// What Position reads is what the pointer shows, before any paint, and a
+// paint reads the state without changing it.
+TEST(AnalogMeter, ThePositionFollowsTheScaleWithoutAPaint)
+{
+    TAnalogMeter m;
+    m.SetPosition(10);
+    QSignalSpy position(&m, &TAnalogMeter::PositionChanged);
+    m.SetMinPosition(40);
+    EXPECT_EQ(m.Position(), 40) << "a raised lower limit takes the position along";
+    EXPECT_EQ(position.count(), 1);
+    m.SetMaxPosition(30);
+    EXPECT_EQ(m.Position(), 30) << "and so does a lowered upper limit";
+    EXPECT_EQ(position.count(), 2);
+    const QImage picture = m.PaintToImage().copy();
+    EXPECT_EQ(m.Position(), 30);
+    EXPECT_EQ(position.count(), 2) << "painting changes nothing";
+    m.PaintToImage();
+    EXPECT_EQ(m.PaintToImage(), picture);
 }
 
 TEST(AnalogMeter, ValueTextsUseADecimalComma)
