@@ -113,6 +113,7 @@ protected:
     void Loaded() override;
 
 private:
+    void RaiseToMinimumSize();
     struct TGeometry {
         int R;
         double cx, cy;

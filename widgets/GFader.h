@@ -37,6 +37,8 @@ public:
 private:
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
     Q_PROPERTY(TMarkType MarkType READ MarkType WRITE SetMarkType)
     Q_PROPERTY(quint16 NumMarks READ NumMarks WRITE SetNumMarks)
     Q_PROPERTY(bool FaderPlace READ FaderPlace WRITE SetFaderPlace)

@@ -15,8 +15,12 @@ class TKivSpinButton : public TCustomControl, public TAccessibleValueControl {
     Q_OBJECT
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
     Q_PROPERTY(TControl* FocusControl READ FocusControl WRITE SetFocusControl)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_PROPERTY(QString UpGlyph READ UpGlyph WRITE SetUpGlyph)
     // An empty glyph name stands for the built-in arrow.
     Q_CLASSINFO("default:Ctl3D", "True")
