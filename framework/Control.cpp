@@ -3,10 +3,14 @@
 #include "framework/AccessibleControl.h"
 #include "framework/Application.h"
 #include "framework/Notify.h"
+#include "framework/DragOperation.h"
 #include "framework/Screen.h"
 #include "framework/WindowShape.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -103,10 +107,20 @@ TControl::TControl(QWidget* parent)
     if (auto* p = ParentControl()) {
         font_->Assign(*p->Font());
         parentFont_ = true;
+        showHint_ = p->showHint_;
     }
+    // Every control is a drop target, so a drag over one that refuses is
+    // refused there rather than handed on to its parent.
+    setAcceptDrops(true);
 }
 
-TControl::~TControl() { state_ |= csDestroying; }
+TControl::~TControl()
+{
+    state_ |= csDestroying;
+    // A running drag is ended by the call that runs it, which sees this control gone.
+    if (TDragOperation* drag = TDragOperation::Current(); drag && drag->Source() == this && drag->Pending())
+        TDragOperation::Finish();
+}
 
 void TControl::SetLeft(int v) { SetBounds(v, y(), width(), height()); }
 void TControl::SetTop(int v) { SetBounds(x(), v, width(), height()); }
@@ -290,6 +304,220 @@ void TControl::SetTag(int value)
     SetAndNotify(this, &TControl::TagChanged, tag_, value);
 }
 
+void TControl::SetShowHint(bool value)
+{
+    if (value == showHint_)
+        return;
+    showHint_ = value;
+    if (parentShowHint_) {
+        parentShowHint_ = false;
+        emit ParentShowHintChanged();
+    }
+    PropagateShowHint();
+}
+
+void TControl::SetParentShowHint(bool value)
+{
+    if (value == parentShowHint_)
+        return;
+    parentShowHint_ = value;
+    emit ParentShowHintChanged();
+    if (value)
+        FollowParentShowHint();
+}
+
+void TControl::FollowParentShowHint()
+{
+    auto* p = ParentControl();
+    if (!p || p->showHint_ == showHint_)
+        return;
+    showHint_ = p->showHint_;
+    PropagateShowHint();
+}
+
+void TControl::PropagateShowHint()
+{
+    for (QObject* o : children())
+        if (auto* c = qobject_cast<TControl*>(o); c && c->parentShowHint_ && !c->isWindow())
+            c->FollowParentShowHint();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (value == popupMenu_)
+        return;
+    popupMenu_ = value;
+    emit PopupMenuChanged();
+}
+
+void TControl::SetDragMode(TDragMode value)
+{
+    if (value == dragMode_)
+        return;
+    dragMode_ = value;
+    emit DragModeChanged();
+}
+
+void TControl::SetDragCursor(TCursor value)
+{
+    if (value == dragCursor_)
+        return;
+    dragCursor_ = value;
+    emit DragCursorChanged();
+}
+
+void TControl::SetDragKind(TDragKind value)
+{
+    if (value == dragKind_)
+        return;
+    dragKind_ = value;
+    emit DragKindChanged();
+}
+
+// ---- drag and drop ---------------------------------------------------------
+
+void TControl::BeginDrag(bool Immediate, int Threshold)
+{
+    if (TDragOperation::Current())
+        return; // one drag at a time
+    TDragOperation::Begin(this, dragKind_, lastMouse_, Threshold);
+    if (dragKind_ == dkDock)
+        emit OnStartDock(this);
+    else
+        DoStartDrag();
+    if (Immediate)
+        RunDrag();
+}
+
+void TControl::EndDrag()
+{
+    TDragOperation* drag = TDragOperation::Current();
+    if (!drag || drag->Source() != this)
+        return;
+    if (drag->Pending())
+        EndOfDrag(nullptr, lastMouse_);
+    else
+        QDrag::cancel();
+}
+
+bool TControl::Dragging() const
+{
+    const TDragOperation* drag = TDragOperation::Current();
+    return drag && drag->Source() == this;
+}
+
+void TControl::RunDrag()
+{
+    TDragOperation* drag = TDragOperation::Current();
+    QPoint at;
+    QPointer<TControl> self(this);
+    QObject* target = drag->Execute(at);
+    if (self)
+        EndOfDrag(target, at);
+    else
+        TDragOperation::Finish();
+}
+
+// The drag is over: Target took it (at p in its coordinates), or nobody did.
+void TControl::EndOfDrag(QObject* target, QPoint p)
+{
+    const TDragKind kind = TDragOperation::Current()->Kind();
+    TDragOperation::Finish();
+    // The button's release went to the drag, not to this control.
+    leftDown_ = false;
+    if (!target)
+        p = QPoint(0, 0);
+    if (kind == dkDock)
+        emit OnEndDock(this, target, p.x(), p.y());
+    else
+        DoEndDrag(target, p.x(), p.y());
+}
+
+void TControl::DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    Accept = isSignalConnected(QMetaMethod::fromSignal(&TControl::OnDragOver));
+    if (Accept)
+        emit OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(QObject* Source, int X, int Y) { emit OnDragDrop(this, Source, X, Y); }
+void TControl::DoStartDrag() { emit OnStartDrag(this); }
+void TControl::DoEndDrag(QObject* Target, int X, int Y) { emit OnEndDrag(this, Target, X, Y); }
+
+// Asks the control under the pointer; dock drags find no dock site here.
+void TControl::AnswerDrag(QDragMoveEvent* event, TDragState state)
+{
+    TDragOperation* drag = TDragOperation::Carried(event->mimeData());
+    if (!drag || !drag->Source() || drag->Kind() != dkDrag || state_.testFlag(csDesigning)) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    bool accept = false;
+    DragOver(drag->Source(), p.x(), p.y(), state, accept);
+    drag->Over(this, p, accept);
+    // Taken either way, so Qt does not ask the parents: a refusal is an
+    // ignored action, as the platform's drag shows and drops it.
+    event->accept();
+    event->setDropAction(accept ? Qt::MoveAction : Qt::IgnoreAction);
+}
+
+void TControl::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(event, dsDragEnter); }
+void TControl::dragMoveEvent(QDragMoveEvent* event) { AnswerDrag(event, dsDragMove); }
+
+void TControl::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    TDragOperation* drag = TDragOperation::Current();
+    if (!drag || drag->Target() != this)
+        return;
+    bool accept = false;
+    const QPoint p = drag->LastPoint();
+    if (drag->Source())
+        DragOver(drag->Source(), p.x(), p.y(), dsDragLeave, accept);
+    drag->Left(this);
+    event->accept();
+}
+
+void TControl::dropEvent(QDropEvent* event)
+{
+    TDragOperation* drag = TDragOperation::Carried(event->mimeData());
+    if (!drag || !drag->Source() || drag->Target() != this || !drag->Accepted()) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    drag->Over(this, p, true);
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    DragDrop(drag->Source(), p.x(), p.y());
+}
+
+// ---- popup menu ------------------------------------------------------------
+
+void TControl::DoContextPopup(QPoint MousePos, bool& Handled) { emit OnContextPopup(this, MousePos, Handled); }
+
+void TControl::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (state_.testFlag(csDesigning)) {
+        event->ignore();
+        return;
+    }
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    bool handled = false;
+    DoContextPopup(byKey ? QPoint(-1, -1) : event->pos(), handled);
+    if (handled)
+        return;
+    // A control without a menu leaves the click to its parent, as the platform does.
+    TPopupMenu* menu = popupMenu_.data();
+    if (!menu || !menu->AutoPopup()) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = byKey ? mapToGlobal(QPoint(0, 0)) : event->globalPos();
+    menu->SetPopupComponent(this);
+    menu->Popup(at.x(), at.y());
+}
+
 void TControl::EndLoading()
 {
     state_ &= ~TComponentState(csLoading);
@@ -302,6 +530,8 @@ void TControl::SetDesigning(bool value)
         state_ |= csDesigning;
     else
         state_ &= ~TComponentState(csDesigning);
+    // A design tool handles drops on the controls it places.
+    setAcceptDrops(!value);
 }
 
 bool TControl::CanFocus() const { return focusPolicy() != Qt::NoFocus && isEnabled() && isVisible(); }
@@ -376,6 +606,7 @@ void TControl::Click() { emit OnClick(this); }
 void TControl::DblClick() { emit OnDblClick(this); }
 void TControl::KeyDown(uint16_t& Key, TShiftState Shift) { emit OnKeyDown(this, Key, Shift); }
 void TControl::KeyUp(uint16_t& Key, TShiftState Shift) { emit OnKeyUp(this, Key, Shift); }
+void TControl::KeyPress(QChar& Key) { emit OnKeyPress(this, Key); }
 void TControl::DoEnter() { emit OnEnter(this); }
 void TControl::DoExit() { emit OnExit(this); }
 void TControl::MouseEnter() { emit OnMouseEnter(this); }
@@ -406,6 +637,12 @@ void TControl::mousePressEvent(QMouseEvent* event)
     if (b == mbLeft)
         leftDown_ = true;
     const QPoint p = ConfinedPosition(event);
+    lastMouse_ = p;
+    // An automatic drag takes the press: the control sees no mouse-down.
+    if (b == mbLeft && dragMode_ == dmAutomatic && !state_.testFlag(csDesigning)) {
+        BeginDrag(false);
+        return;
+    }
     MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
     AfterInput();
 }
@@ -423,6 +660,13 @@ void TControl::PressAndRelease(QPoint at)
 void TControl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = ConfinedPosition(event);
+    lastMouse_ = p;
+    if (Dragging()) {
+        if ((event->buttons() & Qt::LeftButton) && TDragOperation::Current()->Pending() &&
+            TDragOperation::Current()->PastThreshold(p))
+            RunDrag();
+        return;
+    }
     MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
     AfterInput();
 }
@@ -433,6 +677,12 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
     if (!ButtonFrom(event->button(), b))
         return;
     const QPoint p = ConfinedPosition(event);
+    lastMouse_ = p;
+    // Released before the pointer moved far enough: the drag ends without a target.
+    if (b == mbLeft && Dragging()) {
+        EndOfDrag(nullptr, p);
+        return;
+    }
     const bool click = b == mbLeft && leftDown_ && rect().contains(p);
     if (b == mbLeft)
         leftDown_ = false;
@@ -460,11 +710,17 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 void TControl::keyPressEvent(QKeyEvent* event)
 {
     uint16_t key = VirtualKey(event);
-    if (key == 0) {
+    if (key == 0 && event->text().isEmpty()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    KeyDown(key, ShiftFrom(event->modifiers(), Qt::NoButton));
+    if (key != 0)
+        KeyDown(key, ShiftFrom(event->modifiers(), Qt::NoButton));
+    // The typed character follows the key-down, also when that handler
+    // cleared the key (the character was made from the key already), and
+    // goes to this control only.
+    for (QChar ch : event->text())
+        KeyPress(ch);
     if (key == 0)
         event->accept();
     AfterInput();
@@ -538,7 +794,15 @@ bool TControl::event(QEvent* event)
             if (parentColor_)
                 SetColor(p->Color());
             propagating_ = false;
+            if (parentShowHint_)
+                FollowParentShowHint();
         }
+    }
+    // Hints show only while ShowHint holds; otherwise the parent's hint, if
+    // it shows one, is shown, as the platform looks for the hint up the parents.
+    if (event->type() == QEvent::ToolTip && !showHint_) {
+        event->ignore();
+        return false;
     }
     // Handler exceptions are shown here, before they could unwind through
     // Qt's own dispatch code.

@@ -8,7 +8,14 @@
 //    MouseEnter/MouseLeave, each of which raises the matching On... event;
 //  - Invalidate() schedules a repaint, Repaint() paints at once;
 //  - ComponentState() tells "loading" (a window description is being read) and
-//    "designing"; Loaded() runs once all properties of a description are set.
+//    "designing"; Loaded() runs once all properties of a description are set;
+//  - drag and drop between controls (BeginDrag, DragMode, the drag events),
+//    the popup menu of a right click (PopupMenu, OnContextPopup) and hints
+//    shown as tool tips only while ShowHint holds, which follows the parent's
+//    while ParentShowHint holds.
+// DragMode, DragCursor, DragKind, PopupMenu and ParentShowHint are kept here
+// with their declared defaults; each component publishes those its list
+// names, where its list names them.
 // Published properties follow the convention in docs/architecture.md.
 
 #include "framework/Bitmap.h"
@@ -16,7 +23,9 @@
 #include "framework/Font.h"
 #include "framework/Rect.h"
 #include "framework/Types.h"
+#include "framework/PopupMenu.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class TControl : public QWidget {
@@ -53,6 +62,12 @@ class TControl : public QWidget {
     Q_CLASSINFO("default:Tag", "0")
     Q_CLASSINFO("stored:Color", "IsColorStored")
     Q_CLASSINFO("stored:Font", "IsFontStored")
+    Q_CLASSINFO("stored:ShowHint", "IsShowHintStored")
+    // Of the properties components publish from here (see above).
+    Q_CLASSINFO("default:DragMode", "dmManual")
+    Q_CLASSINFO("default:DragCursor", "crDrag")
+    Q_CLASSINFO("default:DragKind", "dkDrag")
+    Q_CLASSINFO("default:ParentShowHint", "True")
 
 public:
     explicit TControl(QWidget* parent = nullptr);
@@ -95,7 +110,30 @@ public:
     QString Hint() const { return toolTip(); }
     void SetHint(const QString& value);
     bool ShowHint() const { return showHint_; }
+    // Setting ShowHint to another value ends following the parent's.
     void SetShowHint(bool value);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool value);
+    Q_INVOKABLE bool IsShowHintStored() const { return !parentShowHint_; }
+    TPopupMenu* PopupMenu() const { return popupMenu_.data(); }
+    void SetPopupMenu(TPopupMenu* value);
+
+    // dmAutomatic: a left press and a move past the drag threshold begin a
+    // drag (the press is then no mouse-down); dmManual: only BeginDrag does.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode value);
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor value);
+    // dkDock drags raise the dock events; no control takes them (there are no dock sites).
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind value);
+    // Begins a drag of this control: at once, or once the pointer has moved
+    // threshold pixels (-1: the platform's drag distance) with the button held.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends this control's drag: a pending one without a target, a running one
+    // as if Escape were pressed.
+    void EndDrag();
+    bool Dragging() const;
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
     int Tag() const { return tag_; }
@@ -172,6 +210,21 @@ signals:
     void OnKeyDown(QObject* Sender, uint16_t& Key, fw::TShiftState Shift);
     void OnKeyUp(QObject* Sender, uint16_t& Key, fw::TShiftState Shift);
     void OnResize(QObject* Sender);
+    void OnKeyPress(QObject* Sender, QChar& Key);
+    void OnDragOver(QObject* Sender, QObject* Source, int X, int Y, fw::TDragState State, bool& Accept);
+    void OnDragDrop(QObject* Sender, QObject* Source, int X, int Y);
+    void OnStartDrag(QObject* Sender);
+    void OnEndDrag(QObject* Sender, QObject* Target, int X, int Y);
+    void OnStartDock(QObject* Sender);
+    void OnEndDock(QObject* Sender, QObject* Target, int X, int Y);
+    // MousePos is (-1, -1) for the context-menu key; Handled = true keeps the popup menu away.
+    void OnContextPopup(QObject* Sender, QPoint MousePos, bool& Handled);
+
+    void DragModeChanged();
+    void DragCursorChanged();
+    void DragKindChanged();
+    void PopupMenuChanged();
+    void ParentShowHintChanged();
 
 protected:
     // Draw the whole control on Canvas(). The default fills it with Color.
@@ -189,6 +242,15 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // A character typed while the control has the focus (after KeyDown).
+    virtual void KeyPress(QChar& Key);
+    // Whether the control takes Source dropped at (X, Y): as the classic
+    // platform, only when OnDragOver is assigned and its handler agrees.
+    virtual void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(QObject* Source, int X, int Y);
+    virtual void DoStartDrag();
+    virtual void DoEndDrag(QObject* Target, int X, int Y);
+    virtual void DoContextPopup(QPoint MousePos, bool& Handled);
     // What the control shows has changed (every Invalidate and Repaint): a
     // control that keeps layers of earlier paints drops them here.
     virtual void ContentChanged() {}
@@ -214,6 +276,11 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
     // Controls whose unpainted pixels should show the parent (see TImage).
@@ -223,6 +290,11 @@ private:
     void ApplyAlign();
     void NotifyGeometry();
     void PropagateParentFontAndColor();
+    void PropagateShowHint();
+    void FollowParentShowHint();
+    void AnswerDrag(QDragMoveEvent* event, TDragState state);
+    void RunDrag();
+    void EndOfDrag(QObject* target, QPoint p);
     QPoint ConfinedPosition(QMouseEvent* event);
 
     TBitmap buffer_;
@@ -237,6 +309,12 @@ private:
     bool visible_ = true;
     bool tabStop_ = false;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
+    TDragKind dragKind_ = dkDrag;
+    QPointer<TPopupMenu> popupMenu_;
+    QPoint lastMouse_;
     bool capturing_ = false;
     bool propagating_ = false;
     bool leftDown_ = false;

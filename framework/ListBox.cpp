@@ -144,3 +144,11 @@ void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
+
+void TCustomListBox::SetText(const QString& value)
+{
+    if (value == text_)
+        return;
+    text_ = value;
+    emit TextChanged();
+}

@@ -17,12 +17,20 @@ class TCustomListBox : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
     Q_CLASSINFO("default:Ctl3D", "True")
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
     Q_CLASSINFO("default:ParentCtl3D", "True")
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight NOTIFY ItemHeightChanged)
     Q_CLASSINFO("default:ItemHeight", "16")
     Q_PROPERTY(QStringList Items READ ItemsText WRITE SetItemsText NOTIFY ItemsChanged)
     Q_CLASSINFO("default:Items", "()")
+    // The list's window text, as the platform keeps it for every window; the
+    // items are not affected by it.
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
+    Q_CLASSINFO("default:Text", "''")
 
 public:
     explicit TCustomListBox(QWidget* parent = nullptr);
@@ -35,6 +43,8 @@ public:
     void SetItemHeight(int value);
     QStringList ItemsText() const;
     void SetItemsText(const QStringList& texts);
+    QString Text() const { return text_; }
+    void SetText(const QString& value);
 
     int Count() const { return int(items_.size()); }
     QString ItemText(int index) const { return items_.at(size_t(index)).text; }
@@ -56,6 +66,7 @@ signals:
     void ParentCtl3DChanged();
     void ItemHeightChanged();
     void ItemsChanged();
+    void TextChanged();
     void OnDrawItem(QObject* Control, int Index, const TRect& Rect, TOwnerDrawState State);
 
 protected:
@@ -71,6 +82,7 @@ private:
         void* object = nullptr;
     };
     std::vector<Item> items_;
+    QString text_;
     int itemHeight_ = 16;
     int itemIndex_ = -1;
     int updating_ = 0;

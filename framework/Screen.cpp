@@ -17,6 +17,9 @@ Qt::CursorShape QtCursorShape(TCursor shape)
     case crHourGlass: return Qt::WaitCursor;
     case crCross: return Qt::CrossCursor;
     case crSizeAll: return Qt::SizeAllCursor;
+    case crDrag: return Qt::DragMoveCursor;
+    case crMultiDrag: return Qt::DragCopyCursor;
+    case crNoDrop: return Qt::ForbiddenCursor;
     default: return Qt::ArrowCursor;
     }
 }

@@ -43,8 +43,20 @@ enum TBorderIcon { biSystemMenu = 0x01, biMinimize = 0x02, biMaximize = 0x04, bi
 Q_DECLARE_FLAGS(TBorderIcons, TBorderIcon)
 Q_FLAG_NS(TBorderIcons)
 
-enum TCursor { crDefault = 0, crArrow = -2, crHandPoint = -21, crHourGlass = -11, crCross = -3, crSizeAll = -22 };
+enum TCursor {
+    crDefault = 0, crArrow = -2, crCross = -3, crHourGlass = -11, crDrag = -12, crNoDrop = -13,
+    crMultiDrag = -16, crHandPoint = -21, crSizeAll = -22
+};
 Q_ENUM_NS(TCursor)
+
+// Drag and drop between controls: how a drag begins, what it is for, and
+// where the pointer is relative to the control asked about it.
+enum TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+enum TDragKind { dkDrag, dkDock };
+Q_ENUM_NS(TDragKind)
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+Q_ENUM_NS(TDragState)
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 Q_ENUM_NS(TButtonLayout)

@@ -26,13 +26,10 @@ void TLegenda::SetKivGraph(TKivGraph* graph)
 {
     if (!graph || (graph_ == graph && graph->legend_ == this))
         return;
-    TLegenda* previous = graph->legend_;
+    // A legend displaced by this one keeps its lines until its own next
+    // update, where it finds the graph naming another legend and lets go.
     graph_ = graph;
     graph->legend_ = this;
-    // The displaced legend empties itself now: it must not keep showing
-    // series that the graph may delete without telling it.
-    if (previous && previous != this)
-        previous->UpdateList(-1);
     UpdateList(-1);
 }
 
@@ -75,6 +72,22 @@ void TLegenda::Rebuild()
     }
     SetWidth(widest + 55);
     contentHeight_ = (ItemHeight() + 2) * int(graph_->Series().size());
+}
+
+// The graph tells only its present legend when it deletes series, so a
+// displaced legend (or one whose graph is gone) trusts an item's series only
+// while the graph still holds it.
+TSeries* TLegenda::SeriesAt(int index) const
+{
+    auto* series = static_cast<TSeries*>(ItemObject(index));
+    if (!graph_)
+        return nullptr;
+    if (graph_->legend_ == this)
+        return series;
+    for (const auto& s : graph_->Series())
+        if (s.get() == series)
+            return series;
+    return nullptr;
 }
 
 TRect TLegenda::CheckBoxRect(const TRect& item) const

@@ -2,8 +2,9 @@
 // TLegenda: an owner-drawn list of the series of one TKivGraph: per line a
 // check box that shows and hides the series, a colour sample and the name.
 // A graph has at most one legend: linking a second one makes the first let
-// go of the graph and empty itself. Both sides hold guarded pointers, so
-// either may be destroyed first.
+// go of the graph and empty itself at its next update; until then it draws
+// and toggles only series the graph still holds. Both sides hold guarded
+// pointers, so either may be destroyed first.
 
 #include "framework/ListBox.h"
 
@@ -47,7 +48,7 @@ protected:
 
 private:
     friend class TKivGraph;
-    TSeries* SeriesAt(int index) const { return static_cast<TSeries*>(ItemObject(index)); }
+    TSeries* SeriesAt(int index) const;
     void Rebuild();
 
     QPointer<TKivGraph> graph_;

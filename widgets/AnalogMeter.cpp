@@ -186,9 +186,18 @@ void TAnalogMeter::Loaded()
 void TAnalogMeter::Resize()
 {
     dialValid_ = false;
-    if (Width() < kMinimumSide || Height() < kMinimumSide)
-        SetBounds(Left(), Top(), std::max(Width(), kMinimumSide), std::max(Height(), kMinimumSide));
+    RaiseToMinimumSize();
     TGraphicControl::Resize();
+}
+
+// A hidden meter gets no resize event until it is shown, so every drawing
+// raises the size first; a picture of a hidden meter is never a clipped one.
+void TAnalogMeter::RaiseToMinimumSize()
+{
+    if (Width() >= kMinimumSide && Height() >= kMinimumSide)
+        return;
+    SetBounds(Left(), Top(), std::max(Width(), kMinimumSide), std::max(Height(), kMinimumSide));
+    dialValid_ = false;
 }
 
 // ---------------------------------------------------------------- value texts
@@ -232,7 +241,7 @@ double TAnalogMeter::PointerAngle() const
 
 TAnalogMeter::TGeometry TAnalogMeter::Geometry() const
 {
-    const int w = std::max(Width(), kMinimumSide), h = std::max(Height(), kMinimumSide);
+    const int w = Width(), h = Height();
     const int R = (std::min(w, h) - 1) / 2;
     const double cx = w / 2, cy = h / 2;
     return {R, cx, cy, Trunc(cy + R)};
@@ -248,6 +257,7 @@ bool TAnalogMeter::DialCacheValid() const
 
 void TAnalogMeter::Paint()
 {
+    RaiseToMinimumSize();
     const TGeometry g = Geometry();
     if (!DialCacheValid()) {
         dial_.SetSize(Width(), Height());
@@ -262,6 +272,7 @@ void TAnalogMeter::Paint()
 
 void TAnalogMeter::DrawCirkel(TCanvas& c)
 {
+    RaiseToMinimumSize();
     const TGeometry g = Geometry();
     DrawDial(c, g);
     DrawMoving(c, g);

@@ -114,6 +114,7 @@ protected:
 private:
     // Brings the position into MinPosition..MaxPosition (not while loading).
     void KeepPositionInScale();
+    void RaiseToMinimumSize();
     struct TGeometry {
         int R;
         double cx, cy;

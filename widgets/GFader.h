@@ -38,6 +38,8 @@ public:
 private:
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
     Q_PROPERTY(TMarkType MarkType READ MarkType WRITE SetMarkType NOTIFY MarkTypeChanged)
     Q_PROPERTY(quint16 NumMarks READ NumMarks WRITE SetNumMarks NOTIFY NumMarksChanged)
     Q_PROPERTY(bool FaderPlace READ FaderPlace WRITE SetFaderPlace NOTIFY FaderPlaceChanged)

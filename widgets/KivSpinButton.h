@@ -16,8 +16,12 @@ class TKivSpinButton : public TCustomControl, public TAccessibleControl {
     Q_OBJECT
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D NOTIFY Ctl3DChanged)
     Q_PROPERTY(QString DownGlyph READ DownGlyph WRITE SetDownGlyph NOTIFY DownGlyphChanged)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
     Q_PROPERTY(TControl* FocusControl READ FocusControl WRITE SetFocusControl NOTIFY FocusControlChanged)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D NOTIFY ParentCtl3DChanged)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_PROPERTY(QString UpGlyph READ UpGlyph WRITE SetUpGlyph NOTIFY UpGlyphChanged)
     // An empty glyph name stands for the built-in arrow.
     Q_CLASSINFO("default:Ctl3D", "True")

@@ -25,6 +25,11 @@ class TVrFormShape : public TVrGraphicImageControl {
     Q_CLASSINFO("default:MaskColor", "clOlive")
     // The colour is the mask colour; it is written once, as MaskColor.
     Q_PROPERTY(TColor Color READ Color WRITE SetMaskColor NOTIFY ColorChanged STORED false)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
+    Q_PROPERTY(fw::TDragKind DragKind READ DragKind WRITE SetDragKind NOTIFY DragKindChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_PROPERTY(QByteArray RgnData READ RgnData WRITE SetRgnData NOTIFY RgnDataChanged)
     Q_CLASSINFO("binary:RgnData", "counted")
 

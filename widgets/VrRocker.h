@@ -37,6 +37,11 @@ private:
     Q_CLASSINFO("default:State", "stNone")
     Q_PROPERTY(TVrRockerStyle Style READ Style WRITE SetStyle NOTIFY StyleChanged)
     Q_CLASSINFO("default:Style", "rsButton")
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
+    Q_PROPERTY(fw::TDragKind DragKind READ DragKind WRITE SetDragKind NOTIFY DragKindChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_CLASSINFO("default:TabStop", "False")
 
 public:

@@ -30,6 +30,11 @@ class TvrThermoMeter : public TVrGraphicImageControl {
     Q_PROPERTY(TVrLiniarIndicator* PeakMax READ PeakMax WRITE SetPeakMax NOTIFY PeakMaxChanged)
     Q_PROPERTY(TVrLiniarIndicator* Value READ Value WRITE SetValue NOTIFY ValueChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor NOTIFY DragCursorChanged)
+    Q_PROPERTY(fw::TDragKind DragKind READ DragKind WRITE SetDragKind NOTIFY DragKindChanged)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode NOTIFY DragModeChanged)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint NOTIFY ParentShowHintChanged)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu NOTIFY PopupMenuChanged)
     Q_CLASSINFO("default:Caption", "''")
     Q_CLASSINFO("default:Color", "clSilver")
 

@@ -235,6 +235,46 @@ TEST_F(Weigher, ZeroCapacityDrawsAFullHopperInsteadOfDividing)
     EXPECT_EQ(PixelColor(w.WorkBitmap().Image(), 72, 20), clYellow);
 }
 
+// An open valve lets through what lies above the residue. A hopper holding
+// less than the residue keeps its weight: raising it to the residue would
+// book feed that never fell, and lower the totals by the difference.
+TEST_F(Weigher, TheOpenValveMovesOnlyWhatLiesAboveTheResidue)
+{
+    struct Case {
+        int residue;
+        bool below; // the hopper holds less than the residue
+    };
+    for (const Case c : {Case{0, false}, Case{10, false}, Case{50, true}}) {
+        SCOPED_TRACE(c.residue);
+        TFWS f;
+        f.FeedTimer().SetEnabled(false);
+        f.Seed(1);
+        f.HandleTask(0x0010, 3000);
+        for (int tick = 0; tick < 1000 && (tick < 2 || f.CycleState() != 0); ++tick)
+            f.OnFeedTimer();
+        ASSERT_GE(f.CurrentWeight(), 3000);
+        f.SetResidue(c.residue);
+        const int before = f.CurrentWeight(), total = f.TotalWeight(), bin = f.HopperWeight();
+        f.SetLosklep(true);
+        f.OnFeedTimer();
+        const int moved = c.below ? 0 : before - c.residue * 100;
+        EXPECT_EQ(f.CurrentWeight(), before - moved);
+        EXPECT_EQ(f.TotalWeight(), total + moved);
+        EXPECT_EQ(f.HopperWeight(), bin + moved);
+    }
+}
+
+// A weight above the capacity fills the hopper to its rim and no further:
+// the picture is that of a full hopper.
+TEST_F(Weigher, AnOverfullHopperIsDrawnFullToTheRim)
+{
+    Fill(3000);
+    w.SetMaxVulGewicht(w.CurrentWeight());
+    const QImage full = w.WorkBitmap().Image();
+    w.SetMaxVulGewicht(w.CurrentWeight() / 3);
+    EXPECT_EQ(w.WorkBitmap().Image(), full);
+}
+
 } // namespace
 
 #include "feed/RegisterFeed.h"

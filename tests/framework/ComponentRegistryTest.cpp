@@ -74,7 +74,7 @@ TEST(ComponentRegistry, StandardControlsAndForms)
     RegisterStandardComponents();
     RegisterStandardComponents(); // harmless twice
     EXPECT_EQ(ClassNames(ComponentClassesOfPage(PalettePage::Standard)).join(','),
-              "TPanel,TGroupBox,TImage,TSpeedButton,TLabel,TTimer");
+              "TPanel,TGroupBox,TImage,TSpeedButton,TLabel,TTimer,TPopupMenu");
     EXPECT_EQ(FindComponentClass("TTimer")->PaletteBitmap, "TTIMER");
     // Forms are readable by name but sit on no palette page.
     const auto form = FindComponentClass("TForm");

@@ -120,18 +120,32 @@ TEST(Legenda, WithoutCheckBoxesNoBoxIsDrawnAndClicksNeverToggle)
     EXPECT_TRUE(l.first->Visible);
 }
 
-TEST(Legenda, ASecondLegendTakesTheGraphAndTheFirstEmptiesItself)
+TEST(Legenda, ASecondLegendTakesTheGraphAndTheFirstEmptiesItselfAtItsNextUpdate)
 {
     Linked l;
     {
+        QSignalSpy firstChanges(&l.legend, &TLegenda::OnChange);
         TLegenda second;
         second.SetKivGraph(&l.graph);
         EXPECT_EQ(l.graph.Legend(), &second);
         EXPECT_EQ(second.Count(), 2);
+        EXPECT_EQ(firstChanges.count(), 0) << "the displaced legend is not updated by the link";
+        EXPECT_EQ(l.legend.Count(), 2);
+        EXPECT_EQ(l.legend.KivGraph(), &l.graph);
+        const TRect sample = l.legend.SampleRect(l.Item(0));
+        const QPoint inSample(sample.Left + 10, (sample.Top + sample.Bottom) / 2);
+        EXPECT_EQ(PixelColor(l.legend.PaintToImage(), inSample.x(), inSample.y()), int(clRed));
+        l.graph.EmptySeriesList(); // deletes the series only the second one is told about
+        EXPECT_EQ(second.Count(), 0);
+        // The first still lists them, but draws and toggles none of them.
+        EXPECT_NE(PixelColor(l.legend.PaintToImage(), inSample.x(), inSample.y()), int(clRed));
+        const TRect box = l.legend.CheckBoxRect(l.Item(0));
+        l.legend.MouseDown(mbLeft, ssLeft, box.Left + 2, box.Top + 2);
+        EXPECT_EQ(firstChanges.count(), 0);
+        l.legend.UpdateList(-1);
         EXPECT_EQ(l.legend.Count(), 0);
         EXPECT_EQ(l.legend.KivGraph(), nullptr);
-        l.graph.EmptySeriesList(); // deletes the series only the second one lists
-        EXPECT_EQ(second.Count(), 0);
+        EXPECT_EQ(firstChanges.count(), 1);
     }
     EXPECT_EQ(l.graph.Legend(), nullptr); // the destroyed legend let go
     auto graph = std::make_unique<TKivGraph>();

@@ -205,6 +205,19 @@ TEST(AnalogMeter, SidesBelowThirtyAreRaised)
     EXPECT_EQ(m.Height(), 50);
 }
 
+// A hidden meter gets no resize event; its picture is still that of a 30 x 30 dial.
+TEST(AnalogMeter, AHiddenSmallMeterIsRaisedBeforeDrawing)
+{
+    TAnalogMeter small, square;
+    small.SetBounds(0, 0, 20, 10);
+    square.SetBounds(0, 0, 30, 30);
+    const QImage picture = small.PaintToImage();
+    EXPECT_EQ(picture.size(), QSize(30, 30));
+    EXPECT_EQ(picture, square.PaintToImage());
+    EXPECT_EQ(small.Width(), 30);
+    EXPECT_EQ(small.Height(), 30);
+}
+
 TEST(AnalogMeter, CachedDialGivesThePictureOfAFullDrawing)
 {
     TAnalogMeter m;
