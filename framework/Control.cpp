@@ -289,11 +289,6 @@ void TControl::SetHint(const QString& value)
     emit HintChanged();
 }
 
-void TControl::SetShowHint(bool value)
-{
-    SetAndNotify(this, &TControl::ShowHintChanged, showHint_, value);
-}
-
 void TControl::SetCursor(TCursor value)
 {
     SetAndNotify(this, &TControl::CursorChanged, cursor_, value, [this] { setCursor(Screen::QtCursorShape(cursor_)); });
@@ -309,6 +304,7 @@ void TControl::SetShowHint(bool value)
     if (value == showHint_)
         return;
     showHint_ = value;
+    emit ShowHintChanged();
     if (parentShowHint_) {
         parentShowHint_ = false;
         emit ParentShowHintChanged();
