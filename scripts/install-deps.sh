@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   ccache
+  debhelper fakeroot lintian help2man man-db
 )
 
 missing=()
