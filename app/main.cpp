@@ -10,6 +10,7 @@
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QPixmap>
 #include <memory>
@@ -42,6 +43,17 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     TStartupReport startupReport(sinceMain);
     app.setApplicationName(QStringLiteral("Quil demo"));
+    app.setApplicationVersion(QStringLiteral(QUIL_VERSION));
+    // The same text is the manual page (made from it at build time).
+    QCommandLineParser commandLine;
+    commandLine.setApplicationDescription(QStringLiteral(
+        "The demonstration of a livestock-house climate computer: the window \"DEMO QUIL COMPUTER\" "
+        "with an imitated front panel, its ventilation diagram and trend graph.\n"
+        "The settings are kept in $XDG_CONFIG_HOME/quil/ (by default ~/.config/quil/). "
+        "Qt's own options (-platform, -style, ...) are accepted as well."));
+    commandLine.addHelpOption();
+    commandLine.addVersionOption();
+    commandLine.process(app);
     try {
         TBitmap icon;
         if (icon.LoadFromResourceName(QStringLiteral("QUILICON")))

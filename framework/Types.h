@@ -89,7 +89,49 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TComponentState)
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TBorderIcons)
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TFontStyles)
 
-using namespace fw; // the classic names are used unqualified throughout
+// The classic names are used unqualified: each type and its enumerators are
+// named in the global namespace one by one, so nothing else of fw (its
+// meta-object above all) lands in a program that includes this header.
+using fw::TMouseButton;
+using enum fw::TMouseButton;
+using fw::TShiftStateFlag;
+using enum fw::TShiftStateFlag;
+using fw::TAlign;
+using enum fw::TAlign;
+using fw::TAlignment;
+using enum fw::TAlignment;
+using fw::TComponentStateFlag;
+using enum fw::TComponentStateFlag;
+using fw::TBevelCut;
+using enum fw::TBevelCut;
+using fw::TFormBorderStyle;
+using enum fw::TFormBorderStyle;
+using fw::TBorderIcon;
+using enum fw::TBorderIcon;
+using fw::TCursor;
+using enum fw::TCursor;
+using fw::TButtonLayout;
+using enum fw::TButtonLayout;
+using fw::TFontStyle;
+using enum fw::TFontStyle;
+using fw::TFontPitch;
+using enum fw::TFontPitch;
+using fw::TPenStyle;
+using enum fw::TPenStyle;
+using fw::TPenMode;
+using enum fw::TPenMode;
+using fw::TBrushStyle;
+using enum fw::TBrushStyle;
+using fw::TFillStyle;
+using enum fw::TFillStyle;
+using fw::TPixelFormat;
+using enum fw::TPixelFormat;
+using fw::TTransparentMode;
+using enum fw::TTransparentMode;
+using fw::TShiftState;
+using fw::TComponentState;
+using fw::TBorderIcons;
+using fw::TFontStyles;
 
 // Classic virtual-key codes, as KeyDown receives them.
 namespace VK {

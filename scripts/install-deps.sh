@@ -15,6 +15,7 @@ PACKAGES=(
   ccache
   doxygen chromium
   python3-pyatspi at-spi2-core dbus
+  debhelper fakeroot lintian help2man man-db
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix, checks what went there, then builds
-# and runs a separate CMake project against it with find_package(Quil).
+# and runs a separate CMake project against it with find_package(Quil
+# COMPONENTS widgets), where Qt Sql and SerialBus cannot be found.
 #
 #   install_test.sh <build-dir> <consumer-source-dir>
 set -euo pipefail
@@ -24,13 +25,19 @@ expect '^\./bin/quil-gallery$'
 expect '/qt6/plugins/designer/libquil_designer\.so$'
 expect '/libquil_widgets\.so$'
 expect '/cmake/Quil/QuilConfig\.cmake$'
-expect '/cmake/Quil/QuilTargets\.cmake$'
+expect '/cmake/Quil/Quil-widgets-targets\.cmake$'
 expect '^\./include/quil/widgets/LCD99\.h$'
 expect '^\./include/quil/framework/Control\.h$'
 expect '^\./share/applications/quil-gallery\.desktop$'
 expect '^\./share/icons/hicolor/64x64/apps/quil-demo\.png$'
+expect '/pkgconfig/quil-widgets\.pc$'
+for program in quil-demo quil-gallery quil-can; do expect "^\./share/man/man1/$program\.1$"; done
+if grep -q '/can/tool/' "$ART/installed-files.txt"; then
+  echo "FAIL: the tool's own headers are installed"; FAILURES=$((FAILURES + 1))
+fi
 
 cmake -S "$CONSUMER" -B "$WORK/consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$PREFIX" \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Sql=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6SerialBus=ON \
   >"$WORK/configure.log" 2>&1 || { cat "$WORK/configure.log"; exit 1; }
 cmake --build "$WORK/consumer" >"$WORK/build.log" 2>&1 || { cat "$WORK/build.log"; exit 1; }
 if ldd "$WORK/consumer/consumer" | grep quil_widgets | grep -q "$PREFIX"; then
