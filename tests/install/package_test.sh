@@ -30,6 +30,8 @@ expect() { # expect <pattern>: some packaged path matches
 expect '^\./usr/bin/quil-demo$'
 expect '^\./usr/bin/quil-gallery$'
 expect '^\./usr/lib/.*qt6/plugins/designer/libquil_designer\.so$'
+expect '^\./usr/lib/.*qt6/qml/Quil/qmldir$'
+expect '^\./usr/lib/.*qt6/qml/Quil/libquil_qmlplugin\.so$'
 expect '^\./usr/share/applications/quil-demo\.desktop$'
 expect '^\./usr/share/applications/quil-gallery\.desktop$'
 expect '^\./usr/share/icons/hicolor/64x64/apps/quil-demo\.png$'

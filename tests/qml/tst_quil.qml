@@ -18,6 +18,10 @@ Item {
     SignalSpy { id: spinChanges; target: spin; signalName: "change" }
     SignalSpy { id: upperClicks; target: rocker; signalName: "upperClick" }
     SignalSpy { id: lowerClicks; target: rocker; signalName: "lowerClick" }
+    SignalSpy { id: lcdEnters; target: lcd; signalName: "mouseEnter" }
+    SignalSpy { id: lcdLeaves; target: lcd; signalName: "mouseLeave" }
+    SignalSpy { id: lcdMoves; target: lcd; signalName: "mouseMove" }
+    SignalSpy { id: faderDoubleClicks; target: fader; signalName: "dblClick" }
 
     TestCase {
         name: "Quil"
@@ -96,6 +100,30 @@ Item {
             verify(faderValues.count > 0, "value notified")
             compare(lcd.value, "100", "LCD bound to the fader")
             samePixels(lcd)
+        }
+
+        function test_hover() {
+            lcdEnters.clear()
+            lcdLeaves.clear()
+            lcdMoves.clear()
+            mouseMove(lcd, 5, 5)
+            mouseMove(lcd, 7, 6)
+            compare(lcdEnters.count, 1, "entered")
+            verify(lcdMoves.count > 0, "moves without a button")
+            compare(lcdMoves.signalArguments[lcdMoves.count - 1][1], 7, "x of the last move")
+            mouseMove(root, root.width - 1, root.height - 1)
+            compare(lcdLeaves.count, 1, "left")
+        }
+
+        function test_doubleClickResetsTheFader() {
+            fader.dblClkResets = true
+            fader.midValue = 40
+            fader.value = 90
+            faderDoubleClicks.clear()
+            const head = WidgetPictures.faderHead(fader)
+            mouseDoubleClickSequence(fader, head.x, head.y)
+            compare(faderDoubleClicks.count, 1)
+            compare(fader.value, 40, "reset to the middle value")
         }
 
         function test_spinStep() {
