@@ -12,6 +12,7 @@ Item {
     GSpin { id: spin; x: 250; y: 10; max: 10 }
     VrRocker { id: rocker; x: 300; y: 100 }
     VrThermoMeter { id: thermo; x: 200; y: 100 }
+    VrBlinkLed { id: led; x: 320; y: 200 }
 
     SignalSpy { id: faderChanges; target: fader; signalName: "change" }
     SignalSpy { id: faderValues; target: fader; signalName: "valueChanged" }
@@ -124,6 +125,16 @@ Item {
             mouseDoubleClickSequence(fader, head.x, head.y)
             compare(faderDoubleClicks.count, 1)
             compare(fader.value, 40, "reset to the middle value")
+        }
+
+        // The LED's own timer switches the lamp: the item repaints without any
+        // input.
+        function test_ledBlinks() {
+            const pictures = led.pictureCount()
+            led.blinkSpeed = 30
+            led.enableBlinking = true
+            tryVerify(function () { return led.pictureCount() >= pictures + 3 }, 3000, "repainted by the timer")
+            led.enableBlinking = false
         }
 
         function test_spinStep() {
