@@ -80,6 +80,8 @@ field quil Depends 'libqt6widgets6'
 contains quil-can '^\./usr/bin/quil-can$'
 contains quil-can '^\./usr/share/man/man1/quil-can\.1\.gz$'
 contains quil-designer-plugin "^\./usr/lib/$arch/qt6/plugins/designer/libquil_designer\.so$"
+contains qml6-module-quil "^\./usr/lib/$arch/qt6/qml/Quil/qmldir$"
+contains qml6-module-quil "^\./usr/lib/$arch/qt6/qml/Quil/libquil_qmlplugin\.so$"
 
 # A fresh root holding the packages (the debug symbols aside).
 ROOT="$WORK/root"

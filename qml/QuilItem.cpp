@@ -1,0 +1,218 @@
+#include "qml/QuilItem.h"
+
+#include "framework/ComponentRegistry.h"
+#include "framework/Control.h"
+#include "library/RegisterLibrary.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QWheelEvent>
+
+QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPaintedItem(parent)
+{
+    RegisterLibraryComponents();
+    const auto cls = FindComponentClass(className);
+    if (cls)
+        component_ = qobject_cast<TControl*>(cls->Create(nullptr));
+    if (!component_)
+        qFatal("Quil: %s is not a registered visual component", qPrintable(className));
+    // The widget stays a window of its own that is never mapped: Qt then
+    // still sends it the paint events that tell when its picture changed.
+    component_->setAttribute(Qt::WA_DontShowOnScreen);
+    Watch(component_);
+    setImplicitSize(component_->width(), component_->height());
+    setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+    setAcceptHoverEvents(true);
+    setOpaquePainting(true);
+    if (component_->focusPolicy() != Qt::NoFocus)
+        setActiveFocusOnTab(true);
+    component_->show();
+}
+
+QuilItem::~QuilItem()
+{
+    // The widgets must not report to an item that is half destroyed.
+    const QList<QWidget*> parts = component_->findChildren<QWidget*>();
+    for (QWidget* part : parts)
+        part->removeEventFilter(this);
+    component_->removeEventFilter(this);
+    delete component_;
+}
+
+QString QuilItem::ComponentClass() const { return QString::fromLatin1(component_->metaObject()->className()); }
+
+void QuilItem::Attach()
+{
+    const QMetaObject* mine = metaObject();
+    const QMetaObject* theirs = component_->metaObject();
+    for (int i = QuilItem::staticMetaObject.propertyCount(); i < mine->propertyCount(); ++i) {
+        const QMetaProperty p = mine->property(i);
+        const QMetaProperty source = theirs->property(theirs->indexOfProperty(p.name()));
+        if (source.hasNotifySignal())
+            QObject::connect(component_, source.notifySignal(), this, p.notifySignal());
+        else
+            watched_.append({i, p.read(this)});
+    }
+}
+
+QVariant QuilItem::Read(const char* name) const
+{
+    const QVariant v = component_->property(name);
+    // Enumerations reach QML as their numbers.
+    if (v.metaType().flags().testFlag(QMetaType::IsEnumeration))
+        return v.toInt();
+    return v;
+}
+
+void QuilItem::Write(const char* name, const QVariant& value)
+{
+    component_->setProperty(name, value);
+    NotifyChangedProperties();
+}
+
+void QuilItem::NotifyChangedProperties()
+{
+    for (Watched& w : watched_) {
+        const QMetaProperty p = metaObject()->property(w.property);
+        QVariant now = p.read(this);
+        if (now == w.last)
+            continue;
+        w.last = std::move(now);
+        p.notifySignal().invoke(this);
+    }
+}
+
+// The component and the widgets it is made of (a spin button's two halves)
+// all tell of changes to the picture by their paint events.
+void QuilItem::Watch(QWidget* widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        Watch(child);
+}
+
+bool QuilItem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ChildAdded)
+        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+            Watch(child);
+    if (event->type() != QEvent::Paint || rendering_ || !watched->isWidgetType())
+        return QQuickPaintedItem::eventFilter(watched, event);
+    // Taken before the next frame, once however often the component asked.
+    polish();
+    return true;
+}
+
+void QuilItem::updatePolish() { TakePicture(); }
+
+// Renders the component as its own paint event draws it, so whatever the
+// widget would put on screen (animation frames included) is what the item shows.
+void QuilItem::TakePicture()
+{
+    if (component_->width() <= 0 || component_->height() <= 0)
+        return;
+    if (picture_.size() != component_->size())
+        picture_ = QImage(component_->size(), QImage::Format_ARGB32_Premultiplied);
+    rendering_ = true;
+    component_->render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
+    rendering_ = false;
+    ++pictureCount_;
+    update();
+    NotifyChangedProperties();
+}
+
+void QuilItem::paint(QPainter* painter) { painter->drawImage(0, 0, picture_); }
+
+void QuilItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        component_->SetBounds(0, 0, int(newGeometry.width()), int(newGeometry.height()));
+}
+
+void QuilItem::itemChange(ItemChange change, const ItemChangeData& value)
+{
+    QQuickPaintedItem::itemChange(change, value);
+    if (change == ItemEnabledHasChanged)
+        component_->SetEnabled(isEnabled());
+}
+
+void QuilItem::Deliver(QEvent* event)
+{
+    QCoreApplication::sendEvent(component_, event);
+    NotifyChangedProperties();
+}
+
+void QuilItem::ForwardMouse(QMouseEvent* event)
+{
+    QMouseEvent copy(event->type(), event->position(), event->scenePosition(), event->globalPosition(),
+                     event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
+    Deliver(&copy);
+    event->accept();
+}
+
+void QuilItem::mousePressEvent(QMouseEvent* event)
+{
+    if (activeFocusOnTab())
+        forceActiveFocus(Qt::MouseFocusReason);
+    ForwardMouse(event);
+}
+void QuilItem::mouseMoveEvent(QMouseEvent* event) { ForwardMouse(event); }
+void QuilItem::mouseReleaseEvent(QMouseEvent* event) { ForwardMouse(event); }
+void QuilItem::mouseDoubleClickEvent(QMouseEvent* event) { ForwardMouse(event); }
+
+void QuilItem::wheelEvent(QWheelEvent* event)
+{
+    QWheelEvent copy(event->position(), event->globalPosition(), event->pixelDelta(), event->angleDelta(),
+                     event->buttons(), event->modifiers(), event->phase(), event->inverted());
+    Deliver(&copy);
+    event->setAccepted(copy.isAccepted());
+}
+
+void QuilItem::hoverEnterEvent(QHoverEvent* event)
+{
+    QEnterEvent enter(event->position(), event->scenePosition(), event->globalPosition());
+    Deliver(&enter);
+}
+
+// A move over the item without a pressed button is a widget's plain mouse move.
+void QuilItem::hoverMoveEvent(QHoverEvent* event)
+{
+    QMouseEvent move(QEvent::MouseMove, event->position(), event->scenePosition(), event->globalPosition(),
+                     Qt::NoButton, Qt::NoButton, event->modifiers());
+    Deliver(&move);
+}
+
+void QuilItem::hoverLeaveEvent(QHoverEvent*)
+{
+    QEvent leave(QEvent::Leave);
+    Deliver(&leave);
+}
+
+// A key the component leaves alone goes on to the item's parents, as it
+// would to a widget's.
+void QuilItem::ForwardKey(QKeyEvent* event)
+{
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                   event->nativeVirtualKey(), event->nativeModifiers(), event->text(), event->isAutoRepeat(),
+                   event->count());
+    Deliver(&copy);
+    event->setAccepted(copy.isAccepted());
+}
+
+void QuilItem::keyPressEvent(QKeyEvent* event) { ForwardKey(event); }
+void QuilItem::keyReleaseEvent(QKeyEvent* event) { ForwardKey(event); }
+
+void QuilItem::focusInEvent(QFocusEvent* event)
+{
+    QQuickPaintedItem::focusInEvent(event);
+    QFocusEvent in(QEvent::FocusIn, event->reason());
+    Deliver(&in);
+}
+
+void QuilItem::focusOutEvent(QFocusEvent* event)
+{
+    QQuickPaintedItem::focusOutEvent(event);
+    QFocusEvent out(QEvent::FocusOut, event->reason());
+    Deliver(&out);
+}
