@@ -119,6 +119,14 @@ QString TQmlTypeWriter::Properties(const QMetaObject& meta, QString& members, QS
     return props;
 }
 
+static bool IsNotifySignal(const QMetaObject& meta, int methodIndex)
+{
+    for (int p = 0; p < meta.propertyCount(); ++p)
+        if (meta.property(p).notifySignalIndex() == methodIndex)
+            return true;
+    return false;
+}
+
 QString TQmlTypeWriter::Events(const QMetaObject& meta, QString& signalList, QStringList& skipped)
 {
     const QString cls = QString::fromLatin1(meta.className());
@@ -127,6 +135,9 @@ QString TQmlTypeWriter::Events(const QMetaObject& meta, QString& signalList, QSt
         const QMetaMethod m = meta.method(i);
         const QString name = QString::fromLatin1(m.name());
         if (m.methodType() != QMetaMethod::Signal || !name.startsWith("On") || name.size() < 3)
+            continue;
+        // A property's notify signal (OnColorChanged of OnColor) is no event.
+        if (IsNotifySignal(meta, i))
             continue;
         QString qml = QmlName(name.mid(2));
         if (ItemHasMember(qml))
