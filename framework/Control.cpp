@@ -328,6 +328,7 @@ void TControl::FollowParentShowHint()
     if (!p || p->showHint_ == showHint_)
         return;
     showHint_ = p->showHint_;
+    emit ShowHintChanged();
     PropagateShowHint();
 }
 

@@ -41,6 +41,8 @@ TSaxelPage::TSaxelPage(QWidget* parent) : TGalleryPage(PalettePage::Saxel, paren
     AddSpinButton();
     AddTimerSpeedButton();
     AddDiagramButton();
+    // Last on the page, so that the sections above keep their places.
+    AddLiveTrendGraph();
 }
 
 void TSaxelPage::AddVentDiagram()
@@ -111,8 +113,6 @@ void TSaxelPage::AddTrendGraph()
     legend->resize(170, 80);
     legend->SetKivGraph(graph);
     AddSection(legend, {"CheckBoxes"});
-
-    AddLiveTrendGraph();
 }
 
 void TSaxelPage::AddLiveTrendGraph()

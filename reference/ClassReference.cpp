@@ -3,6 +3,7 @@
 #include "framework/StreamProperties.h"
 
 #include <QMetaMethod>
+#include <QMetaProperty>
 
 namespace {
 
@@ -40,16 +41,28 @@ void TClassReference::AppendProperties(const QMetaObject* meta, const QString& p
     }
 }
 
+// A base declares the notify signals of properties that only its subclasses
+// publish (DragModeChanged); a parameterless <Name>Changed is never an event.
+static bool IsNotifySignal(const QMetaMethod& m)
+{
+    const QByteArray name = m.name();
+    return m.parameterCount() == 0 && name.endsWith("Changed") && !name.startsWith("On") && !name.startsWith("After");
+}
+
 QList<TEventRow> TClassReference::Events(const QMetaObject* meta)
 {
     QList<TEventRow> rows;
     QStringList seen;
+    // A property's notify signal (<Name>Changed) belongs to its row, not to the events.
+    QList<int> notifiers;
+    for (int p = 0; p < meta->propertyCount(); ++p)
+        notifiers.append(meta->property(p).notifySignalIndex());
     for (int i = 0; i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
-        if (m.methodType() != QMetaMethod::Signal || IsQtClass(m.enclosingMetaObject()))
+        if (m.methodType() != QMetaMethod::Signal || IsQtClass(m.enclosingMetaObject()) || notifiers.contains(i))
             continue;
         const QString name = QString::fromLatin1(m.name());
-        if (seen.contains(name))
+        if (seen.contains(name) || IsNotifySignal(m))
             continue;
         seen.append(name);
         QStringList parameters;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMetaMethod>
+#include <QMetaProperty>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <QWidget>
@@ -83,7 +84,12 @@ QStringList EventNames(const QMetaObject* meta)
     for (int i = 0; i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
         const QString name = QString::fromLatin1(m.name());
-        if (m.methodType() == QMetaMethod::Signal && m.enclosingMetaObject()->className()[0] != 'Q' &&
+        // A property's notify signal (ValueChanged) is shown with its property, not as an event.
+        bool notifies = m.parameterCount() == 0 && name.endsWith(QLatin1String("Changed")) &&
+                        !name.startsWith(QLatin1String("On")) && !name.startsWith(QLatin1String("After"));
+        for (int p = 0; p < meta->propertyCount(); ++p)
+            notifies = notifies || meta->property(p).notifySignalIndex() == i;
+        if (m.methodType() == QMetaMethod::Signal && m.enclosingMetaObject()->className()[0] != 'Q' && !notifies &&
             !names.contains(name))
             names.append(name);
     }

@@ -179,6 +179,14 @@ const QStringList kNotWritableToADifferentValue = {
     "TVrBlinkLed.Palette4",
     "TVrFormShape.Mask",
     "TVrFormShape.RgnData",
+    // A popup menu is another component of the form, which no generic value makes.
+    "TKivSpinButton.PopupMenu",
+    "TLCD99.PopupMenu",
+    "TvrThermoMeter.PopupMenu",
+    "TVrBlinkLed.PopupMenu",
+    "TVrRocker.PopupMenu",
+    "TVrFormShape.PopupMenu",
+    "TLegenda.PopupMenu",
 };
 
 struct ObservableFixture : ::testing::Test {
@@ -227,7 +235,10 @@ TEST_F(ObservableFixture, EveryPublishedPropertyNotifiesExactlyTheChangesOfAWrit
         delete component;
     }
     EXPECT_GT(checked, 250);
-    EXPECT_EQ(unreached.join(QLatin1Char(' ')).toStdString(), kNotWritableToADifferentValue.join(QLatin1Char(' ')).toStdString());
+    QStringList expected = kNotWritableToADifferentValue;
+    unreached.sort();
+    expected.sort();
+    EXPECT_EQ(unreached.join(QLatin1Char(' ')).toStdString(), expected.join(QLatin1Char(' ')).toStdString());
 }
 
 TEST_F(ObservableFixture, UserInputThatChangesAValueNotifiesIt)
