@@ -15,6 +15,9 @@
 # Screenshots are kept under $QUIL_ARTEFACTS/e2e-panel (or the build folder's
 # artefacts). Exit code 77 (skipped) when a tool is missing.
 set -uo pipefail
+# The suite runs offscreen; here the demo picks its platform itself, as a
+# user's session would let it (X11, XWayland or Wayland).
+unset QT_QPA_PLATFORM
 
 DEMO=${1:?quil-demo path}
 PROBE=${2:?e2e_probe path}
