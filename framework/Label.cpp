@@ -39,12 +39,15 @@ void TLabel::AfterFontChange()
 
 void TLabel::Loaded() { AdjustBounds(); }
 
-// The stored size wins while a description is read; the text's size applies after.
+// The stored size wins while a description is read; the text's size applies
+// after. An empty text is measured as one space, so that an auto-sized label
+// without a caption keeps a size that can be seen and picked.
 void TLabel::AdjustBounds()
 {
     if (!autoSize_ || ComponentState().testFlag(csLoading))
         return;
-    SetBounds(Left(), Top(), Font()->TextWidth(caption_), Font()->TextHeight());
+    const QString measured = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
+    SetBounds(Left(), Top(), Font()->TextWidth(measured), Font()->TextHeight());
 }
 
 TColor TLabel::KeyColor() const { return ColorToRGB(Font()->Color()) ^ 0xFFFFFF; }

@@ -193,6 +193,10 @@ TEST(Label, AutoSizeFollowsTheTextButNotWhileLoading)
         "object P: TPanel\n  object L: TLabel\n    Width = 300\n    Caption = 'x'\n    AutoSize = False\n  end\nend\n",
         "label.dfm"));
     EXPECT_EQ(root->findChild<TLabel*>("L")->Width(), 300);
+    std::unique_ptr<QObject> empty(
+        TStreamReader::Read("object P: TPanel\n  object L: TLabel\n    Width = 65\n  end\nend\n", "empty.dfm"));
+    const TLabel* unnamed = empty->findChild<TLabel*>("L");
+    EXPECT_EQ(unnamed->Width(), unnamed->Font()->TextWidth(" ")); // one space, never 0
 }
 
 TEST(Label, TransparentLabelsShowTheParentAroundTheLetters)
