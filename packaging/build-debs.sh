@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian packages from a release build that exists already, without
-# compiling anything again: packaging/debian is copied into a scratch source
-# folder, whose parent receives what dpkg-buildpackage makes; the packages and
-# the .changes file are then moved to the output folder.
+# compiling anything again (only the reference is made where it is missing):
+# packaging/debian is copied into a scratch source folder, whose parent
+# receives what dpkg-buildpackage makes; the packages and the .changes file
+# are then moved to the output folder.
 #
 #   packaging/build-debs.sh <release-build-dir> <output-dir>
 set -euo pipefail
@@ -23,6 +24,10 @@ if [ "$prefix" != "/usr" ]; then
   echo "build-debs: the build installs to '$prefix'; packages need a build configured with CMAKE_INSTALL_PREFIX=/usr (the release preset)" >&2
   exit 1
 fi
+
+# The reference is part of the packages: made here when the build has not
+# made it yet (Doxygen only; the library is not compiled again).
+cmake --build "$BUILD" --target docs >/dev/null
 
 mkdir -p "$WORK/quil" "$OUT"
 cp -r "$HERE/debian" "$WORK/quil/"

@@ -47,6 +47,10 @@ QString TComponentPage::Markdown(const TComponentClass& cls, const TDocLibrary& 
     page += EventsSection(cls, docs);
     page += QStringLiteral("## Example\n\n") + (text && !text->Example.isEmpty() ? text->Example : MissingText()) +
             QStringLiteral("\n");
+    if (text && !text->QmlExample.isEmpty())
+        page += QStringLiteral("\n## In QML\n\nThe QML type of `import Quil` is named without the leading T; "
+                               "properties are spelt in lower camel case and events are signals.\n\n") +
+                text->QmlExample + QStringLiteral("\n");
     return page;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/Exception.h"
 #include "framework/StreamProperties.h"
+#include "library/RegisterLibrary.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,10 @@ void TDocLibrary::CheckComponent(const QMetaObject* meta, QStringList& problems,
             problems.append(QStringLiteral("%1: %2 lacks an example").arg(own->Source, name));
         if (own->Pictures.isEmpty() && meta->inherits(&QWidget::staticMetaObject))
             problems.append(QStringLiteral("%1: %2 is visible but lists no pictures").arg(own->Source, name));
+        if (own->QmlExample.isEmpty() && HasQmlType(name))
+            problems.append(QStringLiteral("%1: %2 is a QML type but lacks a QML example").arg(own->Source, name));
+        if (!own->QmlExample.isEmpty() && !HasQmlType(name))
+            problems.append(QStringLiteral("%1: %2 has no QML type; remove its QML example").arg(own->Source, name));
     }
     const auto take = [&](const TDocEntry* entry, const QMetaObject* declaring, const QString& what, const QString& n) {
         if (entry) {
@@ -91,6 +96,14 @@ void TDocLibrary::CheckComponent(const QMetaObject* meta, QStringList& problems,
     for (const TEventRow& event : TClassReference::Events(meta))
         take(EventText(meta, event), TClassReference::DeclaringClass(meta, event.Name, true), QStringLiteral("event"),
              event.Name);
+}
+
+bool TDocLibrary::HasQmlType(const QString& className)
+{
+    for (const TComponentClass& cls : VisualLibraryComponents())
+        if (cls.ClassName == className)
+            return true;
+    return false;
 }
 
 void TDocLibrary::CheckStale(const QSet<const TDocEntry*>& used, QStringList& problems) const

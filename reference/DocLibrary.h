@@ -4,7 +4,8 @@
 // of a component, and of the records it owns, is described in the file of the
 // class that declares it (or of a base of that class), no file describes a
 // name its class does not have, and every component says what it is for,
-// shows pictures when it is visible, and gives an example.
+// shows pictures when it is visible, and gives an example (in QML too when
+// the QML module offers it).
 
 #include "reference/ClassReference.h"
 #include "reference/DocText.h"
@@ -33,6 +34,7 @@ private:
     const TDocEntry* Lookup(const QMetaObject* from, const QString& name, bool event) const;
     QString FileFor(const QMetaObject* meta) const;
     void CheckComponent(const QMetaObject* meta, QStringList& problems, QSet<const TDocEntry*>& used) const;
+    static bool HasQmlType(const QString& className);
     void CheckStale(const QSet<const TDocEntry*>& used, QStringList& problems) const;
 
     QString folder_;

@@ -4,7 +4,7 @@
 
 namespace {
 
-enum class TSection { Summary, Pictures, Properties, Events, Example };
+enum class TSection { Summary, Pictures, Properties, Events, Example, QmlExample };
 
 [[noreturn]] void Fail(const QString& source, int line, const QString& what)
 {
@@ -21,7 +21,10 @@ TSection SectionNamed(const QString& heading, const QString& source, int line)
         return TSection::Events;
     if (heading == QLatin1String("Example"))
         return TSection::Example;
-    Fail(source, line, QStringLiteral("unknown section '%1' (Pictures, Properties, Events, Example)").arg(heading));
+    if (heading == QLatin1String("QML example"))
+        return TSection::QmlExample;
+    Fail(source, line,
+         QStringLiteral("unknown section '%1' (Pictures, Properties, Events, Example, QML example)").arg(heading));
 }
 
 // "- Name: text" gives name and text; a picture may have no text.
@@ -52,11 +55,11 @@ const TDocEntry* TDocText::Find(const QList<TDocEntry>& entries, const QString& 
     return nullptr;
 }
 
-QString TDocText::ExampleCode() const
+QString TDocText::FencedCode(const QString& section)
 {
     QStringList code;
     bool inside = false;
-    for (const QString& line : Example.split(QLatin1Char('\n'))) {
+    for (const QString& line : section.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("```")))
             inside = !inside;
         else if (inside)
@@ -91,8 +94,8 @@ TDocText TDocText::Parse(const QString& text, const QString& source)
             summary.append(line.trimmed());
             continue;
         }
-        if (section == TSection::Example) {
-            doc.Example += line + QLatin1Char('\n');
+        if (section == TSection::Example || section == TSection::QmlExample) {
+            (section == TSection::Example ? doc.Example : doc.QmlExample) += line + QLatin1Char('\n');
             continue;
         }
         if (line.trimmed().isEmpty())
@@ -122,5 +125,6 @@ TDocText TDocText::Parse(const QString& text, const QString& source)
         Fail(source, 1, QStringLiteral("the file is empty"));
     doc.Summary = summary.join(QLatin1Char('\n')).trimmed();
     doc.Example = doc.Example.trimmed();
+    doc.QmlExample = doc.QmlExample.trimmed();
     return doc;
 }

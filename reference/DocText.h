@@ -16,9 +16,17 @@
 //   ```cpp
 //   auto* fader = new TGFader(form);
 //   ```
+//   ## QML example
+//   ```qml
+//   import QtQuick
+//   import Quil
+//   GFader { max: 99 }
+//   ```
 //
 // An example is the body of a function given `QWidget* form`, the window the
-// component is placed on; the docs target compiles every example.
+// component is placed on; the docs target compiles every example. A QML
+// example is a whole QML file, which the docs target lints against the
+// module; the components that have a QML type must give one.
 // A picture is a caption and the property assignments (as a window description
 // writes them, separated by ";") that put a newly built component into the
 // state shown. Base and record classes describe only their own properties and
@@ -53,12 +61,15 @@ public:
     QList<TDocEntry> Properties;
     QList<TDocEntry> Events;
     QString Example; // the section's text as written (fenced code)
-    // The code lines of the example, without the fences.
-    QString ExampleCode() const;
+    QString QmlExample; // likewise
+    // The code lines of the examples, without the fences.
+    QString ExampleCode() const { return FencedCode(Example); }
+    QString QmlExampleCode() const { return FencedCode(QmlExample); }
 
     const TDocEntry* FindProperty(const QString& name) const { return Find(Properties, name); }
     const TDocEntry* FindEvent(const QString& name) const { return Find(Events, name); }
 
 private:
+    static QString FencedCode(const QString& section);
     static const TDocEntry* Find(const QList<TDocEntry>& entries, const QString& name);
 };

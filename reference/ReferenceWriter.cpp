@@ -66,6 +66,7 @@ QStringList TReferenceWriter::Write(const QDir& out) const
     }
     faults.append(WriteText(out, QStringLiteral("component-pages.tsv"), list));
     faults.append(WriteText(out, QStringLiteral("examples.cpp"), ExamplesSource()));
+    faults.append(WriteQmlExamples(out));
     faults.removeAll(QString());
     return faults;
 }
@@ -103,6 +104,19 @@ QString TReferenceWriter::ExamplesSource() const
                                          "#line 1 \"%2 (Example)\"\n%3\n}\n\n")
                               .arg(cls.ClassName, text->Source, text->ExampleCode());
     return source;
+}
+
+QStringList TReferenceWriter::WriteQmlExamples(const QDir& out) const
+{
+    if (!out.mkpath(QStringLiteral("qml")))
+        return {QStringLiteral("cannot create %1").arg(out.filePath(QStringLiteral("qml")))};
+    const QDir qml(out.filePath(QStringLiteral("qml")));
+    QStringList faults;
+    for (const QString& page : PalettePages())
+        for (const TComponentClass& cls : ComponentClassesOfPage(page))
+            if (const TDocText* text = docs_.Find(cls.ClassName); text && !text->QmlExample.isEmpty())
+                faults.append(WriteText(qml, cls.ClassName.mid(1) + QStringLiteral("Example.qml"), text->QmlExampleCode() + '\n'));
+    return faults;
 }
 
 QString TReferenceWriter::FirstSentence(const QString& className) const

@@ -4,7 +4,8 @@
 // pictures/ the components drawn in the states their texts list;
 // component-pages.tsv names each component's HTML page after its palette
 // page's, one pair a line, for the browser test; examples.cpp holds every
-// example as a function, for the compiler.
+// example as a function, for the compiler; qml/<Type>Example.qml each QML
+// example, for qmllint.
 
 #include "framework/ComponentRegistry.h"
 #include "reference/DocLibrary.h"
@@ -31,6 +32,7 @@ private:
     QString OverviewMarkdown() const;
     QString FirstSentence(const QString& className) const;
     QString ExamplesSource() const;
+    QStringList WriteQmlExamples(const QDir& out) const;
 
     const TDocLibrary& docs_;
 };

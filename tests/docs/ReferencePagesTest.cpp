@@ -193,3 +193,22 @@ TEST_F(ReferencePages, EveryPictureExistsAndVisibleComponentsShowOne)
 }
 
 } // namespace
+
+namespace {
+
+// A component the QML module offers shows its QML type in use on its page.
+TEST_F(ReferencePages, EveryQmlTypeHasItsQmlExample)
+{
+    for (const TComponentClass& cls : VisualLibraryComponents()) {
+        const QString page = ReadPage(QStringLiteral("component_%1.html").arg(cls.ClassName));
+        const int section = page.indexOf(QLatin1String(">In QML<"));
+        ASSERT_GE(section, 0) << cls.ClassName.toStdString() << " has no QML example";
+        QString type = cls.ClassName.mid(1);
+        type[0] = type[0].toUpper();
+        EXPECT_TRUE(page.indexOf(type + QLatin1String(" {"), section) > 0 ||
+                    page.indexOf(type + QLatin1String("</span> {"), section) > 0)
+            << cls.ClassName.toStdString() << ": its QML example does not place a " << type.toStdString();
+    }
+}
+
+} // namespace

@@ -81,6 +81,11 @@ contains quil-can '^\./usr/bin/quil-can$'
 contains quil-can '^\./usr/share/man/man1/quil-can\.1\.gz$'
 contains quil-designer-plugin "^\./usr/lib/$arch/qt6/plugins/designer/libquil_designer\.so$"
 contains qml6-module-quil "^\./usr/lib/$arch/qt6/qml/Quil/qmldir$"
+contains libquil-doc '^\./usr/share/doc/libquil-doc/html/index\.html$'
+contains libquil-doc '^\./usr/share/doc/libquil-doc/html/component_TGFader\.html$'
+contains libquil-doc '^\./usr/share/doc/libquil-doc/html/TGFader-1\.png$'
+contains libquil-doc '^\./usr/share/doc-base/libquil-doc\.libquil-doc$'
+grep -q 'share/doc/quil/html' "$ART"/*.contents && fail "the reference is packaged twice"
 contains qml6-module-quil "^\./usr/lib/$arch/qt6/qml/Quil/libquil_qmlplugin\.so$"
 
 # A fresh root holding the packages (the debug symbols aside).
