@@ -1,12 +1,15 @@
 #include "qml/QuilItem.h"
 
+#include "framework/AccessibleControl.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/Control.h"
 #include "library/RegisterLibrary.h"
+#include "qml/QuilItemAccessible.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QtQml/qqml.h>
 
 QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPaintedItem(parent)
 {
@@ -105,6 +108,31 @@ bool QuilItem::eventFilter(QObject* watched, QEvent* event)
 
 void QuilItem::updatePolish() { TakePicture(); }
 
+// Made once the item is in its QML context, whose Accessible it fills in.
+void QuilItem::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    accessible_ = new QuilItemAccessible(this, dynamic_cast<TAccessibleControl*>(component_));
+}
+
+QStringList QuilItem::accessibleActions() const
+{
+    const auto* control = dynamic_cast<const TAccessibleControl*>(component_);
+    return control ? control->AccessibleActions() : QStringList();
+}
+
+void QuilItem::doAccessibleAction(const QString& name)
+{
+    auto* control = dynamic_cast<TAccessibleControl*>(component_);
+    if (!control || !control->AccessibleActions().contains(name)) {
+        qmlWarning(this) << QStringLiteral("%1 has no accessible action \"%2\" (it has: %3)")
+                                .arg(ComponentClass(), name, accessibleActions().join(QStringLiteral(", ")));
+        return;
+    }
+    control->DoAccessibleAction(name);
+    NotifyChangedProperties();
+}
+
 // Renders the component as its own paint event draws it, so whatever the
 // widget would put on screen (animation frames included) is what the item shows.
 void QuilItem::TakePicture()
@@ -119,6 +147,8 @@ void QuilItem::TakePicture()
     ++pictureCount_;
     update();
     NotifyChangedProperties();
+    if (accessible_)
+        accessible_->Update();
 }
 
 void QuilItem::paint(QPainter* painter) { painter->drawImage(0, 0, picture_); }
