@@ -24,7 +24,7 @@ QtObject {
         const temperature = graph.addSerie("Temperatuur (0.1 C)", "red", 150, 260, true)
         const ventilation = graph.addSerie("Ventilatie (%)", "blue", 0, 100)
         const band = graph.addFillSerie("Bandbreedte", temperature)
-        graph.appendFillPoints(band, [0, minutes, minutes, 0], [185, 185, 245, 245])
+        graph.setFillPoints(band, [0, minutes, minutes, 0], [185, 185, 245, 245])
         graph.appendPoints(temperature, xs, temperatures)
         graph.appendPoints(ventilation, xs, ventilations)
         graph.setLimits(0, minutes, 150, 260, 0, 100)

@@ -8,6 +8,8 @@
 #include "qml/QmlArguments.h"
 #include "qml/QuilItem.h"
 
+#include <algorithm>
+
 QuilCurveDiagramMethods::QuilCurveDiagramMethods(QObject* parent) : QObject(parent)
 {
     connect(&Diagram(), &TCurveDiagram::AfterCurveChanged, this, &QuilCurveDiagramMethods::curveChanged);
@@ -133,6 +135,16 @@ int QuilCurveDiagramMethods::selectedPoint() const
             if (p->Values.XValue == &curve.XValues[size_t(i)])
                 return i;
     return -1;
+}
+
+void QuilCurveDiagramMethods::changeDiagramValue(int change)
+{
+    if (change < cvXUp || change > cvYDown) {
+        ThrowQmlError(parent(), QStringLiteral("CurveDiagram.changeDiagramValue: %1 is no step (1 to 4)").arg(change));
+        return;
+    }
+    Diagram().ChangeDiagramValue(TChangeValue(change));
+    Diagram().Invalidate();
 }
 
 QPoint QuilCurveDiagramMethods::pointPosition(int point) const

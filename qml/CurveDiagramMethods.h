@@ -41,6 +41,9 @@ public:
     // The selected point is the one the arrow keys step (-1: none).
     Q_INVOKABLE void selectPoint(int point);
     Q_INVOKABLE int selectedPoint() const;
+    // Steps the selected point as the host's keys do: 1 a day later, 2 a day
+    // earlier, 3 a value up, 4 a value down (within the diagram's limits).
+    Q_INVOKABLE void changeDiagramValue(int change);
     // Where the point is drawn, in the item's pixels.
     Q_INVOKABLE QPoint pointPosition(int point) const;
 

@@ -4,6 +4,7 @@
 #include "qml/QuilItem.h"
 #include "qml/QmlArguments.h"
 
+#include <cmath>
 #include <memory>
 
 QuilKivGraphMethods::QuilKivGraphMethods(QObject* parent) : QObject(parent) {}
@@ -104,36 +105,48 @@ void QuilKivGraphMethods::append(int serie, double x, double y) { appendPoints(s
 
 void QuilKivGraphMethods::appendPoints(int serie, const QList<double>& xs, const QList<double>& ys)
 {
-    AppendTo(SerieAt(serie, "appendPoints"), xs, ys, "appendPoints");
-}
-
-void QuilKivGraphMethods::appendFillPoints(int fillSerie, const QList<double>& xs, const QList<double>& ys)
-{
-    AppendTo(FillSerieAt(fillSerie, "appendFillPoints"), xs, ys, "appendFillPoints");
-}
-
-// The whole block is checked before any point is taken, so a refused call
-// leaves the series as it was.
-void QuilKivGraphMethods::AppendTo(TSeries* series, const QList<double>& xs, const QList<double>& ys,
-                                   const char* method)
-{
-    if (!series)
-        return;
-    if (xs.size() != ys.size()) {
-        Fail(QStringLiteral("%1: %2 X values but %3 Y values").arg(QLatin1String(method)).arg(xs.size()).arg(ys.size()));
-        return;
-    }
+    TSeries* series = SerieAt(serie, "appendPoints");
     std::vector<TPoint2D> points;
-    points.reserve(size_t(xs.size()));
-    for (qsizetype i = 0; i < xs.size(); ++i)
-        points.push_back({xs[i], ys[i]});
+    if (!series || !Points(xs, ys, "appendPoints", points))
+        return;
+    // The whole block is taken or none of it, so a refused call leaves the series as it was.
     if (!series->Append(points.data(), points.size())) {
-        Fail(QStringLiteral("%1: the points must be numbers in ascending X after the newest point of \"%2\"")
-                 .arg(QLatin1String(method), series->Name));
+        Fail(QStringLiteral("appendPoints: the points must lie in ascending X after the newest point of \"%1\"")
+                 .arg(series->Name));
         return;
     }
     Graph().PointsAppended(series);
     Graph().Invalidate();
+}
+
+void QuilKivGraphMethods::setFillPoints(int fillSerie, const QList<double>& xs, const QList<double>& ys)
+{
+    TSeries* series = FillSerieAt(fillSerie, "setFillPoints");
+    std::vector<TPoint2D> points;
+    if (!series || !Points(xs, ys, "setFillPoints", points))
+        return;
+    series->Points = points;
+    Graph().PointsChanged(nullptr);
+    Graph().DrawGraph();
+}
+
+bool QuilKivGraphMethods::Points(const QList<double>& xs, const QList<double>& ys, const char* method,
+                                 std::vector<TPoint2D>& points)
+{
+    if (xs.size() != ys.size()) {
+        Fail(QStringLiteral("%1: %2 X values but %3 Y values").arg(QLatin1String(method)).arg(xs.size()).arg(ys.size()));
+        return false;
+    }
+    points.reserve(size_t(xs.size()));
+    for (qsizetype i = 0; i < xs.size(); ++i) {
+        if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) {
+            Fail(QStringLiteral("%1: point %2 (%3, %4) is not a pair of numbers")
+                     .arg(QLatin1String(method)).arg(i).arg(xs[i]).arg(ys[i]));
+            return false;
+        }
+        points.push_back({xs[i], ys[i]});
+    }
+    return true;
 }
 
 void QuilKivGraphMethods::clearSerie(int serie)

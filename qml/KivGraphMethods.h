@@ -12,7 +12,9 @@
 #include <QRectF>
 #include <QString>
 #include <QVariant>
+#include <vector>
 
+struct TPoint2D;
 class TKivGraph;
 class TSeries;
 
@@ -49,7 +51,9 @@ public:
     Q_INVOKABLE void append(int serie, double x, double y);
     // Appends points given as two lists of equal length, X ascending.
     Q_INVOKABLE void appendPoints(int serie, const QList<double>& xs, const QList<double>& ys);
-    Q_INVOKABLE void appendFillPoints(int fillSerie, const QList<double>& xs, const QList<double>& ys);
+    // The outline of a fill series' band, in any order (a band goes out along
+    // its lower edge and back along its upper one).
+    Q_INVOKABLE void setFillPoints(int fillSerie, const QList<double>& xs, const QList<double>& ys);
     Q_INVOKABLE void clearSerie(int serie);
     Q_INVOKABLE void removeAllSeries();
     Q_INVOKABLE int serieCount() const;
@@ -79,6 +83,8 @@ private:
     TKivGraph& Graph() const;
     TSeries* SerieAt(int serie, const char* method) const;
     TSeries* FillSerieAt(int fillSerie, const char* method) const;
-    void AppendTo(TSeries* series, const QList<double>& xs, const QList<double>& ys, const char* method);
+    // The points of the lists; false (and an error) when they differ in length
+    // or hold what is no number.
+    bool Points(const QList<double>& xs, const QList<double>& ys, const char* method, std::vector<TPoint2D>& points);
     void Fail(const QString& message) const;
 };

@@ -7,6 +7,8 @@
 
 QuilLegendaMethods::QuilLegendaMethods(QObject* parent) : QObject(parent) {}
 
+QObject* QuilLegendaMethods::GraphItem() const { return graph_.data(); }
+
 void QuilLegendaMethods::SetGraphItem(QObject* item)
 {
     auto* quil = qobject_cast<QuilItem*>(item);

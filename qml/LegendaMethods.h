@@ -17,7 +17,7 @@ public:
     // parent: the Legenda item the member extends.
     explicit QuilLegendaMethods(QObject* parent);
 
-    QObject* GraphItem() const { return graph_; }
+    QObject* GraphItem() const;
     void SetGraphItem(QObject* item);
 
 signals:

@@ -11,7 +11,7 @@
 #include "qml/QuilCanNetwork.h"
 #include "qml/QuilCanNode.h"
 
-#include <QtQml/qqml.h>
+#include <QQmlInfo>
 #include <algorithm>
 #include <memory>
 

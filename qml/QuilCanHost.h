@@ -10,6 +10,9 @@
 //       AnaInObj { id: sensor; componentFunction: 1; inputValue: 215 }
 //   }
 
+#include "qml/QuilCanNetwork.h"
+#include "qml/QuilCanNode.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -17,8 +20,6 @@
 #include <QQmlParserStatus>
 #include <QtQml/qqmlregistration.h>
 
-class QuilCanNetwork;
-class QuilCanNode;
 class TCanHost;
 struct TCanMessage;
 

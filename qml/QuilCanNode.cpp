@@ -15,6 +15,8 @@ QuilCanNode::QuilCanNode(TCanInputObj* node, QObject* parent) : QObject(parent),
     connect(node->PollTimer, &TTimer::OnTimer, this, &QuilCanNode::AfterPoll);
 }
 
+TCanInputObj* QuilCanNode::Node() const { return node_; }
+
 // The object leaves its host's bus with its QML face (the host forgets it).
 QuilCanNode::~QuilCanNode() { delete node_; }
 

@@ -26,7 +26,7 @@ public:
     ~QuilCanNode() override;
 
     // The library object; null once the host that took it is gone.
-    TCanInputObj* Node() const { return node_; }
+    TCanInputObj* Node() const;
 
     int CardNr() const;
     void SetCardNr(int value);

@@ -9,7 +9,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QWheelEvent>
-#include <QtQml/qqml.h>
+#include <QQmlInfo>
 
 QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPaintedItem(parent)
 {
@@ -26,7 +26,6 @@ QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPainted
     setImplicitSize(component_->width(), component_->height());
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
     setAcceptHoverEvents(true);
-    setOpaquePainting(true);
     if (component_->focusPolicy() != Qt::NoFocus)
         setActiveFocusOnTab(true);
     component_->show();
@@ -141,6 +140,12 @@ void QuilItem::TakePicture()
         return;
     if (picture_.size() != component_->size())
         picture_ = QImage(component_->size(), QImage::Format_ARGB32_Premultiplied);
+    // A transparent component (an LED without its own background) draws only
+    // its shape: the rest shows what lies behind the item.
+    const bool opaque = component_->testAttribute(Qt::WA_OpaquePaintEvent);
+    if (!opaque)
+        picture_.fill(Qt::transparent);
+    setOpaquePainting(opaque);
     rendering_ = true;
     component_->render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
     rendering_ = false;
@@ -199,10 +204,13 @@ void QuilItem::wheelEvent(QWheelEvent* event)
     event->setAccepted(copy.isAccepted());
 }
 
+// A widget the mouse enters gets the move that brought it there as well:
+// what lies under the mouse (a diagram's point) is known before a press.
 void QuilItem::hoverEnterEvent(QHoverEvent* event)
 {
     QEnterEvent enter(event->position(), event->scenePosition(), event->globalPosition());
     Deliver(&enter);
+    hoverMoveEvent(event);
 }
 
 // A move over the item without a pressed button is a widget's plain mouse move.

@@ -117,6 +117,9 @@ QString TWidgetPictures::differenceFromWidget(QObject* grab, QObject* item) cons
     const TControl& shown = *quil->Component();
     const auto cls = FindComponentClass(QString::fromLatin1(shown.metaObject()->className()));
     std::unique_ptr<TControl> widget(qobject_cast<TControl*>(cls->Create(nullptr)));
+    // Twice: a value copied before its range (Position before MaxPosition)
+    // is held to the old range the first time.
+    CopyProperties(shown, *widget, true);
     CopyProperties(shown, *widget, true);
     widget->SetBounds(0, 0, shown.width(), shown.height());
     CopyHostData(shown, *widget);

@@ -37,9 +37,8 @@ Item {
         }
 
         function test_pdoCarriesTheValue() {
-            sensor.inputValue = 300
-            tryCompare(sensor, "value", 300, 3000)
             heard.clear()
+            sensor.inputValue = 300
             tryVerify(function () {
                 for (let i = 0; i < heard.count; ++i) {
                     const data = heard.signalArguments[i][1]
