@@ -5,7 +5,7 @@ import Quil
 Column {
     id: page
     // The library's system colours (its numbers for the window's face, ...).
-    readonly property int clBtnFace: 0x8000000F | 0
+    readonly property int clBtnFace: 0xFF00000F | 0
 
     padding: 10
     spacing: 10

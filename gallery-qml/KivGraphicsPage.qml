@@ -83,7 +83,6 @@ Column {
             title: "FWS"
             FWS {
                 id: weigher
-                valveOpenTime: 8
                 afvoerVijzel: true
                 // The feed cycle: after a rest, fill; after the next rest, empty.
                 property bool filled: false

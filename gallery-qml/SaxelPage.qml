@@ -64,6 +64,9 @@ Column {
             diagramTitle: "Temperatuurcurve"
             xAxisTitle: "Dag"
             Component.onCompleted: {
+                // The X axis a curve diagram given its curve starts with.
+                diagramSettings.MinXValue = -5
+                diagramSettings.MaxXValue = 95
                 diagramSettings.ShowSymbols = true
                 diagramSettings.XAxisDecimals = 0
                 diagramSettings.YAxisDecimals = 1

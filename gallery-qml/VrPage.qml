@@ -10,7 +10,7 @@ Column {
     spacing: 10
 
     // The library's system colour for window text.
-    readonly property int clWindowText: 0x80000008 | 0
+    readonly property int clWindowText: 0xFF000008 | 0
 
     Row {
         spacing: 10

@@ -2,8 +2,9 @@
 # End-to-end test of quil-gallery-qml: the real program on its own Xvfb
 # display, every page visited by clicking its name, each page's components
 # checked on screenshots: the diagrams and the million-point trend graph
-# drawn, the graph zoomed by a band, the spin control pressed, the feed
-# weigher cycling, the CAN objects' frames listed, a value typed into an
+# drawn, the graph zoomed by a band, the live graph running, the spin
+# control pressed, the feed weigher cycling, a new raw reading of the CAN
+# analog input seen in the frames on the wire, a value typed into an
 # editor seen on the display, the thermometer drawn.
 #
 #   gallery_qml_e2e.sh <quil-gallery-qml> <e2e_probe> <QML import folder>
@@ -56,7 +57,8 @@ GRAPH_ZOOM_FROM="330 390"; GRAPH_ZOOM_TO="430 490"
 # "KivGraphics": spin control, fader beside it, meter and weigher below.
 SPIN_RECT="$COMPONENT_X $COMPONENT_Y 65 100"
 SPIN_UPPER="$((COMPONENT_X + 32)) $((COMPONENT_Y + 20))"
-# "Can": the frame monitor in the third section.
+# "Can": the analog input's raw reading (a slider), the frame monitor below.
+RAW_READING="450 45"
 # "Custom components": the display and its value's editor.
 LCD="$COMPONENT_X $COMPONENT_Y 121 84 3 9 2 2 5 000000"
 LCD_VALUE_EDITOR="$((COMPONENT_X + 121 + 16 + 200)) $((COMPONENT_Y + 11))"
@@ -87,8 +89,7 @@ visit() { # visit <row> <page name>
   shot
 }
 wheel() { # wheel <notches down>
-  xdotool mousemove $WHEEL_AT
-  for _ in $(seq "$1"); do xdotool click 5; done
+  xdotool mousemove $WHEEL_AT click --repeat "$1" --delay 5 5
   sleep 0.4
   shot
 }
@@ -149,7 +150,8 @@ check "the feed weigher runs its cycle" eventually 8 changed_since "$WORK/weighe
 visit 2 "Can"
 keep 3-can
 cp "$SHOT" "$WORK/monitor.png"
-check "the monitor lists the frames on the wire" eventually 3 changed_since "$WORK/monitor.png" "$PAGE_RECT" 100
+xdotool mousemove $RAW_READING click 1   # a new reading: the analog input sends its value at once
+check "the monitor lists the analog input's new value" eventually 3 changed_since "$WORK/monitor.png" "$PAGE_RECT" 100
 keep 3-can-frames
 
 # ---- "Custom components": the display, and its value typed into its editor --
