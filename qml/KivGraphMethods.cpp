@@ -210,14 +210,16 @@ void QuilKivGraphMethods::setLimits(int xMin, int xMax, int leftMin, int leftMax
 
 void QuilKivGraphMethods::showAll() { Graph().DrawGraphic(); }
 
+// As the graph's own zoom does: the lines are rendered anew over the kept background.
 void QuilKivGraphMethods::zoomTo(double xMin, double yMin, double xMax, double yMax)
 {
     TKivGraph& g = Graph();
-    const TRect2D left = g.VisLeftRect(), right = g.VisRightRect();
+    const TRect2D right = g.VisRightRect();
     g.SetVisLeftRect({xMin, yMin, xMax, yMax});
-    g.SetVisRightRect({xMin, right.YMin, xMax, right.YMax});
-    if (!(g.VisLeftRect() == left))
-        g.DrawGraph();
+    if (g.RightAxis)
+        g.SetVisRightRect({xMin, right.YMin, xMax, right.YMax});
+    g.NeedsRender = true;
+    g.Invalidate();
 }
 
 QRectF QuilKivGraphMethods::visibleRange() const
