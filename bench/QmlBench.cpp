@@ -1,7 +1,8 @@
 // The QML module against the widgets, offscreen on the software scene graph:
-// a trend graph of 10 M points repainting one zoom step, as a widget and as
-// a KivGraph item (the step through zoomTo, the component's paint, the
-// item's picture and a frame of the window); and a fader item dragged, per
+// a trend graph of 10 M points repainting one zoom step, as a widget (its
+// picture alone, and its paint event's picture read back as a screen would
+// show it) and as a KivGraph item (the step through zoomTo, the component's
+// paint, the item's picture and a frame of the window read back); and a fader item dragged, per
 // mouse move (the move through the window to the component, the new value
 // notified, the item's new picture taken) and per move with a frame.
 
@@ -99,6 +100,24 @@ void WidgetZoomStep(benchmark::State& state)
     }
 }
 BENCHMARK(WidgetZoomStep)->Name("BM_TrendZoomStepWidget")->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// The same step as the screen shows it: the widget's paint event drawing its
+// picture into a surface that is then read, as the item's frame is.
+void WidgetZoomStepShown(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    TKivGraph g;
+    g.resize(kWidth, kHeight);
+    FillWalk(g, n);
+    g.grab();
+    long i = 0;
+    for (auto _ : state) {
+        g.SetVisLeftRect(ZoomStep(n, ++i));
+        g.NeedsRender = true;
+        benchmark::DoNotOptimize(g.grab().cacheKey());
+    }
+}
+BENCHMARK(WidgetZoomStepShown)->Name("BM_TrendZoomStepWidgetShown")->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 void QmlZoomStep(benchmark::State& state)
 {

@@ -138,11 +138,13 @@ void QuilItem::TakePicture()
 {
     if (component_->width() <= 0 || component_->height() <= 0)
         return;
-    if (picture_.size() != component_->size())
-        picture_ = QImage(component_->size(), QImage::Format_ARGB32_Premultiplied);
     // A transparent component (an LED without its own background) draws only
-    // its shape: the rest shows what lies behind the item.
+    // its shape: the rest shows what lies behind the item. An opaque one's
+    // picture has no alpha, so it is copied, not blended, onto the screen.
     const bool opaque = component_->testAttribute(Qt::WA_OpaquePaintEvent);
+    const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (picture_.size() != component_->size() || picture_.format() != format)
+        picture_ = QImage(component_->size(), format);
     if (!opaque)
         picture_.fill(Qt::transparent);
     setOpaquePainting(opaque);
