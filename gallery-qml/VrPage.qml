@@ -51,6 +51,9 @@ Column {
                 height: 24
                 caption: "Alarm"
                 enableBlinking: true
+                // Drawn on its own colour where a widget shows its parent's
+                // background: the page's.
+                color: 0xEFEFEF
                 // The caption is white for dark panels; on the light page it is dark.
                 Component.onCompleted: font.Color = page.clWindowText
             }
