@@ -1,12 +1,15 @@
 #include "qml/QuilItem.h"
 
+#include "framework/AccessibleControl.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/Control.h"
 #include "library/RegisterLibrary.h"
+#include "qml/QuilItemAccessible.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QQmlInfo>
 
 QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPaintedItem(parent)
 {
@@ -23,7 +26,6 @@ QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPainted
     setImplicitSize(component_->width(), component_->height());
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
     setAcceptHoverEvents(true);
-    setOpaquePainting(true);
     if (component_->focusPolicy() != Qt::NoFocus)
         setActiveFocusOnTab(true);
     component_->show();
@@ -105,20 +107,55 @@ bool QuilItem::eventFilter(QObject* watched, QEvent* event)
 
 void QuilItem::updatePolish() { TakePicture(); }
 
+// Made once the item is in its QML context, whose Accessible it fills in.
+void QuilItem::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    accessible_ = new QuilItemAccessible(this, dynamic_cast<TAccessibleControl*>(component_));
+}
+
+QStringList QuilItem::accessibleActions() const
+{
+    const auto* control = dynamic_cast<const TAccessibleControl*>(component_);
+    return control ? control->AccessibleActions() : QStringList();
+}
+
+void QuilItem::doAccessibleAction(const QString& name)
+{
+    auto* control = dynamic_cast<TAccessibleControl*>(component_);
+    if (!control || !control->AccessibleActions().contains(name)) {
+        qmlWarning(this) << QStringLiteral("%1 has no accessible action \"%2\" (it has: %3)")
+                                .arg(ComponentClass(), name, accessibleActions().join(QStringLiteral(", ")));
+        return;
+    }
+    control->DoAccessibleAction(name);
+    NotifyChangedProperties();
+}
+
 // Renders the component as its own paint event draws it, so whatever the
 // widget would put on screen (animation frames included) is what the item shows.
 void QuilItem::TakePicture()
 {
     if (component_->width() <= 0 || component_->height() <= 0)
         return;
-    if (picture_.size() != component_->size())
-        picture_ = QImage(component_->size(), QImage::Format_ARGB32_Premultiplied);
+    // A transparent component (an LED without its own background) draws only
+    // its shape: the rest shows what lies behind the item. An opaque one's
+    // picture has no alpha, so it is copied, not blended, onto the screen.
+    const bool opaque = component_->testAttribute(Qt::WA_OpaquePaintEvent);
+    const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (picture_.size() != component_->size() || picture_.format() != format)
+        picture_ = QImage(component_->size(), format);
+    if (!opaque)
+        picture_.fill(Qt::transparent);
+    setOpaquePainting(opaque);
     rendering_ = true;
     component_->render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
     rendering_ = false;
     ++pictureCount_;
     update();
     NotifyChangedProperties();
+    if (accessible_)
+        accessible_->Update();
 }
 
 void QuilItem::paint(QPainter* painter) { painter->drawImage(0, 0, picture_); }
@@ -169,10 +206,13 @@ void QuilItem::wheelEvent(QWheelEvent* event)
     event->setAccepted(copy.isAccepted());
 }
 
+// A widget the mouse enters gets the move that brought it there as well:
+// what lies under the mouse (a diagram's point) is known before a press.
 void QuilItem::hoverEnterEvent(QHoverEvent* event)
 {
     QEnterEvent enter(event->position(), event->scenePosition(), event->globalPosition());
     Deliver(&enter);
+    hoverMoveEvent(event);
 }
 
 // A move over the item without a pressed button is a widget's plain mouse move.

@@ -9,10 +9,12 @@
 
 #include <QImage>
 #include <QList>
+#include <QStringList>
 #include <QQuickPaintedItem>
 #include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
+class QuilItemAccessible;
 class TControl;
 
 class QuilItem : public QQuickPaintedItem {
@@ -30,6 +32,12 @@ public:
     Q_INVOKABLE QImage picture() const { return picture_; }
     // Times the item took a new picture from its component.
     Q_INVOKABLE int pictureCount() const { return pictureCount_; }
+    // The component's accessible actions by their names ("Press", "Increase",
+    // "Press upper"), and doing one as assistive technology does.
+    Q_INVOKABLE QStringList accessibleActions() const;
+    Q_INVOKABLE void doAccessibleAction(const QString& name);
+    // An accessible action changed the component: its properties notify.
+    void AfterAccessibleAction() { NotifyChangedProperties(); }
 
     void paint(QPainter* painter) override;
 
@@ -60,6 +68,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updatePolish() override;
+    void componentComplete() override;
     void itemChange(ItemChange change, const ItemChangeData& value) override;
     void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -88,6 +97,7 @@ private:
     void NotifyChangedProperties();
 
     TControl* component_ = nullptr;
+    QuilItemAccessible* accessible_ = nullptr;
     QImage picture_;
     QList<Watched> watched_;
     int pictureCount_ = 0;

@@ -43,7 +43,8 @@ QString QmlCppType(QMetaType type)
 }
 
 // The members every Quil item has beside those of a painted item.
-const QStringList kQuilItemMembers = {"componentClass", "picture", "pictureCount"};
+const QStringList kQuilItemMembers = {"componentClass", "picture", "pictureCount", "accessibleActions",
+                                      "doAccessibleAction"};
 
 bool ItemHasMember(const QString& name)
 {
@@ -177,7 +178,7 @@ QString TQmlTypeWriter::Events(const QMetaObject& meta, QString& signalList, QSt
     return connects;
 }
 
-QString TQmlTypeWriter::Declaration(const QMetaObject& meta)
+QString TQmlTypeWriter::Declaration(const QMetaObject& meta, bool withMethods)
 {
     const QString cls = QString::fromLatin1(meta.className());
     const QString type = TypeName(meta);
@@ -189,6 +190,8 @@ QString TQmlTypeWriter::Declaration(const QMetaObject& meta)
     if (!skipped.isEmpty())
         out += QString("// %1: not carried to QML: %2.\n").arg(cls, skipped.join(", "));
     out += QString("class Quil%1 : public QuilItem {\n    Q_OBJECT\n    QML_NAMED_ELEMENT(%1)\n").arg(type);
+    if (withMethods)
+        out += QString("    QML_EXTENDED(Quil%1Methods)\n").arg(type);
     out += props;
     out += QString("\npublic:\n    explicit Quil%1(QQuickItem* parent = nullptr) : QuilItem(QStringLiteral(\"%2\"), parent)\n    {\n")
                .arg(type, cls);

@@ -17,8 +17,9 @@ public:
     static QString QmlName(const QString& name);
     // The QML type name of a component class: "TLCD99" -> "LCD99".
     static QString TypeName(const QMetaObject& meta);
-    // The declaration of the type, for the component header given.
-    static QString Declaration(const QMetaObject& meta);
+    // The declaration of the type. withMethods: the type is extended by the
+    // class Quil<TypeName>Methods (QML_EXTENDED), whose header is included first.
+    static QString Declaration(const QMetaObject& meta, bool withMethods);
 
 private:
     static QString Properties(const QMetaObject& meta, QString& members, QString& signalList, QStringList& skipped);

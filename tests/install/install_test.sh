@@ -22,6 +22,7 @@ expect() { # expect <pattern>: some installed path matches
 }
 expect '^\./bin/quil-demo$'
 expect '^\./bin/quil-gallery$'
+expect '^\./bin/quil-gallery-qml$'
 expect '/qt6/plugins/designer/libquil_designer\.so$'
 expect '/libquil_widgets\.so$'
 expect '/qt6/qml/Quil/qmldir$'
@@ -34,7 +35,7 @@ expect '^\./include/quil/framework/Control\.h$'
 expect '^\./share/applications/quil-gallery\.desktop$'
 expect '^\./share/icons/hicolor/64x64/apps/quil-demo\.png$'
 expect '/pkgconfig/quil-widgets\.pc$'
-for program in quil-demo quil-gallery quil-can; do expect "^\./share/man/man1/$program\.1$"; done
+for program in quil-demo quil-gallery quil-gallery-qml quil-can; do expect "^\./share/man/man1/$program\.1$"; done
 if grep -q '/can/tool/' "$ART/installed-files.txt"; then
   echo "FAIL: the tool's own headers are installed"; FAILURES=$((FAILURES + 1))
 fi

@@ -69,8 +69,11 @@ field libquil-dev Depends 'qt6-base-dev'
 field libquil-dev Depends 'qt6-serialbus-dev'
 contains quil '^\./usr/bin/quil-demo$'
 contains quil '^\./usr/bin/quil-gallery$'
+contains quil '^\./usr/bin/quil-gallery-qml$'
 contains quil '^\./usr/share/man/man1/quil-demo\.1\.gz$'
 contains quil '^\./usr/share/man/man1/quil-gallery\.1\.gz$'
+contains quil '^\./usr/share/man/man1/quil-gallery-qml\.1\.gz$'
+field quil Depends 'qml6-module-quil'
 contains quil '^\./usr/share/applications/quil-demo\.desktop$'
 contains quil '^\./usr/share/icons/hicolor/64x64/apps/quil-gallery\.png$'
 contains quil '^\./usr/share/doc/quil/copyright$'
@@ -107,6 +110,9 @@ QUIL_REPORT_STARTUP=1 "$ROOT/usr/bin/quil-demo" >"$WORK/demo.log" 2>&1 &
 PIDS+=($!)
 "$ROOT/usr/bin/quil-gallery" >"$WORK/gallery.log" 2>&1 &
 PIDS+=($!)
+# The QML gallery finds the packaged module where Qt looks for QML modules.
+QML_IMPORT_PATH="$ROOT/usr/lib/$arch/qt6/qml" "$ROOT/usr/bin/quil-gallery-qml" >"$WORK/gallery-qml.log" 2>&1 &
+PIDS+=($!)
 
 # Consumer 1: CMake, the widgets component only.
 cmake -S "$SOURCE/tests/install/consumer" -B "$WORK/cmake-consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -132,7 +138,7 @@ if [ -x "$WORK/pc-consumer/consumer" ]; then
 fi
 
 # The manual pages, as man shows them.
-for program in quil-demo quil-gallery quil-can; do
+for program in quil-demo quil-gallery quil-gallery-qml quil-can; do
   if MANPATH="$ROOT/usr/share/man" MANWIDTH=80 man -P cat "$program" >"$ART/$program.man.txt" 2>"$WORK/man.err" &&
      grep -q "^ *$program - ." "$ART/$program.man.txt" && grep -q "^SYNOPSIS\|^DESCRIPTION" "$ART/$program.man.txt"; then
     ok "man $program shows its page"
@@ -148,6 +154,7 @@ for _ in $(seq 100); do
 done
 if grep -q "first paint" "$WORK/demo.log"; then ok "the unpacked demo runs and paints"; else fail "the unpacked demo did not paint"; cat "$WORK/demo.log"; fi
 if kill -0 "${PIDS[1]}" 2>/dev/null; then ok "the unpacked gallery runs"; else fail "the unpacked gallery ended"; cat "$WORK/gallery.log"; fi
+if kill -0 "${PIDS[2]}" 2>/dev/null; then ok "the unpacked QML gallery runs"; else fail "the unpacked QML gallery ended"; cat "$WORK/gallery-qml.log"; fi
 
 echo "package test took $((SECONDS - started)) s"
 [ $FAILURES -eq 0 ] || { echo "$FAILURES check(s) failed"; exit 1; }

@@ -1,6 +1,9 @@
 #include "WidgetPictures.h"
 
+#include "diagram/CurveDiagram.h"
+#include "diagram/CurveStruct.h"
 #include "framework/Control.h"
+#include "graph/KivGraph.h"
 #include "library/RegisterLibrary.h"
 #include "qml/QuilItem.h"
 #include "widgets/GFader.h"
@@ -27,6 +30,61 @@ void CopyProperties(const QObject& from, QObject& to, bool parts)
             p.write(&to, p.read(&from));
         }
     }
+}
+
+// The data a graph's host gave it, which no property holds: the series, the
+// limits, the axis type, the title and the view.
+void CopyGraph(const TKivGraph& from, TKivGraph& to)
+{
+    const auto copy = [](const TSeries& s, TSeries* link) {
+        auto* c = new TSeries;
+        c->Visible = s.Visible;
+        c->Name = s.Name;
+        c->Color = s.Color;
+        c->Points = s.Points;
+        c->MinY = s.MinY;
+        c->MaxY = s.MaxY;
+        c->Tenths = s.Tenths;
+        c->LinkedSerie = link;
+        return c;
+    };
+    for (const auto& s : from.Series())
+        to.AddSerie(copy(*s, nullptr));
+    for (const auto& f : from.FillSeries()) {
+        TSeries* link = nullptr;
+        for (size_t i = 0; i < from.Series().size(); ++i)
+            if (from.Series()[i].get() == f->LinkedSerie)
+                link = to.Series()[i].get();
+        to.AddFillSerie(copy(*f, link));
+    }
+    to.Title = from.Title;
+    to.XAxisType = from.XAxisType;
+    to.LimitXMin = from.LimitXMin;
+    to.LimitXMax = from.LimitXMax;
+    to.LimitLeftMin = from.LimitLeftMin;
+    to.LimitLeftMax = from.LimitLeftMax;
+    to.LimitRightMin = from.LimitRightMin;
+    to.LimitRightMax = from.LimitRightMax;
+    to.DrawGraphic();
+    to.SetVisLeftRect(from.VisLeftRect());
+    to.SetVisRightRect(from.VisRightRect());
+}
+
+// The curve's record and the day counter, which no property holds.
+void CopyCurve(const TCurveDiagram& from, TCurveDiagram& to)
+{
+    to.Curve() = from.Curve();
+    to.EmptyPointInfoList();
+    to.CreateDiagramPoints(to.Curve());
+    to.FillPointInfoList();
+}
+
+void CopyHostData(const TControl& from, TControl& to)
+{
+    if (auto* graph = qobject_cast<const TKivGraph*>(&from))
+        CopyGraph(*graph, static_cast<TKivGraph&>(to));
+    if (auto* curve = qobject_cast<const TCurveDiagram*>(&from))
+        CopyCurve(*curve, static_cast<TCurveDiagram&>(to));
 }
 
 QString Hex(QRgb c) { return QStringLiteral("#%1").arg(c, 8, 16, QLatin1Char('0')); }
@@ -59,8 +117,12 @@ QString TWidgetPictures::differenceFromWidget(QObject* grab, QObject* item) cons
     const TControl& shown = *quil->Component();
     const auto cls = FindComponentClass(QString::fromLatin1(shown.metaObject()->className()));
     std::unique_ptr<TControl> widget(qobject_cast<TControl*>(cls->Create(nullptr)));
+    // Twice: a value copied before its range (Position before MaxPosition)
+    // is held to the old range the first time.
+    CopyProperties(shown, *widget, true);
     CopyProperties(shown, *widget, true);
     widget->SetBounds(0, 0, shown.width(), shown.height());
+    CopyHostData(shown, *widget);
     const QImage expected = widget->PaintToImage().convertToFormat(QImage::Format_ARGB32);
     auto* result = qobject_cast<QQuickItemGrabResult*>(grab);
     if (!result)

@@ -4,8 +4,8 @@ import Quil
 
 Item {
     id: root
-    width: 400
-    height: 300
+    width: 960
+    height: 640
 
     GFader { id: fader; x: 10; y: 10; max: 100 }
     LCD99 { id: lcd; x: 10; y: 120; value: String(fader.value) }
@@ -13,6 +13,19 @@ Item {
     VrRocker { id: rocker; x: 300; y: 100 }
     VrThermoMeter { id: thermo; x: 200; y: 100 }
     VrBlinkLed { id: led; x: 320; y: 200 }
+    VrBlinkLed { id: steadyLed; x: 320; y: 240 }
+    AnalogMeter { id: meter; x: 10; y: 320 }
+    KivGraph { id: graph; x: 420; y: 10; width: 520; height: 300 }
+    CurveDiagram {
+        id: curve
+        x: 420
+        y: 320
+        width: 489
+        height: 297
+        // The host's keys step the selected point.
+        Keys.onUpPressed: changeDiagramValue(3)
+        Keys.onRightPressed: changeDiagramValue(1)
+    }
 
     SignalSpy { id: faderChanges; target: fader; signalName: "change" }
     SignalSpy { id: faderValues; target: fader; signalName: "valueChanged" }
@@ -23,6 +36,7 @@ Item {
     SignalSpy { id: lcdLeaves; target: lcd; signalName: "mouseLeave" }
     SignalSpy { id: lcdMoves; target: lcd; signalName: "mouseMove" }
     SignalSpy { id: faderDoubleClicks; target: fader; signalName: "dblClick" }
+    SignalSpy { id: curveChanges; target: curve; signalName: "curveChanged" }
 
     TestCase {
         name: "Quil"
@@ -37,6 +51,34 @@ Item {
             }))
             tryVerify(function () { return difference !== null }, 5000, "grabbed " + item.componentClass)
             compare(difference, "", item.componentClass)
+        }
+
+        // A day of temperatures in tenths (left axis) and a ventilation in
+        // percent (right axis) with the temperature's target band beneath.
+        function fillGraph() {
+            graph.removeAllSeries()
+            graph.title = "Stal 1"
+            graph.xAxisType = 2
+            const temperature = graph.addSerie("Temperatuur", "red", 150, 260, true)
+            const ventilation = graph.addSerie("Ventilatie", "blue", 0, 100)
+            const band = graph.addFillSerie("Bandbreedte", temperature)
+            graph.setFillPoints(band, [0, 1440, 1440, 0], [185, 185, 245, 245])
+            let xs = [], ts = [], vs = []
+            for (let i = 0; i < 1440; i += 2) {
+                xs.push(i)
+                ts.push(200 + 35 * Math.sin((i - 540) * 2 * Math.PI / 1440) + (i % 7))
+                vs.push(Math.max(10, Math.min(100, (ts[ts.length - 1] - 185) * 100 / 60)))
+            }
+            graph.appendPoints(temperature, xs, ts)
+            graph.appendPoints(ventilation, xs, vs)
+            graph.setLimits(0, 1440, 150, 260, 0, 100)
+            graph.showAll()
+        }
+
+        function fillCurve() {
+            curve.selectPoint(-1)
+            curve.setCurve([0, 7, 14, 21, 35, 49, 70], [320, 300, 270, 240, 210, 190, 180], 100, 400, true)
+            curve.dayCounter = 23
         }
 
         function test_everyTypeIsCreated_data() {
@@ -59,6 +101,15 @@ Item {
                 { tag: "thermometer", item: thermo, set: function () { thermo.value.Value = 31.5 } },
                 { tag: "spin", item: spin, set: function () { spin.value = 3 } },
                 { tag: "rocker", item: rocker, set: function () { rocker.componentState = 0 } },
+                { tag: "analog meter", item: meter, set: function () { meter.maxPosition = 400; meter.position = 235 } },
+                { tag: "LED", item: steadyLed, set: function () {
+                    steadyLed.transparent = false   // a transparent LED shows what lies behind the item
+                    steadyLed.caption = "Alarm"
+                    steadyLed.colorIndex = 2
+                } },
+                { tag: "trend graph", item: graph, set: fillGraph },
+                { tag: "zoomed trend graph", item: graph, set: function () { fillGraph(); graph.zoomTo(300, 160, 700, 240) } },
+                { tag: "curve diagram", item: curve, set: fillCurve },
             ]
         }
 
@@ -162,6 +213,140 @@ Item {
             compare(upperClicks.count, 1, "upper half")
             mouseClick(rocker, rocker.width / 2, rocker.height - 4)
             compare(lowerClicks.count, 1, "lower half")
+        }
+
+        // A band dragged with the left button zooms in on it; a drag with the
+        // right button pans; a right click zooms out.
+        function test_graphBandZoomAndPan() {
+            fillGraph()
+            waitForRendering(graph)
+            const all = graph.visibleRange()
+            const plot = graph.plotArea()
+            const x0 = plot.x + plot.width / 4, y0 = plot.y + plot.height / 4
+            mousePress(graph, x0, y0, Qt.LeftButton)
+            for (let i = 1; i <= 5; ++i)
+                mouseMove(graph, x0 + i * plot.width / 10, y0 + i * plot.height / 10, -1, Qt.LeftButton)
+            mouseRelease(graph, x0 + plot.width / 2, y0 + plot.height / 2, Qt.LeftButton)
+            const zoomed = graph.visibleRange()
+            verify(zoomed.width < all.width / 1.5, "zoomed in on X: " + zoomed.width + " of " + all.width)
+            verify(zoomed.height < all.height / 1.5, "zoomed in on Y: " + zoomed.height + " of " + all.height)
+            fuzzyCompare(zoomed.x, all.x + all.width / 4, all.width / 20, "the band's left edge")
+            samePixels(graph)
+
+            mousePress(graph, plot.x + plot.width / 2, y0, Qt.RightButton)
+            for (let i = 1; i <= 5; ++i)
+                mouseMove(graph, plot.x + plot.width / 2 - i * 20, y0, -1, Qt.RightButton)
+            mouseRelease(graph, plot.x + plot.width / 2 - 100, y0, Qt.RightButton)
+            const panned = graph.visibleRange()
+            verify(panned.x > zoomed.x, "dragged left, the view moved right: " + panned.x + " after " + zoomed.x)
+            fuzzyCompare(panned.width, zoomed.width, 1e-6, "a pan keeps the span")
+
+            mouseClick(graph, plot.x + plot.width / 2, y0, Qt.RightButton)
+            verify(graph.visibleRange().width > panned.width, "a right click zooms out")
+        }
+
+        function test_graphMethodsRefuseBadInput() {
+            fillGraph()
+            const before = graph.pointCount(0)
+            let message = ""
+            try { graph.appendPoints(0, [10, 20], [1, 2]) } catch (e) { message = e.message }
+            verify(message.indexOf("ascending X") >= 0, message)
+            compare(graph.pointCount(0), before, "nothing appended")
+            message = ""
+            try { graph.append(7, 1, 1) } catch (e) { message = e.message }
+            verify(message.indexOf("no series 7") >= 0, message)
+            message = ""
+            try { graph.appendPoints(1, [2000, 2001], [1]) } catch (e) { message = e.message }
+            verify(message.indexOf("2 X values but 1 Y values") >= 0, message)
+            graph.append(1, 1500, 50)
+            compare(graph.pointCount(1), before + 1)
+            graph.clearSerie(1)
+            compare(graph.pointCount(1), 0)
+        }
+
+        // Dragging a curve point down lowers its value; the arrow keys step
+        // the selected point.
+        function test_curvePointDragAndKeys() {
+            fillCurve()
+            waitForRendering(curve)
+            const p = curve.pointPosition(2)
+            const before = curve.pointValue(2)
+            curveChanges.clear()
+            mouseMove(curve, p.x, p.y)   // the point under the mouse is the one a press takes
+            mousePress(curve, p.x, p.y)
+            for (let i = 1; i <= 4; ++i)
+                mouseMove(curve, p.x, p.y + i * 10, -1, Qt.LeftButton)
+            mouseRelease(curve, p.x, p.y + 40)
+            verify(curve.pointValue(2) < before, "dragged down: " + curve.pointValue(2) + " from " + before)
+            compare(curve.pointDay(2), 14, "Ctrl not held, yet the drag was straight down")
+            verify(curveChanges.count > 0, "curveChanged raised")
+
+            curve.selectPoint(3)
+            compare(curve.selectedPoint(), 3)
+            const value = curve.pointValue(3)
+            curve.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(curve.pointValue(3), value + 1, "Up steps the selected point")
+            keyClick(Qt.Key_Right)
+            compare(curve.pointDay(3), 22, "Right steps it a day later")
+            curve.focus = false
+        }
+
+        function test_curvePointEditing() {
+            fillCurve()
+            curve.insertPoint(28, 225)
+            compare(curve.pointCount, 8)
+            compare(curve.pointDay(7), 28)
+            compare(curve.pointValue(7), 225)
+            curve.insertPoint(28, 230)
+            compare(curve.pointCount, 8, "the same day takes the new value")
+            compare(curve.pointValue(7), 230)
+            curve.deletePoint(0)
+            compare(curve.pointCount, 7)
+            compare(curve.pointDay(0), 7)
+            curve.insertPoint(80, 150)
+            curve.insertPoint(90, 150)
+            curve.insertPoint(95, 150)
+            compare(curve.pointCount, 10)
+            let message = ""
+            try { curve.insertPoint(99, 150) } catch (e) { message = e.message }
+            verify(message.indexOf("10 points") >= 0, message)
+            compare(curve.pointCount, 10, "a full curve keeps its points")
+            message = ""
+            try { curve.deletePoint(10) } catch (e) { message = e.message }
+            verify(message.indexOf("no point 10") >= 0, message)
+        }
+
+        function test_spinKeySteps() {
+            spin.value = 4
+            spin.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(spin.value, 5, "Up")
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(spin.value, 3, "Down twice")
+            spin.focus = false
+        }
+
+        // Assistive technology sees each item as its widget: role, name, what
+        // it shows, and actions that act as the user's hand.
+        function test_accessibility() {
+            compare(fader.Accessible.role, Accessible.Slider)
+            compare(curve.Accessible.role, Accessible.Chart)
+            compare(rocker.Accessible.role, Accessible.Button)
+            verify(fader.Accessible.name.length > 0, "the fader is named")
+            const display = createTemporaryQmlObject("import Quil; LCD99 { value: \"57\" }", root)
+            compare(display.Accessible.role, Accessible.StaticText)
+            tryCompare(display.Accessible, "description", "57")
+            fader.value = 20
+            fader.Accessible.increaseAction()
+            verify(fader.value > 20, "the increase action steps the fader: " + fader.value)
+            tryCompare(fader.Accessible, "description", String(fader.value))
+            rocker.componentState = 2
+            lowerClicks.clear()
+            verify(rocker.accessibleActions().length === 2, rocker.accessibleActions())
+            rocker.doAccessibleAction(rocker.accessibleActions()[1])
+            compare(lowerClicks.count, 1, "the second action presses the lower half")
         }
     }
 }
