@@ -62,6 +62,9 @@ QAccessible::State TControlAccessible::state() const
     s.checked = s.checked || own.checked;
     s.readOnly = s.readOnly || own.readOnly;
     s.animated = s.animated || own.animated;
+    // A control that another toolkit shows (a Qt Quick item draws its
+    // picture) is a window never mapped: the item speaks for it.
+    s.invisible = s.invisible || widget()->window()->testAttribute(Qt::WA_DontShowOnScreen);
     return s;
 }
 

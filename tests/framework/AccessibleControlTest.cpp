@@ -69,3 +69,14 @@ TEST(AccessibleControl, APictureIsAKeyOnlyWhileItAnswersTheMouse)
     EXPECT_EQ(ups, 1);
     EXPECT_EQ(a->text(QAccessible::Name), "Target temperature");
 }
+
+TEST(AccessibleControl, AControlInAWindowNeverMappedIsInvisible)
+{
+    TSpeedButton button;
+    button.resize(40, 20);
+    button.show();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&button);
+    EXPECT_FALSE(a->state().invisible);
+    button.setAttribute(Qt::WA_DontShowOnScreen); // as a Qt Quick item holds it
+    EXPECT_TRUE(a->state().invisible);
+}
