@@ -3,7 +3,8 @@
 // writes <folder>/<Class>.png (the 32-pixel palette icon of every visual
 // component, as the Qt Designer plugin shows it) and, when the second folder
 // is given, the programs' 64-pixel desktop icons quil-demo.png (the
-// ventilation diagram) and quil-gallery.png (four components side by side).
+// ventilation diagram), quil-gallery.png (four components side by side) and
+// quil-trend.png (the trend graph).
 #include "framework/Application.h"
 #include "library/ComponentPicture.h"
 #include "library/RegisterLibrary.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv)
             if (const auto cls = FindComponentClass(QLatin1String(name)))
                 shown.append(*cls);
         ok = Save(GalleryIcon(shown), desktop.filePath(QStringLiteral("quil-gallery.png"))) && ok;
+        ok = Save(TComponentPicture::Icon(*FindComponentClass(QStringLiteral("TKivGraph")), 64),
+                  desktop.filePath(QStringLiteral("quil-trend.png"))) && ok;
     }
     return ok ? 0 : 1;
 }
