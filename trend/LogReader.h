@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class QFile;
 class TSeries;
 
 class TLogReader {
@@ -62,7 +63,7 @@ public:
 private:
     class Blocks;
     bool ReadLine(std::string_view line, Blocks& blocks);
-    bool CheckSameFile(class QFile& file);
+    bool CheckSameFile(QFile& file);
 
     QString path_;
     QString name_;

@@ -32,6 +32,7 @@ TOpenDialog::TOpenDialog(const TCsvOptions& options, bool follow, QWidget* paren
     file_ = new QLineEdit;
     file_->setMinimumWidth(360);
     auto* browse = new QPushButton(QStringLiteral("Browse..."));
+    browse->setAutoDefault(false); // Return in the field opens, it does not browse
     connect(browse, &QPushButton::clicked, this, &TOpenDialog::Browse);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(file_);
@@ -56,6 +57,7 @@ TOpenDialog::TOpenDialog(const TCsvOptions& options, bool follow, QWidget* paren
     form->addRow(QStringLiteral("Bad rows:"), badRows);
     form->addRow(QString(), follow_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Open)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Open stays off until a file is named, so Return in the field opens it.

@@ -165,16 +165,18 @@ void TTrendWindow::PollLoad()
     thread_->WaitFor();
     std::unique_ptr<TLoadThread> done = std::move(thread_);
     TLogReader& reader = done->Reader();
+    if (!reader.Skipped().empty()) { // told once: a follower lists only what it skips later
+        ReportSkipped(reader.Path(), reader.Skipped(), interactive_);
+        reader.ClearSkipped();
+    }
     if (!done->FatalException().isEmpty())
         Fail({reader.Path(), 0, 0, done->FatalException()}, QStringLiteral("not loaded"));
-    else if (!done->Loaded() && !done->Terminated())
-        Fail(reader.Fault(), QStringLiteral("not loaded"));
     else if (done->Loaded())
         Adopt(*done);
-    if (!reader.Skipped().empty())
-        ReportSkipped(reader.Path(), reader.Skipped());
-    if (done->Terminated())
+    else if (done->Terminated())
         statusBar()->showMessage(QStringLiteral("Loading %1 was cancelled").arg(reader.Path()), 5000);
+    else
+        Fail(reader.Fault(), QStringLiteral("not loaded"));
     StartNext();
 }
 
@@ -199,7 +201,7 @@ void TTrendWindow::Report(const QStringList& lines)
         emit Problem(line);
 }
 
-void TTrendWindow::ReportSkipped(const QString& file, const std::vector<TBadRow>& rows)
+void TTrendWindow::ReportSkipped(const QString& file, const std::vector<TBadRow>& rows, bool announce)
 {
     QStringList lines;
     lines.reserve(qsizetype(rows.size()) + 1);
@@ -209,6 +211,8 @@ void TTrendWindow::ReportSkipped(const QString& file, const std::vector<TBadRow>
     lines << summary;
     Report(lines);
     statusBar()->showMessage(summary, 10000);
+    if (announce)
+        Dialogs::ShowWarning(QStringLiteral("%1 (each one is listed below the graph)").arg(summary));
 }
 
 void TTrendWindow::Adopt(TLoadThread& thread)
@@ -237,7 +241,7 @@ void TTrendWindow::Adopt(TLoadThread& thread)
         auto follower = std::make_unique<TFileFollower>(thread.TakeReader(), own);
         connect(follower.get(), &TFileFollower::Appended, this, &TTrendWindow::FollowerAppended);
         connect(follower.get(), &TFileFollower::Skipped, this, [this, file = reader.Path()](const std::vector<TBadRow>& rows) {
-            ReportSkipped(file, rows);
+            ReportSkipped(file, rows, false);
         });
         connect(follower.get(), &TFileFollower::Stopped, this, [this](const TBadRow& fault) {
             Fail(fault, QStringLiteral("no longer followed"));

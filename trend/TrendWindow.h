@@ -83,7 +83,7 @@ private:
     void FitLegend();
     void FollowerAppended(TFileFollower* follower);
     void Report(const QStringList& lines);
-    void ReportSkipped(const QString& file, const std::vector<TBadRow>& rows);
+    void ReportSkipped(const QString& file, const std::vector<TBadRow>& rows, bool announce);
     void Fail(const TBadRow& fault, const QString& action);
     void Complain(const QString& line);
 

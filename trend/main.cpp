@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     int status = 0;
     QObject::connect(&window, &TTrendWindow::LoadsDone, &window, [&] {
         status = window.FailedLoads() > 0 || !window.ExportPng(options.Export) ? 1 : 0;
-        window.close();
+        app.Terminate();
     });
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();

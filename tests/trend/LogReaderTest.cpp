@@ -155,7 +155,7 @@ TEST(LogReader, IsoTimesAgreeWithUnixSeconds)
 
 TEST(LogReader, SkipModeListsEveryBadRowAndKeepsTheGoodOnes)
 {
-    LogFile file("time,a\n1765238400,1\n1765238460,x\n1765238520\n1765238400,4\n\n1765238580,5\n");
+    LogFile file("time,a\n1765238400,1\n1765238460,x\n1765238520\n1765238399,4\n\n1765238580,5\n");
     Read read(file.path, {0, 0, TBadRowPolicy::Skip});
     ASSERT_TRUE(read.ok);
     ASSERT_EQ(read.reader.Skipped().size(), 3u);

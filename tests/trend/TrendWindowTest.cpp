@@ -2,7 +2,7 @@
 // column names are told apart by file, a file on an earlier day moves the
 // others, and the view is exported whole or not at all.
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "graph/KivGraph.h"
 #include "trend/TrendWindow.h"
 
