@@ -25,7 +25,6 @@ public:
 
     TLogReader& Reader() { return *reader_; }
     const std::vector<TSeries*>& Series() const { return series_; }
-    bool Active() const { return timer_.isActive(); }
     // Reads what the file gained since the last look.
     void Poll();
 

@@ -41,7 +41,6 @@ public:
 
     // Queues a file to load (and then follow).
     void Load(const QString& path, const TCsvOptions& options, bool follow);
-    bool Loading() const { return thread_ != nullptr || !pending_.empty(); }
     // Writes the graph and its legend as a PNG, whole or not at all; false
     // (and the fault reported) when it cannot.
     bool ExportPng(const QString& path);
@@ -51,7 +50,6 @@ public:
     void SetOpenDefaults(const TCsvOptions& options, bool follow);
 
     TKivGraph& Graph() const { return *graph_; }
-    TLegenda& Legend() const { return *legend_; }
     // Files whose load stopped (a fault) since the start.
     int FailedLoads() const { return failed_; }
 

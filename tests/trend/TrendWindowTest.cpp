@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -28,10 +29,10 @@ struct Viewer {
         f.write(text);
         return path;
     }
-    void Load(const QString& path, TBadRowPolicy policy = TBadRowPolicy::Stop)
+    void Load(const QString& path, TBadRowPolicy policy = TBadRowPolicy::Stop, bool follow = false)
     {
         QSignalSpy done(&window, &TTrendWindow::LoadsDone);
-        window.Load(path, {0, 0, policy}, false);
+        window.Load(path, {0, 0, policy}, follow);
         ASSERT_TRUE(done.wait(10000));
     }
     QStringList Names() const
@@ -90,6 +91,30 @@ TEST(TrendWindow, ExportWritesThePictureWholeOrNothing)
     EXPECT_FALSE(QFile::exists(nowhere));
     ASSERT_EQ(v.messages.Texts.size(), 1);
     EXPECT_TRUE(v.messages.Texts[0].startsWith(nowhere + QStringLiteral(": cannot write the picture")));
+}
+
+TEST(TrendWindow, AFollowedFileGrowsOnTheGraphUntilItIsCut)
+{
+    Viewer v;
+    const QString path = v.Write("live.csv", "time,t\n2025-12-09T10:00:00Z,20\n2025-12-09T10:01:00Z,21\n2025-12-09T10:02");
+    v.Load(path, TBadRowPolicy::Stop, true);
+    TKivGraph& g = v.window.Graph();
+    const TSeries& s = *g.Series().at(0);
+    EXPECT_EQ(s.Points.size(), 2u); // the unfinished line waits
+    EXPECT_TRUE(g.Following());
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(":00Z,22\n2025-12-09T13:00:00Z,23\n");
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Points.size() == 4; }, 5000));
+    EXPECT_EQ(s.Points.back().X, 780);
+    EXPECT_EQ(g.LimitXMax, 780);
+    EXPECT_EQ(g.VisLeftRect().XMax, 780); // the view keeps to the newest point
+    v.Write("live.csv", "time,t\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !v.messages.Texts.isEmpty(); }, 5000));
+    EXPECT_EQ(v.messages.Texts[0], path + QStringLiteral(":5: the file became shorter than the 103 bytes already read: "
+                                                          "it was truncated or replaced (no longer followed)"));
 }
 
 } // namespace
