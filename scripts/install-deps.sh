@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialbus-dev qt6-tools-dev libqt6opengl6-dev libgl-dev
   qt6-declarative-dev qt6-declarative-dev-tools qml6-module-qtquick qml6-module-qttest qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtqml
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libfast-float-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick

@@ -21,11 +21,11 @@ ctest --preset release -j2 --timeout 600
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end|gallery_qml_end_to_end|panel_end_to_end|a11y_end_to_end|^qml"
+ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end|gallery_qml_end_to_end|panel_end_to_end|a11y_end_to_end|trend_end_to_end|^qml"
 
 cmake --preset tsan >/dev/null
-cmake --build --preset tsan --target quil_tests_framework quil_tests_app quil_tests_graph
-suites=(framework app graph)
+cmake --build --preset tsan --target quil_tests_framework quil_tests_app quil_tests_graph quil_tests_trend
+suites=(framework app graph trend)
 for suite in "${suites[@]}"; do
   echo "ThreadSanitizer: quil_tests_$suite"
   build/tsan/tests/quil_tests_$suite --gtest_brief=1

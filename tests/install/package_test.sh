@@ -74,6 +74,10 @@ contains quil '^\./usr/share/man/man1/quil-demo\.1\.gz$'
 contains quil '^\./usr/share/man/man1/quil-gallery\.1\.gz$'
 contains quil '^\./usr/share/man/man1/quil-gallery-qml\.1\.gz$'
 field quil Depends 'qml6-module-quil'
+contains quil '^\./usr/bin/quil-trend$'
+contains quil '^\./usr/share/man/man1/quil-trend\.1\.gz$'
+contains quil '^\./usr/share/applications/quil-trend\.desktop$'
+contains quil '^\./usr/share/icons/hicolor/64x64/apps/quil-trend\.png$'
 contains quil '^\./usr/share/applications/quil-demo\.desktop$'
 contains quil '^\./usr/share/icons/hicolor/64x64/apps/quil-gallery\.png$'
 contains quil '^\./usr/share/doc/quil/copyright$'
@@ -98,7 +102,7 @@ for deb in "$DEBS"/*.deb; do
 done
 export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-for program in quil-demo quil-gallery; do
+for program in quil-demo quil-gallery quil-trend; do
   if ldd "$ROOT/usr/bin/$program" | grep libquil_framework | grep -q "$ROOT"; then
     ok "$program loads the packaged libraries"
   else
@@ -137,8 +141,17 @@ if [ -x "$WORK/pc-consumer/consumer" ]; then
   unset LD_LIBRARY_PATH
 fi
 
+# The trend viewer's scripted export from the packaged program.
+printf 'time,temp\n2025-12-09T00:00:00Z,20.5\n2025-12-09T06:00:00Z,22\n' >"$WORK/log.csv"
+if "$ROOT/usr/bin/quil-trend" --export "$ART/quil-trend-export.png" "$WORK/log.csv" 2>"$WORK/trend.err" &&
+   [ -s "$ART/quil-trend-export.png" ]; then
+  ok "quil-trend exports a log's graph"
+else
+  fail "quil-trend --export"; cat "$WORK/trend.err"
+fi
+
 # The manual pages, as man shows them.
-for program in quil-demo quil-gallery quil-gallery-qml quil-can; do
+for program in quil-demo quil-gallery quil-gallery-qml quil-trend quil-can; do
   if MANPATH="$ROOT/usr/share/man" MANWIDTH=80 man -P cat "$program" >"$ART/$program.man.txt" 2>"$WORK/man.err" &&
      grep -q "^ *$program - ." "$ART/$program.man.txt" && grep -q "^SYNOPSIS\|^DESCRIPTION" "$ART/$program.man.txt"; then
     ok "man $program shows its page"
