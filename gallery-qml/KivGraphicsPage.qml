@@ -36,7 +36,7 @@ Column {
             title: "GFader"
             GFader {
                 id: fader
-                markType: 3
+                markType: "mtStepRamp"
                 value: 60
             }
             editors: [

@@ -104,10 +104,10 @@ Column {
             width: 520
             height: 300
             title: "Stal 1: een dag"
-            bgStyle: 1
+            bgStyle: "bgsLineHoriz"
             colorBg: 0xFFFFFF
             colorBg2: 0xEBD7C8
-            borderStyle: 2
+            borderStyle: "bstRaised"
             Component.onCompleted: page.houseDay.show(day)
         }
         Text { text: "Drag a band to zoom in, right-click to zoom out,\ndrag with the right button to pan." }
@@ -207,7 +207,7 @@ Column {
             height: 300
             title: "Live: 8 sensors at 1 kHz"
             colorBg: 0xFFFFFF
-            borderStyle: 2
+            borderStyle: "bstRaised"
             Component.onCompleted: page.liveFeed.start()
         }
         Check {

@@ -78,7 +78,7 @@ Column {
                 id: rocker
                 width: 25
                 height: 57
-                style: 1
+                style: "rsSwitch"
                 componentState: 0
             }
             editors: [

@@ -187,7 +187,7 @@ bool QuilCanHost::send(double identifier, const QList<int>& data)
     TCanMessage frame;
     frame.ID = std::uint32_t(identifier);
     frame.Length = std::uint8_t(data.size());
-    for (qsizetype i = 0; i < data.size(); ++i)
+    for (int i = 0; i < frame.Length && i < 8; ++i)
         frame.Data[i] = std::uint8_t(data[i]);
     return host_->Bus()->Write(frame);
 }

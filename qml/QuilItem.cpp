@@ -7,6 +7,8 @@
 #include "qml/QuilItemAccessible.h"
 
 #include <QCoreApplication>
+#include <QMetaEnum>
+#include <QMetaProperty>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QQmlInfo>
@@ -64,6 +66,29 @@ QVariant QuilItem::Read(const char* name) const
     if (v.metaType().flags().testFlag(QMetaType::IsEnumeration))
         return v.toInt();
     return v;
+}
+
+QString QuilItem::ReadEnum(const char* name) const
+{
+    const QMetaProperty p = component_->metaObject()->property(component_->metaObject()->indexOfProperty(name));
+    return QString::fromLatin1(p.enumerator().valueToKey(p.read(component_).toInt()));
+}
+
+void QuilItem::WriteEnum(const char* name, const QString& key)
+{
+    const QMetaProperty p = component_->metaObject()->property(component_->metaObject()->indexOfProperty(name));
+    const QMetaEnum e = p.enumerator();
+    bool known = false;
+    const int value = e.keyToValue(key.toLatin1().constData(), &known);
+    if (!known) {
+        QStringList keys;
+        for (int i = 0; i < e.keyCount(); ++i)
+            keys << QString::fromLatin1(e.key(i));
+        qmlWarning(this) << QStringLiteral("%1: '%2' is not one of %3; the value stays '%4'")
+                                .arg(QString::fromLatin1(name), key, keys.join(QStringLiteral(", ")), ReadEnum(name));
+        return;
+    }
+    Write(name, value);
 }
 
 void QuilItem::Write(const char* name, const QVariant& value)

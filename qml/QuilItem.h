@@ -51,6 +51,10 @@ protected:
 
     QVariant Read(const char* name) const;
     void Write(const char* name, const QVariant& value);
+    // An enumeration is spelt in QML as in a window description: "fkVertical".
+    // A name the enumeration lacks is reported and changes nothing.
+    QString ReadEnum(const char* name) const;
+    void WriteEnum(const char* name, const QString& key);
 
     // A component event argument as QML receives it.
     template <class T>

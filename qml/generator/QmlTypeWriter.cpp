@@ -104,12 +104,21 @@ QString TQmlTypeWriter::Properties(const QMetaObject& meta, QString& members, QS
             members += QString("    QObject* read_%1() const { return Read(\"%1\").value<QObject*>(); }\n").arg(name);
             continue;
         }
+        const QString notify = qml + "Changed";
+        if (p.isEnumType() && !p.isFlagType()) {
+            props += QString("    Q_PROPERTY(QString %1 READ read_%2%3 NOTIFY %4)\n")
+                         .arg(qml, name, p.isWritable() ? QString(" WRITE write_%1").arg(name) : QString(), notify);
+            members += QString("    QString read_%1() const { return ReadEnum(\"%1\"); }\n").arg(name);
+            if (p.isWritable())
+                members += QString("    void write_%1(const QString& v) { WriteEnum(\"%1\", v); }\n").arg(name);
+            signalList += QString("    void %1();\n").arg(notify);
+            continue;
+        }
         const QString type = QmlCppType(p.metaType());
         if (type.isEmpty()) {
             skipped << QString("property %1 (%2)").arg(name, QString::fromLatin1(p.typeName()));
             continue;
         }
-        const QString notify = qml + "Changed";
         props += QString("    Q_PROPERTY(%1 %2 READ read_%3%4 NOTIFY %5)\n")
                      .arg(type, qml, name, p.isWritable() ? QString(" WRITE write_%1").arg(name) : QString(), notify);
         members += QString("    %1 read_%2() const { return Read(\"%2\").value<%1>(); }\n").arg(type, name);

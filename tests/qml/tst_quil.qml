@@ -100,7 +100,7 @@ Item {
                 { tag: "fader", item: fader, set: function () { fader.value = 63 } },
                 { tag: "thermometer", item: thermo, set: function () { thermo.value.Value = 31.5 } },
                 { tag: "spin", item: spin, set: function () { spin.value = 3 } },
-                { tag: "rocker", item: rocker, set: function () { rocker.componentState = 0 } },
+                { tag: "rocker", item: rocker, set: function () { rocker.componentState = "stUpperDown" } },
                 { tag: "analog meter", item: meter, set: function () { meter.maxPosition = 400; meter.position = 235 } },
                 { tag: "LED", item: steadyLed, set: function () {
                     steadyLed.transparent = false   // a transparent LED shows what lies behind the item
@@ -206,7 +206,7 @@ Item {
         }
 
         function test_rockerClick() {
-            rocker.componentState = 2   // neither half down
+            rocker.componentState = "stNone"
             upperClicks.clear()
             lowerClicks.clear()
             mouseClick(rocker, rocker.width / 2, 4)
@@ -342,7 +342,7 @@ Item {
             fader.Accessible.increaseAction()
             verify(fader.value > 20, "the increase action steps the fader: " + fader.value)
             tryCompare(fader.Accessible, "description", String(fader.value))
-            rocker.componentState = 2
+            rocker.componentState = "stNone"
             lowerClicks.clear()
             verify(rocker.accessibleActions().length === 2, rocker.accessibleActions())
             rocker.doAccessibleAction(rocker.accessibleActions()[1])
