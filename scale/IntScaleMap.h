@@ -14,7 +14,7 @@
 
 class TIntScaleMap {
 public:
-    TIntScaleMap(int64_t s1, int64_t s2, int64_t p1, int64_t p2) : s1_(s1), s2_(s2), p1_(p1), p2_(p2) {}
+    TIntScaleMap(int64_t s1, int64_t s2, int64_t p1, int64_t p2) : s1_(s1), s2_(s2), p1_(p1), p2_(p2) { }
 
     int64_t S1() const { return s1_; }
     int64_t S2() const { return s2_; }

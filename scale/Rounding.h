@@ -5,8 +5,8 @@
 
 enum class TRounding {
     Truncate, // toward zero
-    Floor,    // toward minus infinity
-    HalfUp,   // floor(v + 0.5): halves toward plus infinity
+    Floor, // toward minus infinity
+    HalfUp, // floor(v + 0.5): halves toward plus infinity
     HalfEven, // nearest, halves to the even neighbour
     HalfAway, // nearest, halves away from zero
 };

@@ -26,7 +26,10 @@ int64_t HundredthsToTenths(int64_t hundredths)
     return hundredths < 0 ? -((-hundredths + 5) / 10) : (hundredths + 5) / 10;
 }
 
-QString Hundredths(int value) { return QString::number(value / 100.0, 'f', 2); }
+QString Hundredths(int value)
+{
+    return QString::number(value / 100.0, 'f', 2);
+}
 
 QString DecimalComma(int64_t value, int decimals)
 {

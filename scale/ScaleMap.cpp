@@ -17,7 +17,10 @@ TScaleMap TScaleMap::WithExtent(double s1, double s2, double p1, double extent, 
     return map;
 }
 
-TScaleMap TScaleMap::Inverted() const { return WithExtent(s1_, s2_, p1_ + extent_, -extent_, arithmetic_); }
+TScaleMap TScaleMap::Inverted() const
+{
+    return WithExtent(s1_, s2_, p1_ + extent_, -extent_, arithmetic_);
+}
 
 double TScaleMap::Offset(double s) const
 {

@@ -25,8 +25,8 @@ public:
     // The paint interval P1..P2.
     TScaleMap(double s1, double s2, double p1, double p2, TArithmetic arithmetic = TArithmetic::Exact);
     // The paint interval P1 .. P1 + extent, the extent taken as it is.
-    static TScaleMap WithExtent(double s1, double s2, double p1, double extent,
-                                TArithmetic arithmetic = TArithmetic::Exact);
+    static TScaleMap WithExtent(
+        double s1, double s2, double p1, double extent, TArithmetic arithmetic = TArithmetic::Exact);
 
     double S1() const { return s1_; }
     double S2() const { return s2_; }

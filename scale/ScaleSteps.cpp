@@ -1,6 +1,7 @@
 #include "scale/ScaleSteps.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 namespace ScaleSteps {
@@ -11,6 +12,20 @@ int64_t Trunc(double v)
 {
     constexpr double limit = 9.0e18;
     return int64_t(std::trunc(std::fmax(-limit, std::fmin(limit, v))));
+}
+
+// A step table: the step of the first row whose count reaches the one asked for.
+template <class Count> struct TRow {
+    Count upTo;
+    int step;
+};
+
+template <class Count, size_t N> int Lookup(const TRow<Count> (&table)[N], Count count, int rest)
+{
+    for (const TRow<Count>& row : table)
+        if (count <= row.upTo)
+            return row.step;
+    return rest;
 }
 
 } // namespace
@@ -53,46 +68,21 @@ double Days(double widest, double count, int unit)
 
 int Minutes(double count)
 {
-    struct Row {
-        double upTo;
-        int step;
-    };
-    static constexpr Row table[] = {{2, 1440}, {3, 720}, {4, 480},  {6, 360},   {8, 240},   {12, 180}, {24, 120},
-                                    {48, 60},  {144, 30}, {288, 10}, {360, 5}, {720, 4}, {1200, 2}};
-    for (const Row& row : table)
-        if (count <= row.upTo)
-            return row.step;
-    return 1;
+    static constexpr TRow<double> table[] = {{2, 1440}, {3, 720}, {4, 480},  {6, 360}, {8, 240},  {12, 180}, {24, 120},
+                                             {48, 60}, {144, 30}, {288, 10}, {360, 5}, {720, 4}, {1200, 2}};
+    return Lookup(table, count, 1);
 }
 
 int Hours(int count)
 {
-    if (count <= 1)
-        return 1440;
-    if (count == 2)
-        return 720;
-    if (count <= 4)
-        return 360;
-    if (count <= 6)
-        return 240;
-    if (count <= 8)
-        return 180;
-    if (count <= 20)
-        return 120;
-    return 60;
+    static constexpr TRow<int> table[] = {{1, 1440}, {2, 720}, {4, 360}, {6, 240}, {8, 180}, {20, 120}};
+    return Lookup(table, count, 60);
 }
 
 int PerCent(int count)
 {
-    if (count <= 1)
-        return 100;
-    if (count == 2)
-        return 50;
-    if (count <= 4)
-        return 25;
-    if (count == 5)
-        return 20;
-    return 10;
+    static constexpr TRow<int> table[] = {{1, 100}, {2, 50}, {4, 25}, {5, 20}};
+    return Lookup(table, count, 10);
 }
 
 int StepCount(double range, double step, double most)

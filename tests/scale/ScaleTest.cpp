@@ -18,9 +18,9 @@ TEST(ScaleMapTest, RoundingRulesDifferWhereTheyShould)
         double v;
         int trunc, floor, halfUp, halfEven, halfAway;
     };
-    const Row rows[] = {{2.5, 2, 2, 3, 2, 3},       {3.5, 3, 3, 4, 4, 4},   {-2.5, -2, -3, -2, -2, -3},
-                        {-0.4, 0, -1, 0, 0, 0},     {7.49, 7, 7, 7, 7, 7},  {1e300, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
-                        {-1e300, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN}, {NAN, 0, 0, 0, 0, 0}};
+    const Row rows[] = {{2.5, 2, 2, 3, 2, 3}, {3.5, 3, 3, 4, 4, 4}, {-2.5, -2, -3, -2, -2, -3}, {-0.4, 0, -1, 0, 0, 0},
+        {7.49, 7, 7, 7, 7, 7}, {1e300, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+        {-1e300, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN}, {NAN, 0, 0, 0, 0, 0}};
     for (const Row& r : rows) {
         EXPECT_EQ(RoundToPixel(r.v, TRounding::Truncate), r.trunc) << r.v;
         EXPECT_EQ(RoundToPixel(r.v, TRounding::Floor), r.floor) << r.v;
@@ -71,7 +71,8 @@ TEST(ScaleMapTest, InverseAndInversion)
 // agreeing pixel of every value a pixel reads is a pixel that reads it back.
 TEST(ScaleMapTest, IntegerMapAgreesWithItsInverse)
 {
-    for (const auto& [lo, hi, width] : {std::tuple{0, 1000, 517}, {-300, 450, 260}, {0, 37, 400}, {100, 100000, 113}}) {
+    for (const auto& [lo, hi, width] :
+        {std::tuple {0, 1000, 517}, {-300, 450, 260}, {0, 37, 400}, {100, 100000, 113}}) {
         for (const TIntScaleMap map : {TIntScaleMap(lo, hi, 31, 31 + width), TIntScaleMap(lo, hi, 380, 380 - width)}) {
             const int step = map.P2() > map.P1() ? 1 : -1;
             for (int p = int(map.P1()); p != int(map.P2()); p += step) {
@@ -99,7 +100,8 @@ TEST(ScaleStepsTest, StepTables)
     EXPECT_EQ(ScaleSteps::Days(300000, 1000, 7), 581);
     EXPECT_EQ(ScaleSteps::Days(300000, 1e9, 28), 28);
     EXPECT_EQ(ScaleSteps::LabelCount(800, 1440, 1440, 40), 20);
-    const std::pair<double, int> minutes[] = {{1, 1440}, {2, 1440}, {3, 720}, {5, 360}, {24, 120}, {25, 60}, {1200, 2}, {1201, 1}};
+    const std::pair<double, int> minutes[]
+        = {{1, 1440}, {2, 1440}, {3, 720}, {5, 360}, {24, 120}, {25, 60}, {1200, 2}, {1201, 1}};
     for (const auto& [count, step] : minutes)
         EXPECT_EQ(ScaleSteps::Minutes(count), step) << count;
     const std::pair<int, int> hours[] = {{0, 1440}, {2, 720}, {4, 360}, {6, 240}, {8, 180}, {20, 120}, {21, 60}};
