@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -183,16 +182,17 @@ void TCurveDiagram::Paint()
     BitmapRect = TRect(0, 0, Width(), Height());
     PrepareCurve();
     const TAxesKey key = AxesKey();
-    QImage& image = c.Image();
-    if (key == axesKey_ && axesLayer_.size() == image.size()) {
-        std::memcpy(image.bits(), axesLayer_.constBits(), size_t(image.sizeInBytes()));
+    if (key != axesKey_)
+        axesLayer_.Drop();
+    if (axesLayer_.Kept(Width(), Height())) {
+        axesLayer_.CopyTo(OffscreenBitmap());
     } else {
         c.Brush.Color = clInfoBk;
         c.Brush.Style = bsSolid;
         c.FillRect(BitmapRect);
         PaintKader();
         DrawAxes();
-        axesLayer_ = image.copy();
+        axesLayer_.Keep(Width(), Height(), [&c](TBitmap& layer) { layer.Image() = c.Image(); });
         axesKey_ = key;
     }
     DrawCurve();

@@ -12,7 +12,8 @@
 
 #include "diagram/MasterDiagram.h"
 
-#include <QImage>
+#include "framework/KeptLayer.h"
+
 #include <memory>
 #include <vector>
 
@@ -98,7 +99,7 @@ private:
     TCurveSetpoints* curveSetpoints_ = nullptr;
     TFontBitmaps* fonts_ = nullptr;
     std::unique_ptr<TFontBitmaps> ownFonts_;
-    QImage axesLayer_; // frame and axes of the last idle paint
+    TKeptLayer axesLayer_; // frame and axes of the last idle paint
     TAxesKey axesKey_;
     // Set by a drag step that changed the axes: the next mouse move takes
     // its position as the new drag origin.
