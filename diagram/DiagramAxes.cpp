@@ -3,6 +3,8 @@
 #include "diagram/DiagramDraw.h"
 #include "diagram/DiagramSettings.h"
 #include "diagram/MasterDiagram.h"
+#include "scale/ScaleLabels.h"
+#include "scale/ScaleSteps.h"
 
 #include <algorithm>
 
@@ -37,35 +39,9 @@ void TDiagramAxes::CalcAxePositions(const std::vector<std::unique_ptr<TPointInfo
     d_.AreaRect = TRect(d_.XOrigin, d_.TitleHeight + 26, d_.Width() - 28, d_.YOrigin);
 }
 
-int TDiagramAxes::CalcSteps(int count)
-{
-    if (count <= 1)
-        return 100;
-    if (count == 2)
-        return 50;
-    if (count <= 4)
-        return 25;
-    if (count == 5)
-        return 20;
-    return 10;
-}
+int TDiagramAxes::CalcSteps(int count) { return ScaleSteps::PerCent(count); }
 
-int TDiagramAxes::CalcHourSteps(int count)
-{
-    if (count <= 1)
-        return 1440;
-    if (count == 2)
-        return 720;
-    if (count <= 4)
-        return 360;
-    if (count <= 6)
-        return 240;
-    if (count <= 8)
-        return 180;
-    if (count <= 20)
-        return 120;
-    return 60;
-}
+int TDiagramAxes::CalcHourSteps(int count) { return ScaleSteps::Hours(count); }
 
 void TDiagramAxes::PaintKader()
 {
@@ -156,9 +132,7 @@ void TDiagramAxes::DrawNormalYAxis()
 
 void TDiagramAxes::DrawTimeYAxis()
 {
-    DrawYDivisions(1440, CalcHourSteps, [](int p) {
-        return QStringLiteral("%1:%2").arg(p / 60, 2, 10, QLatin1Char('0')).arg(p % 60, 2, 10, QLatin1Char('0'));
-    });
+    DrawYDivisions(1440, CalcHourSteps, [](int p) { return ScaleLabels::HourMinute(p); });
 }
 
 // The divisions of a Y axis running from 0 to `range` (per cent or minutes),

@@ -1,14 +1,11 @@
 #include "diagram/DiagramMapping.h"
 
-#include "diagram/DiagramDraw.h"
 #include "diagram/DiagramSettings.h"
-
-using DiagramDraw::ScaleInt;
 
 namespace {
 
-// The correction needs a pixel or two; the cap only guards against layouts
-// whose area and axis disagree, or inverted ranges.
+// The agreeing pixel lies a pixel or two from the proportional one; the cap
+// only guards against an area that contradicts its range.
 constexpr int kMaxCorrectionSteps = 1 << 16;
 
 } // namespace
@@ -20,39 +17,28 @@ TDiagramMapping::TDiagramMapping(const TDiagramSettings& settings, const TRect& 
 {
 }
 
-int TDiagramMapping::XValue(int px) const
+TIntScaleMap TDiagramMapping::XMap() const
 {
-    const int span = area_.Right - area_.Left;
-    if (span == 0)
-        return 0;
-    const TDiagramSettings& s = settings_;
-    return ScaleInt(int64_t(s.MaxXValue) - s.MinXValue, px - area_.Left, span) + s.MinXValue;
+    return TIntScaleMap(settings_.MinXValue, settings_.MaxXValue, area_.Left, area_.Right);
 }
 
-int TDiagramMapping::YValue(int py) const
+TIntScaleMap TDiagramMapping::YMap() const
 {
-    const int span = area_.Bottom - area_.Top;
-    if (span == 0)
-        return 0;
-    const TDiagramSettings& s = settings_;
-    return ScaleInt(int64_t(area_.Bottom) - py, int64_t(s.MaxYValue) - s.MinYValue, span) + s.MinYValue;
+    return TIntScaleMap(settings_.MinYValue, settings_.MaxYValue, area_.Bottom, area_.Top);
 }
+
+int TDiagramMapping::XValue(int px) const { return area_.Right == area_.Left ? 0 : XMap().Value(px); }
+
+int TDiagramMapping::YValue(int py) const { return area_.Bottom == area_.Top ? 0 : YMap().Value(py); }
 
 int TDiagramMapping::XPixel(int value) const
 {
     const TDiagramSettings& s = settings_;
     if (s.MinXValue == s.MaxXValue)
         return 0;
-    int px = ScaleInt(int64_t(value) - s.MinXValue, xAxisWidth_, int64_t(s.MaxXValue) - s.MinXValue) + xOrigin_;
-    for (int step = 0; step < kMaxCorrectionSteps; ++step) {
-        if (XValue(px) < value && XValue(px + 1) <= value)
-            ++px;
-        else if (XValue(px) > value && XValue(px - 1) >= value)
-            --px;
-        else
-            break;
-    }
-    return px;
+    if (area_.Right == area_.Left)
+        return TIntScaleMap(s.MinXValue, s.MaxXValue, xOrigin_, int64_t(xOrigin_) + xAxisWidth_).Pixel(value);
+    return XMap().AgreeingPixel(value, kMaxCorrectionSteps);
 }
 
 int TDiagramMapping::YPixel(int value) const
@@ -60,14 +46,7 @@ int TDiagramMapping::YPixel(int value) const
     const TDiagramSettings& s = settings_;
     if (s.MinYValue == s.MaxYValue)
         return 0;
-    int py = yOrigin_ - ScaleInt(int64_t(value) - s.MinYValue, yAxisHeight_, int64_t(s.MaxYValue) - s.MinYValue);
-    for (int step = 0; step < kMaxCorrectionSteps; ++step) {
-        if (YValue(py) < value && YValue(py - 1) <= value)
-            --py;
-        else if (YValue(py) > value && YValue(py + 1) >= value)
-            ++py;
-        else
-            break;
-    }
-    return py;
+    if (area_.Bottom == area_.Top)
+        return TIntScaleMap(s.MinYValue, s.MaxYValue, yOrigin_, int64_t(yOrigin_) - yAxisHeight_).Pixel(value);
+    return YMap().AgreeingPixel(value, kMaxCorrectionSteps);
 }

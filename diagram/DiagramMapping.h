@@ -1,18 +1,21 @@
 #pragma once
-// TDiagramMapping: values to pixels and back for a diagram's last layout.
-// Pixels to values divide the axis range over the plotting area, truncating
-// toward zero; a value's pixel is the pixel whose value it is, or the last
-// one before the values pass it, found from the proportional estimate.
-// A zero-length range maps everything to 0.
+// TDiagramMapping: values to pixels and back for a diagram's last layout, on
+// the integer scale maps of its plotting area (values grow upwards on Y).
+// Pixels to values truncate toward zero; a value's pixel is the pixel whose
+// value reads back as the value, or the last one before the values pass it
+// (TIntScaleMap::AgreeingPixel). A zero-length range maps every value to
+// pixel 0, an area without width or height every pixel to value 0; there no
+// pixel reads back, and a value's pixel is its proportional place on the axis.
 
 #include "framework/Rect.h"
+#include "scale/IntScaleMap.h"
 
 class TDiagramSettings;
 
 class TDiagramMapping {
 public:
     // area: the plotting area; the axes start at xOrigin and yOrigin and are
-    // xAxisWidth and yAxisHeight long.
+    // xAxisWidth and yAxisHeight long (the area's edges, once laid out).
     TDiagramMapping(const TDiagramSettings& settings, const TRect& area, int xOrigin, int xAxisWidth, int yOrigin,
                     int yAxisHeight);
 
@@ -22,6 +25,9 @@ public:
     int YPixel(int value) const;
 
 private:
+    TIntScaleMap XMap() const;
+    TIntScaleMap YMap() const;
+
     const TDiagramSettings& settings_;
     TRect area_;
     int xOrigin_, xAxisWidth_, yOrigin_, yAxisHeight_;

@@ -10,29 +10,12 @@
 #include "diagram/SymbolPainter.h"
 #include "framework/Notify.h"
 #include "framework/Screen.h"
+#include "scale/ScaleLabels.h"
 
 #include <QFocusEvent>
 #include <QMetaMethod>
 #include <cmath>
 
-namespace {
-
-// Pattern "0.0" of a count of tenths, in integers so that no binary fraction
-// shifts a digit; a value that rounds to zero carries no sign.
-QString OneDecimal(int64_t tenths)
-{
-    const int64_t magnitude = tenths < 0 ? -tenths : tenths;
-    const QString digits = QStringLiteral("%1.%2").arg(magnitude / 10).arg(magnitude % 10);
-    return tenths < 0 ? QLatin1Char('-') + digits : digits;
-}
-
-// Hundredths to tenths, a half rounded away from zero as the pattern rounds.
-int64_t HundredthsToTenths(int64_t hundredths)
-{
-    return hundredths < 0 ? -((-hundredths + 5) / 10) : (hundredths + 5) / 10;
-}
-
-} // namespace
 
 // --- construction -----------------------------------------------------------
 
@@ -199,8 +182,8 @@ QString TMasterDiagram::FormatTextString(int decimals, int value)
     if (decimals == 0)
         return QString::number(value);
     if (decimals == 1)
-        return OneDecimal(value);
-    return OneDecimal(HundredthsToTenths(value));
+        return ScaleLabels::Tenths(value);
+    return ScaleLabels::Tenths(ScaleLabels::HundredthsToTenths(value));
 }
 
 QString TMasterDiagram::GetValueString(TValType type, const int* value)
@@ -210,7 +193,7 @@ QString TMasterDiagram::GetValueString(TValType type, const int* value)
     if (type == vtInteger)
         return QString::number(*value);
     if (type == vtTenths)
-        return OneDecimal(*value);
+        return ScaleLabels::Tenths(*value);
     return QString();
 }
 

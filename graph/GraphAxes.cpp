@@ -1,6 +1,7 @@
 #include "graph/GraphAxes.h"
 
 #include "graph/GraphScale.h"
+#include "scale/ScaleMap.h"
 
 #include <cmath>
 
@@ -66,17 +67,17 @@ void TGraphAxes::DrawYAxis(const TRect2D& r, bool right)
     const TRect& plot = g_.plotRect_;
     const int t = c_.TextHeight(QStringLiteral("Xy"));
     const double plotHeight = plot.Height();
-    const double span = r.YMax - r.YMin;
-    const double step = GraphScale::ValueStep(plotHeight, span, t);
+    const double step = GraphScale::ValueStep(plotHeight, r.YMax - r.YMin, t);
     const double first = GraphScale::FirstValue(r.YMin, step);
     const bool grid = !right && (g_.gridStyle_ == TKivGraph::gsXGrid || g_.gridStyle_ == TKivGraph::gsFull);
     c_.Brush.Style = bsClear;
     c_.Font.SetColor(clBlack);
+    const TScaleMap map = TScaleMap::WithExtent(r.YMin, r.YMax, 0, plotHeight);
     ForEachDivision(first, step, r.YMax, [&](double v) {
-        const double offset = std::trunc((v - r.YMin) * plotHeight / span);
+        const int offset = map.OffsetPixels(v, TRounding::Truncate);
         if (offset < 0)
             return;
-        const int y = plot.Bottom - int(offset);
+        const int y = plot.Bottom - offset;
         if (grid) {
             c_.Pen = TPen{g_.colorGrid_, 1, psDot, pmCopy};
             c_.MoveTo(plot.Left, y);
@@ -118,10 +119,10 @@ void TGraphAxes::DrawXDivision(double v, const QString& templ)
 {
     const TRect& plot = g_.plotRect_;
     const TRect2D& r = g_.visLeft_;
-    const double offset = std::trunc((v - r.XMin) * plot.Width() / (r.XMax - r.XMin));
+    const int offset = TScaleMap::WithExtent(r.XMin, r.XMax, 0, plot.Width()).OffsetPixels(v, TRounding::Truncate);
     if (offset < 0)
         return;
-    const int x = plot.Left + int(offset);
+    const int x = plot.Left + offset;
     if (g_.gridStyle_ == TKivGraph::gsYGrid || g_.gridStyle_ == TKivGraph::gsFull) {
         c_.Pen = TPen{g_.colorGrid_, 1, psDot, pmCopy};
         c_.MoveTo(x, plot.Top);

@@ -2,6 +2,7 @@
 
 #include "graph/KivGraph.h"
 #include "graph/ZoomThread.h"
+#include "scale/ScaleMap.h"
 
 #include <algorithm>
 
@@ -91,16 +92,17 @@ void TGraphInteraction::PanTo(int X, int Y)
     const double w = g_.plotRect_.Width(), h = g_.plotRect_.Height();
     const int dx = X - panAnchor_.x(), dy = Y - panAnchor_.y();
     if (w > 0 && h > 0) {
+        // The value distances of the pixel movement: the view follows the mouse.
         TRect2D& l = g_.visLeft_;
-        PanAxis(l.XMin, l.XMax, -dx * (l.XMax - l.XMin) / w, g_.LimitXMin, g_.LimitXMax);
-        PanAxis(l.YMin, l.YMax, dy * (l.YMax - l.YMin) / h, g_.LimitLeftMin - g_.LimitLeftMin / 10,
-                g_.LimitLeftMax + g_.LimitLeftMax / 10);
+        PanAxis(l.XMin, l.XMax, TScaleMap::WithExtent(l.XMin, l.XMax, 0, w).InvOffset(-dx), g_.LimitXMin, g_.LimitXMax);
+        PanAxis(l.YMin, l.YMax, TScaleMap::WithExtent(l.YMin, l.YMax, 0, h).InvOffset(dy),
+                g_.LimitLeftMin - g_.LimitLeftMin / 10, g_.LimitLeftMax + g_.LimitLeftMax / 10);
         if (g_.RightAxis) {
             TRect2D& r = g_.visRight_;
             r.XMin = l.XMin;
             r.XMax = l.XMax;
-            PanAxis(r.YMin, r.YMax, dy * (r.YMax - r.YMin) / h, g_.LimitRightMin - g_.LimitRightMin / 10,
-                    g_.LimitRightMax + g_.LimitRightMax / 10);
+            PanAxis(r.YMin, r.YMax, TScaleMap::WithExtent(r.YMin, r.YMax, 0, h).InvOffset(dy),
+                    g_.LimitRightMin - g_.LimitRightMin / 10, g_.LimitRightMax + g_.LimitRightMax / 10);
         }
     }
     mouseState_ = msPan;
@@ -168,12 +170,11 @@ void TGraphInteraction::GraphZoom()
     const int top = std::min(zoomFrom_.y(), zoomTo_.y()), bottom = std::max(zoomFrom_.y(), zoomTo_.y());
     if (right - left <= 14 && bottom - top <= 14)
         return;
-    const double w = plot.Width(), h = plot.Height();
+    // The band's corners on the plot's maps, Y running up from the bottom.
     const auto toData = [&](const TRect2D& v) {
-        return TRect2D{v.XMin + (left - plot.Left) * (v.XMax - v.XMin) / w,
-                       v.YMin + (plot.Bottom - bottom) * (v.YMax - v.YMin) / h,
-                       v.XMin + (right - plot.Left) * (v.XMax - v.XMin) / w,
-                       v.YMin + (plot.Bottom - top) * (v.YMax - v.YMin) / h};
+        const TScaleMap x = TScaleMap::WithExtent(v.XMin, v.XMax, plot.Left, plot.Width());
+        const TScaleMap y = TScaleMap::WithExtent(v.YMin, v.YMax, plot.Bottom, -double(plot.Height()));
+        return TRect2D{x.InvTransform(left), y.InvTransform(bottom), x.InvTransform(right), y.InvTransform(top)};
     };
     const auto shrinks = [](const TRect2D& now, const TRect2D& next) {
         return now.XMax - now.XMin > next.XMax - next.XMin || now.YMax - now.YMin > next.YMax - next.YMin;

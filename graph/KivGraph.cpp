@@ -10,6 +10,7 @@
 #include "graph/Legenda.h"
 #include "graph/PolygonClip.h"
 #include "graph/SeriesLines.h"
+#include "scale/ScaleMap.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -496,11 +497,14 @@ void TKivGraph::DrawSetCurves(TCanvas& c, const TSeries& series)
         return;
     const TRect2D& r = AxisRect(series);
     const double w = plotRect_.Width(), h = plotRect_.Height();
+    const TScaleMap xMap = TScaleMap::WithExtent(r.XMin, r.XMax, 0, w), yMap = TScaleMap::WithExtent(r.YMin, r.YMax, 0, h);
+    // Rounded half up, and kept in floating point: a point far outside the
+    // plot keeps the slope of its clipped edges.
+    const auto halfUp = [](double offset) { return std::floor(offset + 0.5); };
     std::vector<QPointF> points;
     points.reserve(series.Points.size());
     for (const TPoint2D& p : series.Points)
-        points.emplace_back(plotRect_.Left + std::floor((p.X - r.XMin) * w / (r.XMax - r.XMin) + 0.5),
-                            plotRect_.Bottom - std::floor((p.Y - r.YMin) * h / (r.YMax - r.YMin) + 0.5));
+        points.emplace_back(plotRect_.Left + halfUp(xMap.Offset(p.X)), plotRect_.Bottom - halfUp(yMap.Offset(p.Y)));
     const QRectF around(plotRect_.Left - 2, plotRect_.Top - 2, w + 4, h + 4);
     QVector<QPoint> polygon;
     for (const QPointF& p : ClipPolygon(points, around))
