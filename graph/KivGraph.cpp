@@ -69,53 +69,24 @@ void TKivGraph::SetBorderStyle(TGraphBorderStyle value)
     SetAndNotify(this, &TKivGraph::BorderStyleChanged, borderStyle_, value);
 }
 
-void TKivGraph::SetGraphBorder(TGraphBorderStyle value)
+// A property the picture is rendered from: the next paint renders (the
+// background too, when asked) and OnChange tells the host.
+template <class T>
+void TKivGraph::SetRendered(void (TKivGraph::*changed)(), T& field, T value, bool background)
 {
-    SetAndNotify(this, &TKivGraph::GraphBorderChanged, graphBorder_, value, [&] {
+    SetAndNotify(this, changed, field, value, [&] {
         NeedsRender = true;
+        NeedsBackground = NeedsBackground || background;
         emit OnChange(this);
     });
 }
 
-void TKivGraph::SetColorBg(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBgChanged, colorBg_, value, [&] {
-        NeedsRender = NeedsBackground = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorBg2(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBg2Changed, colorBg2_, value, [&] {
-        NeedsRender = NeedsBackground = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorBorder(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBorderChanged, colorBorder_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorGrid(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorGridChanged, colorGrid_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorNumb(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorNumbChanged, colorNumb_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
+void TKivGraph::SetGraphBorder(TGraphBorderStyle value) { SetRendered(&TKivGraph::GraphBorderChanged, graphBorder_, value); }
+void TKivGraph::SetColorBg(TColor value) { SetRendered(&TKivGraph::ColorBgChanged, colorBg_, value, true); }
+void TKivGraph::SetColorBg2(TColor value) { SetRendered(&TKivGraph::ColorBg2Changed, colorBg2_, value, true); }
+void TKivGraph::SetColorBorder(TColor value) { SetRendered(&TKivGraph::ColorBorderChanged, colorBorder_, value); }
+void TKivGraph::SetColorGrid(TColor value) { SetRendered(&TKivGraph::ColorGridChanged, colorGrid_, value); }
+void TKivGraph::SetColorNumb(TColor value) { SetRendered(&TKivGraph::ColorNumbChanged, colorNumb_, value); }
 
 void TKivGraph::SetGridStyle(TGridStyle value)
 {

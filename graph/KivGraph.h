@@ -189,6 +189,8 @@ private:
     friend class TGraphAxes;
     friend class TGraphInteraction;
 
+    template <class T>
+    void SetRendered(void (TKivGraph::*changed)(), T& field, T value, bool background = false);
     bool RenderNeeded() const;
     void Render();
     void PrepareBitmaps();
