@@ -1,5 +1,6 @@
 #include "diagram/CurveDiagram.h"
 
+#include "diagram/CurveEditor.h"
 #include "diagram/CurveSetpoints.h"
 #include "diagram/DiagramSettings.h"
 #include "diagram/FontBitmaps.h"
@@ -10,18 +11,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-// Set by a drag step that changed the axes; the next mouse move takes its
-// position as the new drag origin. Shared by all curve diagrams.
-bool g_axesRescaled = false;
-
-constexpr int kXLimit = 999;  // no curve point goes beyond this day
-constexpr int kMinLeft = -99; // key steps never widen the X axis further left
-constexpr int kHomeLeft = -5; // the X axis a curve diagram starts with
-constexpr int kHomeRight = 95;
+constexpr int kXLimit = TCurveEditor::kXLimit;
+constexpr int kHomeLeft = TCurveEditor::kHomeLeft;
+constexpr int kHomeRight = TCurveEditor::kHomeRight;
 
 int Clamp64(int64_t value) { return int(std::clamp<int64_t>(value, INT_MIN, INT_MAX)); }
 
@@ -186,35 +181,33 @@ void TCurveDiagram::Paint()
     const TPen savedPen = c.Pen;
     BitmapRect = TRect(0, 0, Width(), Height());
     PrepareCurve();
-    const std::vector<int> key = AxesKey();
-    QImage& image = c.Image();
-    if (key == axesKey_ && axesLayer_.size() == image.size()) {
-        std::memcpy(image.bits(), axesLayer_.constBits(), size_t(image.sizeInBytes()));
+    const TAxesKey key = AxesKey();
+    if (key != axesKey_)
+        axesLayer_.Drop();
+    if (axesLayer_.Kept(Width(), Height())) {
+        axesLayer_.CopyTo(OffscreenBitmap());
     } else {
         c.Brush.Color = clInfoBk;
         c.Brush.Style = bsSolid;
         c.FillRect(BitmapRect);
         PaintKader();
         DrawAxes();
-        axesLayer_ = image.copy();
+        axesLayer_.Keep(Width(), Height(), [&c](TBitmap& layer) { layer.Image() = c.Image(); });
         axesKey_ = key;
     }
     DrawCurve();
     c.Pen = savedPen;
 }
 
-// Everything the frame and the axes are drawn from.
-std::vector<int> TCurveDiagram::AxesKey()
+TCurveDiagram::TAxesKey TCurveDiagram::AxesKey()
 {
     const TDiagramSettings& s = *DiagramSettings();
     const TFont& f = Canvas().Font;
-    std::vector<int> key{Width(), Height(), XOrigin, YOrigin, XAxisWidth, YAxisHeight, TitleHeight,
-                         s.ShowXValues, s.ShowYValues, s.ShowGrid, s.MinXValue, s.MaxXValue, s.MinYValue,
-                         s.MaxYValue, s.XAxisDecimals, s.YAxisDecimals, TimeAxis, f.Height(), int(f.Style()),
-                         int(f.Color()), f.Orientation(), int(qHash(f.Name()))};
-    for (const QString* text : {&DiagramTitle(), &XAxisTitle(), &YAxisTitle()})
-        key.push_back(int(qHash(*text)) ^ int(text->size()));
-    return key;
+    return TAxesKey{Width(), Height(), XOrigin, YOrigin, XAxisWidth, YAxisHeight, TitleHeight,
+                    s.ShowXValues, s.ShowYValues, s.ShowGrid, TimeAxis,
+                    s.MinXValue, s.MaxXValue, s.MinYValue, s.MaxYValue, s.XAxisDecimals, s.YAxisDecimals,
+                    f.Name(), f.Height(), int(f.Style()), f.Orientation(), f.Color(),
+                    DiagramTitle(), XAxisTitle(), YAxisTitle()};
 }
 
 void TCurveDiagram::SyncDayCounter()
@@ -310,15 +303,15 @@ void TCurveDiagram::MouseMove(TShiftState Shift, int X, int Y)
     if (Shift.testFlag(ssShift))
         ReportValues = true;
     ReportMouseValues();
-    if (g_axesRescaled) {
+    if (axesRescaled_) {
         MouseDownX = X;
         MouseDownY = Y;
-        g_axesRescaled = false;
+        axesRescaled_ = false;
     }
     SyncDayCounter();
     MMove(Shift, X, Y);
     if (DiagramState == dsDragPoint && CurrentPoint && CurrentPoint->Dragging)
-        DragStep(Shift, X, Y);
+        TCurveEditor(*this).DragStep(Shift, X, Y);
 }
 
 void TCurveDiagram::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -364,146 +357,6 @@ void TCurveDiagram::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     emit OnSettingsChanged(this);
 }
 
-// --- the drag step ------------------------------------------------------------------
-
-void TCurveDiagram::DragStep(TShiftState Shift, int X, int Y)
-{
-    TPointInfo& c = *CurrentPoint;
-    TCanvas& canvas = Canvas();
-    const TPen savedPen = canvas.Pen;
-    const bool lock = Shift.testFlag(ssCtrl) && c.XEditable && c.YEditable;
-    ClearPointLabel(c);
-    canvas.Draw(c.DrawRect.Left, c.DrawRect.Top, c.PointImage);
-    int dx = MouseDownX - X;
-    int dy = MouseDownY - Y;
-    if (c.XEditable)
-        c.XPixel -= dx;
-    if (c.YEditable)
-        c.YPixel -= dy;
-    if (lock) {
-        LockDrag(c, X, Y, dx, dy);
-    } else {
-        Screen::ClipCursor(CursorClipRect);
-        LockX = false;
-        LockY = false;
-    }
-    CalcSetpointInfo(c);
-    SortPointList();
-    TCurveStruct& curve = Curve();
-    if (c.Values.YValue && *c.Values.YValue > curve.YCeiling)
-        *c.Values.YValue = curve.YCeiling;
-    const bool rescaledY = RescaleYForDrag(c);
-    const bool rescaledX = RescaleXForDrag(c);
-    if (rescaledY || rescaledX) {
-        g_axesRescaled = true;
-        RepaintKeepingCursor(c);
-        canvas.Pen = savedPen;
-        return;
-    }
-    MouseDownX = X;
-    MouseDownY = Y;
-    c.DrawRect = TRect(c.DrawRect.Left - dx, c.DrawRect.Top - dy, c.DrawRect.Right - dx, c.DrawRect.Bottom - dy);
-    const TRect& r = c.DrawRect;
-    c.PointImage.SetSize(r.Width(), r.Height());
-    c.PointImage.Canvas().CopyRect(TRect(0, 0, r.Width(), r.Height()), canvas, r);
-    canvas.Pen.Color = clBlue;
-    canvas.Pen.Width = 1;
-    canvas.Pen.Style = psSolid;
-    canvas.Brush.Color = clBlue;
-    canvas.Brush.Style = bsSolid;
-    canvas.Rectangle(r);
-    DrawPointLabel(c, true);
-    canvas.Pen = savedPen;
-}
-
-// Ctrl held: the point moves only along the axis in which the mouse has gone
-// further since the press; the other coordinate stays at its value from then.
-void TCurveDiagram::LockDrag(TPointInfo& c, int X, int Y, int& dx, int& dy)
-{
-    if (std::abs(X - c.DragStartX) < std::abs(Y - c.DragStartY)) {
-        c.XPixel = CalcXPixel(c.Values.OldXValue);
-        dx = 0;
-        if (!LockX) {
-            c.YPixel = Y;
-            dy = 0;
-            Screen::SetCursorPos(QPoint(c.XPixel + CursorOffsetX, Y + CursorOffsetY));
-            SetDrawPointRect(c);
-        }
-        LockX = true;
-        LockY = false;
-    } else {
-        c.YPixel = CalcYPixel(c.Values.OldYValue);
-        dy = 0;
-        if (!LockY) {
-            c.XPixel = X;
-            dx = 0;
-            Screen::SetCursorPos(QPoint(X + CursorOffsetX, c.YPixel + CursorOffsetY));
-            SetDrawPointRect(c);
-        }
-        LockY = true;
-        LockX = false;
-    }
-}
-
-bool TCurveDiagram::RescaleYForDrag(TPointInfo& c)
-{
-    TDiagramSettings& s = *DiagramSettings();
-    const TCurveStruct& curve = Curve();
-    if (!c.Values.YValue)
-        return false;
-    const int y = *c.Values.YValue;
-    if (y >= s.MaxYValue && y < curve.YCeiling) {
-        s.SetMaxYValue(Clamp64(int64_t(s.MaxYValue) + 100));
-        return true;
-    }
-    if (PointList.size() < 2)
-        return false;
-    // The highest curve point; the day-counter line at the head is skipped.
-    size_t start = PointList[0]->PointKind == pkVerticalLine2 ? 1 : 0;
-    TPointInfo* highest = PointList[start].get();
-    for (size_t j = start + 1; j < PointList.size(); ++j) {
-        TPointInfo* p = PointList[j].get();
-        if (p->PointKind != pkVerticalLine2 && p->Values.YValue && highest->Values.YValue
-            && *p->Values.YValue > *highest->Values.YValue)
-            highest = p;
-    }
-    if (highest == &c && int64_t(y) < int64_t(s.MaxYValue) - 105 && curve.YFloor < s.MaxYValue) {
-        s.SetMaxYValue(s.MaxYValue - 100);
-        return true;
-    }
-    return false;
-}
-
-bool TCurveDiagram::RescaleXForDrag(TPointInfo& c)
-{
-    TDiagramSettings& s = *DiagramSettings();
-    if (!c.Values.XValue)
-        return false;
-    int& x = *c.Values.XValue;
-    x = std::min(x, kXLimit);
-    int64_t span = int64_t(s.MaxXValue) - s.MinXValue;
-    bool changed = false;
-    if (s.MinXValue >= x && x >= -98) {
-        s.SetMinXValue(Clamp64(s.MinXValue - span));
-        span *= 2;
-        changed = true;
-    }
-    if (x >= s.MaxXValue && x < kXLimit) {
-        s.SetMaxXValue(Clamp64(s.MaxXValue + span));
-        span *= 2;
-        changed = true;
-    }
-    if (PointList.front().get() == &c && x >= s.MinXValue + span / 2 + 5 && s.MinXValue < kHomeLeft) {
-        s.SetMinXValue(kHomeLeft);
-        changed = true;
-    }
-    if (PointList.back().get() == &c && x < s.MaxXValue - span / 2 - 5 && s.MaxXValue > kHomeRight) {
-        s.SetMaxXValue(std::max(Clamp64(s.MaxXValue - span / 2), kHomeRight));
-        changed = true;
-    }
-    return changed;
-}
-
 // Repaints the whole bitmap for new axes and keeps the mouse on the point,
 // which now stands at other pixels.
 void TCurveDiagram::RepaintKeepingCursor(TPointInfo& c)
@@ -521,33 +374,6 @@ void TCurveDiagram::RepaintKeepingCursor(TPointInfo& c)
 
 // --- keys, insert and delete ------------------------------------------------------------
 
-bool TCurveDiagram::RescaleXForKey(TPointInfo& p)
-{
-    TDiagramSettings& s = *DiagramSettings();
-    if (!p.Values.XValue)
-        return false;
-    const int v = *p.Values.XValue;
-    bool changed = false;
-    if (s.MinXValue >= v && v >= -98) {
-        s.SetMinXValue(std::max(s.MinXValue - 10, kMinLeft));
-        changed = true;
-    }
-    if (v >= s.MaxXValue && v < kXLimit) {
-        s.SetMaxXValue(std::min(s.MaxXValue + 10, kXLimit));
-        changed = true;
-    }
-    if (PointList.front().get() == &p && v >= s.MinXValue + 20 && s.MinXValue < kHomeLeft) {
-        const int left = s.MinXValue + 10;
-        s.SetMinXValue(left >= -4 ? kHomeLeft : left);
-        changed = true;
-    }
-    if (PointList.back().get() == &p && v <= s.MaxXValue - 20 && s.MaxXValue >= 96) {
-        s.SetMaxXValue(std::max(s.MaxXValue - 10, kHomeRight));
-        changed = true;
-    }
-    return changed;
-}
-
 void TCurveDiagram::ChangeDiagramValue(TChangeValue change)
 {
     // Taken first: the steps re-sort the list.
@@ -557,11 +383,11 @@ void TCurveDiagram::ChangeDiagramValue(TChangeValue change)
     for (TPointInfo* p : points) {
         if (!CheckKeyInputValue(*p, change))
             continue;
-        HoldInCurveRange(*p);
+        TCurveEditor(*this).HoldInCurveRange(*p);
         const QPoint offset = Screen::CursorPos() - QPoint(p->XPixel, p->YPixel);
         CalcPointsPixels();
         Screen::SetCursorPos(QPoint(p->XPixel, p->YPixel) + offset);
-        if (RescaleXForKey(*p)) {
+        if (TCurveEditor(*this).RescaleXForKey(*p)) {
             const TPen savedPen = Canvas().Pen;
             RepaintKeepingCursor(*p);
             Canvas().Pen = savedPen;
@@ -569,17 +395,6 @@ void TCurveDiagram::ChangeDiagramValue(TChangeValue change)
         }
         RaiseCurveChanged();
     }
-}
-
-// Every way of moving a point holds it where a drag does: at day 999 at most
-// and never above the curve's ceiling. (The axis may reach further: fitted to
-// a record, it doubles past 999.)
-void TCurveDiagram::HoldInCurveRange(TPointInfo& p)
-{
-    if (p.XEditable && p.Values.XValue)
-        *p.Values.XValue = std::min(*p.Values.XValue, kXLimit);
-    if (p.YEditable && p.Values.YValue)
-        *p.Values.YValue = std::min(*p.Values.YValue, Curve().YCeiling);
 }
 
 void TCurveDiagram::RaiseCurveChanged()

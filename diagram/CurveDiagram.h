@@ -12,7 +12,8 @@
 
 #include "diagram/MasterDiagram.h"
 
-#include <QImage>
+#include "framework/KeptLayer.h"
+
 #include <memory>
 #include <vector>
 
@@ -68,28 +69,39 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    friend class TCurveEditor;
+
     int PointCount() const;
     void FitAxesTo(int x, int y);
     void SyncDayCounter();
     void PrepareCurve();
     void DrawAxes();
     void DrawCurve();
-    std::vector<int> AxesKey();
+    // Everything the frame and the axes are drawn from, compared whole.
+    struct TAxesKey {
+        int width = 0, height = 0;
+        int xOrigin = 0, yOrigin = 0, xAxisWidth = 0, yAxisHeight = 0, titleHeight = 0;
+        bool showXValues = false, showYValues = false, showGrid = false, timeAxis = false;
+        int minX = 0, maxX = 0, minY = 0, maxY = 0, xDecimals = 0, yDecimals = 0;
+        QString fontName;
+        int fontHeight = 0, fontStyle = 0, fontOrientation = 0;
+        TColor fontColor = 0;
+        QString diagramTitle, xAxisTitle, yAxisTitle;
+        bool operator==(const TAxesKey&) const = default;
+    };
+    TAxesKey AxesKey();
     bool MouseInsideAxes() const;
     void ReportMouseValues();
-    void DragStep(TShiftState Shift, int X, int Y);
-    void LockDrag(TPointInfo& c, int X, int Y, int& dx, int& dy);
-    bool RescaleYForDrag(TPointInfo& c);
-    bool RescaleXForDrag(TPointInfo& c);
-    bool RescaleXForKey(TPointInfo& p);
     void RepaintKeepingCursor(TPointInfo& c);
     void RebuildPointList();
-    void HoldInCurveRange(TPointInfo& p);
     void RaiseCurveChanged();
 
     TCurveSetpoints* curveSetpoints_ = nullptr;
     TFontBitmaps* fonts_ = nullptr;
     std::unique_ptr<TFontBitmaps> ownFonts_;
-    QImage axesLayer_; // frame and axes of the last idle paint
-    std::vector<int> axesKey_;
+    TKeptLayer axesLayer_; // frame and axes of the last idle paint
+    TAxesKey axesKey_;
+    // Set by a drag step that changed the axes: the next mouse move takes
+    // its position as the new drag origin.
+    bool axesRescaled_ = false;
 };

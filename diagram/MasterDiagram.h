@@ -9,19 +9,25 @@
 // and the drawing section below). All drawing goes to the off-screen bitmap
 // (OffscreenBitmap()); "showing" copies that bitmap to the screen at once.
 //
+// The diagram holds the state (points, layout, records); each job is a class
+// of its own that works on it: TDiagramMapping (values and pixels),
+// TDiagramAxes (layout, frame and axes), TPointPainter (points, curve, areas),
+// TSymbolPainter (labels and symbols), TPointEditor (mouse and keys),
+// TPointOptions (the options table) and TLayeredPaint (the kept static layer).
+//
 // Every TMasterDiagram counts the one setpoint record shared by all diagrams
 // of the process (AllSetpoints).
 
+#include "diagram/DiagramMapping.h"
 #include "diagram/DiagramTypes.h"
+#include "diagram/LayeredPaint.h"
 #include "diagram/PointInfo.h"
 #include "framework/AccessibleControl.h"
-#include "framework/CanvasState.h"
 #include "framework/Control.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class TAllSetpoints;
@@ -103,6 +109,7 @@ public:
     void EmptyPointInfoList();
 
     // --- value and pixel mapping
+    TDiagramMapping Mapping() const;
     int CalcXValue(int px) const;
     int CalcYValue(int py) const;
     int CalcXPixel(int value) const;
@@ -121,28 +128,21 @@ public:
     static int CalcHourSteps(int count);
     void PaintKader();
     void PaintFocus();
-    void DrawNormalYAxis();
-    void DrawTimeYAxis();
-    void DrawYDivision(int y, int step, int lh, const QString& label);
-    void PrepareYAxisPen();
     void DrawYAxisLabels();
     void DrawXAxisLabels();
     void DrawXYAxis();
 
     // --- points
-    void CalcPointInfo(TPointInfo& point);
     void CalcSetpointInfo(TPointInfo& point);
     void CalcPointsPixels();
     // Orders PointList by XPixel; equal pixels keep their order.
     void SortPointList();
     void CalcVirtualValues();
     void SetDrawPointRect(TPointInfo& point);
-    void DrawVerticalLine(int width, TPenStyle style, int value, TColor color);
     void DrawLinesFromPointsToAxis();
     void DrawLinesBetweenPoints();
     void DrawFirstLastHorLinesPoints();
     void DrawFirstLastVertLinesPoints();
-    std::pair<const TPointInfo*, const TPointInfo*> OuterPoints() const;
     void DrawPoints();
     void DrawArcAreas();
     void DrawPointLabels();
@@ -161,7 +161,6 @@ public:
     void FillPointOptions(TDataTable& table);
 
     // --- mouse and keys
-    void MouseMovePosition(int X, int Y);
     void MMove(TShiftState Shift, int X, int Y);
     void MDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool CheckKeyInputValue(TPointInfo& point, TChangeValue change);
@@ -213,32 +212,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    static bool PointsOverlap(const TRect& a, const TRect& b);
-    void FillAreaSegments(const TPointArea& area, const TRect& r);
-    void ClearLabelsExcept(const TPointInfo* keep);
-    void StartPointDrag(TPointInfo& point, int X, int Y);
-    void EndPointDrag(int X, int Y);
-    void ApplyPointOption(TPointInfo& point, TDataTable& table, bool hasSubCommando, bool hasCurveOption);
-    void RemoveDisabledPoints();
-    void WidenXRange();
-    int SymbolRowTop(const TPointInfo& point);
-    void DrawValueSymbol(TPointInfo& point, int top);
-    bool StaticLayerFits() const;
-    void PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic);
-    void KeepStaticLayer(const QImage& image);
-    void RestoreStaticLayer(const QRegion& region);
+    friend class TLayeredPaint;
 
     QString diagramTitle_;
     QString xAxisTitle_;
     QString yAxisTitle_;
     TDiagramSettings* diagramSettings_;
-
-    // The layered paint: the static picture, the canvas state after the frame
-    // and after the static drawing, and what the live layer must redraw.
-    QImage staticLayer_;
-    bool staticValid_ = false;
-    TCanvasState afterFrame_;
-    TCanvasState afterStatic_;
-    QRegion liveDirty_;
-    bool liveAll_ = true;
+    TLayeredPaint layers_{*this};
 };

@@ -2,18 +2,19 @@
 
 #include "diagram/FontBitmaps.h"
 #include "framework/Timer.h"
+#include "scale/IntScaleMap.h"
+#include "scale/ScaleLabels.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-constexpr int kSettleTicks = 6;
-constexpr int kHopperFull = 9000;    // the catch bin takes no more above this
-constexpr int kTotalWrap = 10000000; // the total counter's range
-constexpr int kSensorWeight = 5999;  // the bin sensor is covered above this
+// The picture's own size: the frame and the augers are drawn for it.
+constexpr int kPictureWidth = 140, kPictureHeight = 200;
+// The hopper fills 55 rows at its capacity; the bin 36 rows per 6000, up to 53.
+constexpr int kHopperRows = 55, kBinRows = 36, kBinRowsWeight = 6000, kBinTop = 53;
 
-QString Hundredths(int value) { return QString::number(value / 100.0, 'f', 2); }
+using ScaleLabels::Hundredths;
 
 void LoadAuger(TBitmap& picture, const QString& name)
 {
@@ -34,12 +35,11 @@ void SetPenAndBrush(TCanvas& c, TColor color)
 } // namespace
 
 TFWS::TFWS(QWidget* owner)
-    : TGraphicControl(owner), fonts_(std::make_unique<TFontBitmaps>()), random_(std::random_device{}()),
-      timer_(new TTimer(this))
+    : TGraphicControl(owner), fonts_(std::make_unique<TFontBitmaps>()), timer_(new TTimer(this))
 {
     const auto* parent = qobject_cast<const TControl*>(owner);
     backColor_ = parent ? parent->Color() : clBtnFace;
-    SetBounds(Left(), Top(), 140, 200);
+    SetBounds(Left(), Top(), kPictureWidth, kPictureHeight);
     for (int i = 0; i < 3; ++i) {
         LoadAuger(augers_[size_t(i)], QStringLiteral("VIJZELBITMAP%1").arg(i + 1));
         LoadAuger(dischargeAugers_[size_t(i)], QStringLiteral("AFVOERVIJZELBITMAP%1").arg(i + 1));
@@ -48,7 +48,6 @@ TFWS::TFWS(QWidget* owner)
     numbers_[1].SetSize(42, 12);
     numbers_[2].SetSize(70, 12);
     numbers_[3].SetSize(25, 16);
-    DrawBackground();
     connect(timer_, &TTimer::OnTimer, this, [this](QObject*) { OnFeedTimer(); });
     timer_->SetInterval(150);
     timer_->SetEnabled(true);
@@ -63,26 +62,16 @@ void TFWS::SetVijzelNr(int value)
 {
     if (value >= 9 || value < 0)
         return;
-    SetAndDraw(vijzelNr_, value);
+    SetAndDraw(cycle_.vijzelNr, value);
 }
 
 void TFWS::HandleTask(int Task, int Value)
 {
-    fillWeight_ = Value;
-    vijzelNr_ = Task & 0x0F;
-    activateVijzel_ = (Task & 0x0010) != 0;
-    losklep_ = (Task & 0x0020) != 0;
-    weigherTest_ = (Task & 0x4000) != 0;
-    weigherReset_ = (Task & 0x8000) != 0;
+    cycle_.HandleTask(Task, Value);
     notified_.Notify(this);
 }
 
 void TFWS::Paint() {}
-
-bool TFWS::HopperSensor() const
-{
-    return hopperWeight_ > kSensorWeight;
-}
 
 // --- the tick ---------------------------------------------------------------
 
@@ -96,190 +85,24 @@ void TFWS::OnFeedTimer()
     emit OnSendMessage(this);
 }
 
-int TFWS::Random(int limit)
-{
-    if (limit <= 0)
-        return 0;
-    return std::uniform_int_distribution<int>(0, limit - 1)(random_);
-}
+int TFWS::CalculateFeedTime(int needed) { return cycle_.CalculateFeedTime(needed); }
 
-int TFWS::CalculateFeedTime(int needed)
-{
-    if (lastFed_ <= 0)
-        return feedTime_;
-    const int64_t scaled = int64_t(needed) * feedTime_ / lastFed_;
-    feedTime_ = int(std::clamp<int64_t>(scaled, 5, 300));
-    return feedTime_;
-}
+void TFWS::FoodCycProc() { cycle_.Step(); }
 
-void TFWS::FoodCycProc()
-{
-    if (weigherReset_) {
-        activateVijzel_ = false;
-        SetLosklep(false);
-        ready_ = true;
-        cycleState_ = 0;
-        return;
-    }
-    if (weigherTest_) {
-        cycleState_ = 0;
-        ready_ = true;
-        return;
-    }
-    if (weegsignaalIsNul_) {
-        cycleState_ = 0;
-        ready_ = true;
-        losklep_ = false;
-        activateVijzel_ = false;
-        alarmCode_ = 3;
-    } else if (alarmCode_ == 3) {
-        alarmCode_ = 0;
-    }
-    switch (cycleState_) {
-    case 0:
-        if (activateVijzel_) {
-            startWeight_ = currentWeight_;
-            ready_ = false;
-            countdown_ = CalculateFeedTime(fillWeight_ - currentWeight_);
-            cycleState_ = 1;
-        }
-        if (losklep_)
-            cycleState_ = 10;
-        break;
-    case 1:
-        FillingStep();
-        break;
-    case 2:
-        // Settling counts its ticks down first and moves on the tick after.
-        if (countdown_ > 0)
-            --countdown_;
-        else
-            cycleState_ = 3;
-        break;
-    case 3:
-        ready_ = true;
-        lastFed_ = currentWeight_ - startWeight_;
-        cycleState_ = 0;
-        break;
-    case 10:
-        countdown_ = valveOpenTime_;
-        ready_ = false;
-        cycleState_ = 11;
-        break;
-    case 11:
-        ValveOpenStep();
-        break;
-    case 12:
-        if (countdown_ > 0)
-            --countdown_;
-        if (countdown_ <= 0) {
-            if (alarmCode_ == 1)
-                alarmCode_ = 0;
-            ready_ = true;
-            cycleState_ = 0;
-        }
-        break;
-    default:
-        break;
-    }
-}
+void TFWS::SimulateWeights() { cycle_.Simulate(); }
 
-// A valve that opens while filling ends the fill at once with alarm 1; that
-// tick does not also apply the end-of-fill test, which would lower FeedTime
-// by the same countdown a second time and skip the valve-opening step.
-void TFWS::FillingStep()
-{
-    --countdown_;
-    if (losklepOpenTijdensVullen_ && currentWeight_ > fillWeight_ / 2) {
-        activateVijzel_ = false;
-        feedTime_ -= countdown_;
-        ready_ = true;
-        lastFed_ = currentWeight_ - startWeight_;
-        alarmCode_ = 1;
-        losklep_ = true;
-        cycleState_ = 10;
-        return;
-    }
-    if (countdown_ <= 0 || currentWeight_ >= fillWeight_) {
-        activateVijzel_ = false;
-        feedTime_ -= std::max(countdown_, 0);
-        countdown_ = kSettleTicks;
-        cycleState_ = 2;
-    }
-}
-
-void TFWS::ValveOpenStep()
-{
-    if (countdown_ > 0)
-        --countdown_;
-    if (countdown_ > 0)
-        return;
-    if (losklepSluitNiet_) {
-        ready_ = true;
-        alarmCode_ = 2;
-    } else if (alarmCode_ == 2) {
-        alarmCode_ = 0;
-        cycleState_ = 0;
-    } else {
-        SetLosklep(false);
-        countdown_ = kSettleTicks;
-        cycleState_ = 12;
-    }
-}
-
-void TFWS::SimulateWeights()
-{
-    if (losklep_) {
-        // What lies above the residue drops into the bin; the residue stays.
-        const int residue = residue_ * 100;
-        const int moved = std::max(0, currentWeight_ - residue);
-        totalWeight_ = int((int64_t(totalWeight_) + moved) % kTotalWrap);
-        if (hopperWeight_ < kHopperFull)
-            hopperWeight_ += moved;
-        currentWeight_ -= moved;
-    }
-    if (activateVijzel_) {
-        augerFrame_ = (augerFrame_ + 1) % 3;
-        const int amount = aanvoerGeblokkeerd_ ? 0 : supplyRate_ * 10 + Random(supplyRate_ * 6);
-        if (!losklep_) {
-            if (currentWeight_ < maxVulGewicht_)
-                currentWeight_ += amount;
-            currentWeight_ = std::min(currentWeight_, maxVulGewicht_);
-        } else if (hopperWeight_ < kHopperFull) {
-            hopperWeight_ += amount;
-        }
-    }
-    if (afvoerVijzel_) {
-        dischargeFrame_ = (dischargeFrame_ + 1) % 3;
-        hopperWeight_ = std::max(0, hopperWeight_ - (dischargeRate_ * 10 + Random(dischargeRate_ * 6)));
-    }
-}
-
-void TFWS::FillFeedStatus()
-{
-    int status = 0x8000 | vijzelNr_ | (alarmCode_ << 9);
-    if (ready_)
-        status |= 0x0180;
-    if (activateVijzel_)
-        status |= 0x0010;
-    if (losklep_)
-        status |= 0x0020;
-    if (!HopperSensor())
-        status |= 0x0040;
-    feedStatus_ = status;
-}
+void TFWS::FillFeedStatus() { feedStatus_ = cycle_.StatusWord(); }
 
 // --- drawing ------------------------------------------------------------------
 
 // The background colour and the frame never change: they are drawn once and
 // copied at the start of every picture.
-void TFWS::DrawBackground()
+void TFWS::DrawBackground(TBitmap& background)
 {
-    background_.SetSize(140, 200);
-    TCanvas& c = background_.Canvas();
+    TCanvas& c = background.Canvas();
     c.Brush.Color = backColor_;
     c.Brush.Style = bsSolid;
-    c.FillRect(TRect(0, 0, background_.Width(), background_.Height()));
+    c.FillRect(TRect(0, 0, background.Width(), background.Height()));
     DrawFrame(c);
 }
 
@@ -288,18 +111,15 @@ void TFWS::DrawBackground()
 void TFWS::DrawWeigher()
 {
     TCanvas& c = Canvas();
-    QImage& work = c.Image();
-    const QImage& back = background_.Image();
-    if (work.size() == back.size()) {
-        std::memcpy(work.bits(), back.constBits(), size_t(back.sizeInBytes()));
-    } else {
+    background_.Keep(kPictureWidth, kPictureHeight, [this](TBitmap& b) { DrawBackground(b); });
+    if (!background_.CopyTo(OffscreenBitmap())) {
         c.Brush.Color = backColor_;
         c.Brush.Style = bsSolid;
-        c.FillRect(TRect(0, 0, work.width(), work.height()));
-        c.Draw(0, 0, background_);
+        c.FillRect(TRect(0, 0, Width(), Height()));
+        c.Draw(0, 0, background_.Picture());
     }
-    c.Draw(0, 0, augers_[size_t(augerFrame_)]);
-    c.Draw(86, 151, dischargeAugers_[size_t(dischargeFrame_)]);
+    c.Draw(0, 0, augers_[size_t(cycle_.AugerFrame())]);
+    c.Draw(86, 151, dischargeAugers_[size_t(cycle_.DischargeFrame())]);
     DrawHopperContents(c);
     DrawBinContents(c);
     DrawFeedAndValve(c);
@@ -317,11 +137,13 @@ void TFWS::DrawFrame(TCanvas& c)
 
 void TFWS::DrawHopperContents(TCanvas& c)
 {
-    if (currentWeight_ <= 0)
+    const int weight = cycle_.CurrentWeight(), capacity = cycle_.maxVulGewicht;
+    if (weight <= 0)
         return;
     // A capacity of 0 or less shows any weight as a full hopper instead of
     // dividing by it; a level above the rim is drawn at the rim.
-    const int level = maxVulGewicht_ > 0 ? int(std::min<int64_t>(int64_t(currentWeight_) * 55 / maxVulGewicht_, 55)) : 55;
+    const TIntScaleMap rows(0, capacity, 0, kHopperRows);
+    const int level = capacity > 0 ? int(std::min<int64_t>(rows.Offset(weight), kHopperRows)) : kHopperRows;
     if (level <= 0) {
         SetPenAndBrush(c, backColor_);
         c.Polygon({{62, 71}, {82, 71}, {95, 58}, {95, 13}, {49, 13}, {49, 58}});
@@ -336,25 +158,27 @@ void TFWS::DrawHopperContents(TCanvas& c)
 
 void TFWS::DrawBinContents(TCanvas& c)
 {
-    if (hopperWeight_ > 0) {
-        const int h = int(std::min<int64_t>(int64_t(hopperWeight_) * 36 / 6000, 53));
+    if (cycle_.HopperWeight() > 0) {
+        const TIntScaleMap rows(0, kBinRowsWeight, 0, kBinRows);
+        const int h = int(std::min<int64_t>(rows.Offset(cycle_.HopperWeight()), kBinTop));
         SetPenAndBrush(c, clYellow);
         c.Polygon({{36, 155}, {109, 155}, {109, 155 - h}, {36, 155 - h}});
     }
-    SetPenAndBrush(c, HopperSensor() ? clBlack : clRed);
+    SetPenAndBrush(c, cycle_.HopperSensor() ? clBlack : clRed);
     c.FillRect(TRect(106, 120, 110, 126));
 }
 
 void TFWS::DrawFeedAndValve(TCanvas& c)
 {
-    if (activateVijzel_ && !aanvoerGeblokkeerd_) {
+    const bool valveOpen = cycle_.losklep;
+    if (cycle_.activateVijzel && !cycle_.aanvoerGeblokkeerd) {
         c.Pen.Color = clYellow;
         c.Pen.Width = 2;
         c.MoveTo(75, 9);
-        c.LineTo(75, losklep_ ? 155 : 73);
+        c.LineTo(75, valveOpen ? 155 : 73);
     }
     SetPenAndBrush(c, clBlack);
-    if (losklep_) {
+    if (valveOpen) {
         c.MoveTo(92, 73);
         c.LineTo(92, 110);
     } else {
@@ -366,11 +190,11 @@ void TFWS::DrawFeedAndValve(TCanvas& c)
 
 void TFWS::DrawNumbers(TCanvas& c)
 {
-    DrawNumber(c, numbers_[0], Hundredths(currentWeight_), TFontBitmaps::SmallSet, 0, 65);
-    DrawNumber(c, numbers_[1], Hundredths(hopperWeight_), TFontBitmaps::SmallSet, 0, 163);
-    DrawNumber(c, numbers_[2], Hundredths(totalWeight_), TFontBitmaps::SmallSet, 15, 180);
-    DrawNumber(c, numbers_[3], activateVijzel_ ? QString::number(vijzelNr_ + 1) : QString(), TFontBitmaps::LargeSet,
-               0, 14);
+    DrawNumber(c, numbers_[0], Hundredths(cycle_.CurrentWeight()), TFontBitmaps::SmallSet, 0, 65);
+    DrawNumber(c, numbers_[1], Hundredths(cycle_.HopperWeight()), TFontBitmaps::SmallSet, 0, 163);
+    DrawNumber(c, numbers_[2], Hundredths(cycle_.TotalWeight()), TFontBitmaps::SmallSet, 15, 180);
+    const QString auger = cycle_.activateVijzel ? QString::number(cycle_.vijzelNr + 1) : QString();
+    DrawNumber(c, numbers_[3], auger, TFontBitmaps::LargeSet, 0, 14);
 }
 
 void TFWS::DrawNumber(TCanvas& c, TBitmap& box, const QString& text, uint8_t set, int x, int y)

@@ -1,20 +1,22 @@
 #pragma once
-// TFWS: the display and simulation of a batch feed weigher. A supply auger
-// fills a weigh hopper up to the fill weight, a discharge valve (Losklep)
-// drops the batch into a catch bin, and a discharge auger empties the bin.
-// A 150 ms timer runs one step of the feed cycle, moves the simulated
-// weights, redraws the picture and reports a status word (FeedStatus).
+// TFWS: the display of a batch feed weigher and its published switches. A
+// supply auger fills a weigh hopper up to the fill weight, a discharge valve
+// (Losklep) drops the batch into a catch bin, and a discharge auger empties
+// the bin. A 150 ms timer runs one step of the feed cycle and of the
+// simulated weights (TFeedCycle, feed/FeedCycle.h), redraws the picture and
+// reports the status word (FeedStatus).
 //
 // Weights are integers in hundredths of the display unit (3000 shows 30.00).
 // The picture reaches the screen only through DrawWeigher: Paint draws nothing.
 
+#include "feed/FeedCycle.h"
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
+#include "framework/KeptLayer.h"
 #include "framework/Notify.h"
 
 #include <array>
 #include <memory>
-#include <random>
 
 class TFontBitmaps;
 class TTimer;
@@ -55,33 +57,33 @@ public:
     ~TFWS() override;
 
     // --- published properties
-    bool Losklep() const { return losklep_; }
-    void SetLosklep(bool value) { SetAndDraw(losklep_, value); }
-    bool WeigherTest() const { return weigherTest_; }
-    void SetWeigherTest(bool value) { SetAndDraw(weigherTest_, value); }
-    bool WeigherReset() const { return weigherReset_; }
-    void SetWeigherReset(bool value) { SetAndDraw(weigherReset_, value); }
-    bool ActivateVijzel() const { return activateVijzel_; }
-    void SetActivateVijzel(bool value) { SetAndDraw(activateVijzel_, value); }
-    bool AfvoerVijzel() const { return afvoerVijzel_; }
-    void SetAfvoerVijzel(bool value) { SetAndDraw(afvoerVijzel_, value); }
-    bool AanvoerGeblokkeerd() const { return aanvoerGeblokkeerd_; }
-    void SetAanvoerGeblokkeerd(bool value) { SetAndDraw(aanvoerGeblokkeerd_, value); }
-    bool LosklepOpenTijdensVullen() const { return losklepOpenTijdensVullen_; }
-    void SetLosklepOpenTijdensVullen(bool value) { SetAndDraw(losklepOpenTijdensVullen_, value); }
-    bool LosklepSluitNiet() const { return losklepSluitNiet_; }
-    void SetLosklepSluitNiet(bool value) { SetAndDraw(losklepSluitNiet_, value); }
-    bool WeegsignaalIsNul() const { return weegsignaalIsNul_; }
-    void SetWeegsignaalIsNul(bool value) { SetAndDraw(weegsignaalIsNul_, value); }
-    int VijzelNr() const { return vijzelNr_; }
+    bool Losklep() const { return cycle_.losklep; }
+    void SetLosklep(bool value) { SetAndDraw(cycle_.losklep, value); }
+    bool WeigherTest() const { return cycle_.weigherTest; }
+    void SetWeigherTest(bool value) { SetAndDraw(cycle_.weigherTest, value); }
+    bool WeigherReset() const { return cycle_.weigherReset; }
+    void SetWeigherReset(bool value) { SetAndDraw(cycle_.weigherReset, value); }
+    bool ActivateVijzel() const { return cycle_.activateVijzel; }
+    void SetActivateVijzel(bool value) { SetAndDraw(cycle_.activateVijzel, value); }
+    bool AfvoerVijzel() const { return cycle_.afvoerVijzel; }
+    void SetAfvoerVijzel(bool value) { SetAndDraw(cycle_.afvoerVijzel, value); }
+    bool AanvoerGeblokkeerd() const { return cycle_.aanvoerGeblokkeerd; }
+    void SetAanvoerGeblokkeerd(bool value) { SetAndDraw(cycle_.aanvoerGeblokkeerd, value); }
+    bool LosklepOpenTijdensVullen() const { return cycle_.losklepOpenTijdensVullen; }
+    void SetLosklepOpenTijdensVullen(bool value) { SetAndDraw(cycle_.losklepOpenTijdensVullen, value); }
+    bool LosklepSluitNiet() const { return cycle_.losklepSluitNiet; }
+    void SetLosklepSluitNiet(bool value) { SetAndDraw(cycle_.losklepSluitNiet, value); }
+    bool WeegsignaalIsNul() const { return cycle_.weegsignaalIsNul; }
+    void SetWeegsignaalIsNul(bool value) { SetAndDraw(cycle_.weegsignaalIsNul, value); }
+    int VijzelNr() const { return cycle_.vijzelNr; }
     // Numbers from 9 up, and below 0, are refused silently: the status word
     // has four bits for the number and a negative one would spoil the others.
     void SetVijzelNr(int value);
-    int MaxVulGewicht() const { return maxVulGewicht_; }
-    void SetMaxVulGewicht(int value) { SetAndDraw(maxVulGewicht_, value); }
-    int FillWeight() const { return fillWeight_; }
-    void SetFillWeight(int value) { SetAndNotify(this, &TFWS::FillWeightChanged, fillWeight_, value); }
-    int CurrentWeight() const { return currentWeight_; }
+    int MaxVulGewicht() const { return cycle_.maxVulGewicht; }
+    void SetMaxVulGewicht(int value) { SetAndDraw(cycle_.maxVulGewicht, value); }
+    int FillWeight() const { return cycle_.fillWeight; }
+    void SetFillWeight(int value) { SetAndNotify(this, &TFWS::FillWeightChanged, cycle_.fillWeight, value); }
+    int CurrentWeight() const { return cycle_.CurrentWeight(); }
     int FeedStatus() const { return feedStatus_; }
 
     // --- host entry: fill weight and the task word's fields, without redraw
@@ -98,24 +100,25 @@ public:
     int CalculateFeedTime(int needed);
 
     // --- simulation settings a host may change (not published)
-    void SetSupplyRate(int value) { supplyRate_ = value; }
-    void SetDischargeRate(int value) { dischargeRate_ = value; }
-    void SetValveOpenTime(int value) { valveOpenTime_ = value; }
-    void SetResidue(int value) { residue_ = value; }
-    void Seed(unsigned value) { random_.seed(value); }
+    void SetSupplyRate(int value) { cycle_.supplyRate = value; }
+    void SetDischargeRate(int value) { cycle_.dischargeRate = value; }
+    void SetValveOpenTime(int value) { cycle_.valveOpenTime = value; }
+    void SetResidue(int value) { cycle_.residue = value; }
+    void Seed(unsigned value) { cycle_.Seed(value); }
     TTimer& FeedTimer() { return *timer_; }
 
     // --- cycle state, for hosts and tests
-    int CycleState() const { return cycleState_; }
-    bool Ready() const { return ready_; }
-    int Countdown() const { return countdown_; }
-    int FeedTime() const { return feedTime_; }
-    int LastFed() const { return lastFed_; }
-    int HopperWeight() const { return hopperWeight_; }
-    int TotalWeight() const { return totalWeight_; }
-    int AlarmCode() const { return alarmCode_; }
+    const TFeedCycle& Cycle() const { return cycle_; }
+    int CycleState() const { return int(cycle_.State()); }
+    bool Ready() const { return cycle_.Ready(); }
+    int Countdown() const { return cycle_.Countdown(); }
+    int FeedTime() const { return cycle_.FeedTime(); }
+    int LastFed() const { return cycle_.LastFed(); }
+    int HopperWeight() const { return cycle_.HopperWeight(); }
+    int TotalWeight() const { return cycle_.TotalWeight(); }
+    int AlarmCode() const { return int(cycle_.Alarm()); }
     // The bin's level sensor, read from the weight in the bin.
-    bool HopperSensor() const;
+    bool HopperSensor() const { return cycle_.HopperSensor(); }
     const TBitmap& WorkBitmap() { return OffscreenBitmap(); }
 
 signals:
@@ -149,10 +152,7 @@ private:
         DrawWeigher();
         notified_.Notify(this);
     }
-    int Random(int limit);
-    void FillingStep();
-    void ValveOpenStep();
-    void DrawBackground();
+    void DrawBackground(TBitmap& background);
     void DrawFrame(TCanvas& c);
     void DrawHopperContents(TCanvas& c);
     void DrawBinContents(TCanvas& c);
@@ -160,44 +160,15 @@ private:
     void DrawNumbers(TCanvas& c);
     void DrawNumber(TCanvas& c, TBitmap& box, const QString& text, uint8_t set, int x, int y);
 
-    bool losklep_ = false;
-    bool weigherTest_ = false;
-    bool weigherReset_ = false;
-    bool activateVijzel_ = false;
-    bool afvoerVijzel_ = false;
-    bool aanvoerGeblokkeerd_ = false;
-    bool losklepOpenTijdensVullen_ = false;
-    bool losklepSluitNiet_ = false;
-    bool weegsignaalIsNul_ = false;
-    int vijzelNr_ = 0;
-    int maxVulGewicht_ = 3500;
-    int fillWeight_ = 3000;
-    int currentWeight_ = 0;
+    TFeedCycle cycle_;
     int feedStatus_ = 0;
-
-    int cycleState_ = 0;
-    bool ready_ = true;
-    int startWeight_ = 0;
-    int lastFed_ = 0;
-    int countdown_ = 0;
-    int feedTime_ = 300;
-    int hopperWeight_ = 0;
-    int totalWeight_ = 0;
-    int alarmCode_ = 0;
-    int supplyRate_ = 3;
-    int dischargeRate_ = 3;
-    int valveOpenTime_ = 0;
-    int residue_ = 0;
     TColor backColor_;
-    int augerFrame_ = 0;
-    int dischargeFrame_ = 0;
 
     std::unique_ptr<TFontBitmaps> fonts_;
     std::array<TBitmap, 3> augers_;
     std::array<TBitmap, 3> dischargeAugers_;
-    TBitmap background_; // BackColor and the frame
+    TKeptLayer background_; // BackColor and the frame
     std::array<TBitmap, 4> numbers_;
-    std::mt19937 random_;
     TTimer* timer_;
     // The cycle changes many published values per tick, and a host's task
     // word several at once: each entry point reports what it changed.

@@ -2,6 +2,8 @@
 
 #include "framework/AccessibleControl.h"
 #include "framework/Application.h"
+#include "framework/ControlDrag.h"
+#include "framework/ControlInput.h"
 #include "framework/Notify.h"
 #include "framework/DragOperation.h"
 #include "framework/Screen.h"
@@ -9,82 +11,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-TShiftState ShiftFrom(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
-{
-    TShiftState s;
-    if (mods & Qt::ShiftModifier)
-        s |= ssShift;
-    if (mods & Qt::AltModifier)
-        s |= ssAlt;
-    if (mods & Qt::ControlModifier)
-        s |= ssCtrl;
-    if (buttons & Qt::LeftButton)
-        s |= ssLeft;
-    if (buttons & Qt::RightButton)
-        s |= ssRight;
-    if (buttons & Qt::MiddleButton)
-        s |= ssMiddle;
-    return s;
-}
-
-bool ButtonFrom(Qt::MouseButton button, TMouseButton& out)
-{
-    switch (button) {
-    case Qt::LeftButton: out = mbLeft; return true;
-    case Qt::RightButton: out = mbRight; return true;
-    case Qt::MiddleButton: out = mbMiddle; return true;
-    default: return false;
-    }
-}
-
-// Qt key -> classic virtual-key code (0 when there is none).
-uint16_t VirtualKey(const QKeyEvent* e)
-{
-    const int k = e->key();
-    switch (k) {
-    case Qt::Key_Backspace: return VK::Back;
-    case Qt::Key_Tab: return VK::Tab;
-    case Qt::Key_Clear: return VK::Clear;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK::Return;
-    case Qt::Key_Shift: return VK::Shift;
-    case Qt::Key_Control: return VK::Control;
-    case Qt::Key_Alt: return VK::Menu;
-    case Qt::Key_Escape: return VK::Escape;
-    case Qt::Key_Space: return VK::Space;
-    case Qt::Key_PageUp: return VK::Prior;
-    case Qt::Key_PageDown: return VK::Next;
-    case Qt::Key_End: return VK::End;
-    case Qt::Key_Home: return VK::Home;
-    case Qt::Key_Left: return VK::Left;
-    case Qt::Key_Up: return VK::Up;
-    case Qt::Key_Right: return VK::Right;
-    case Qt::Key_Down: return VK::Down;
-    case Qt::Key_Insert: return VK::Insert;
-    case Qt::Key_Delete: return VK::Delete;
-    default: break;
-    }
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return uint16_t(VK::F1 + (k - Qt::Key_F1));
-    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
-        return uint16_t(k);
-    if (k == Qt::Key_Plus)
-        return VK::Add;
-    if (k == Qt::Key_Minus)
-        return VK::Subtract;
-    return 0;
-}
-
-} // namespace
 
 TControl::TControl(QWidget* parent)
     : QWidget(parent)
@@ -347,87 +278,19 @@ void TControl::SetPopupMenu(TPopupMenu* value)
     emit PopupMenuChanged();
 }
 
-void TControl::SetDragMode(TDragMode value)
-{
-    if (value == dragMode_)
-        return;
-    dragMode_ = value;
-    emit DragModeChanged();
-}
-
-void TControl::SetDragCursor(TCursor value)
-{
-    if (value == dragCursor_)
-        return;
-    dragCursor_ = value;
-    emit DragCursorChanged();
-}
-
-void TControl::SetDragKind(TDragKind value)
-{
-    if (value == dragKind_)
-        return;
-    dragKind_ = value;
-    emit DragKindChanged();
-}
+void TControl::SetDragMode(TDragMode value) { SetAndNotify(this, &TControl::DragModeChanged, dragMode_, value); }
+void TControl::SetDragCursor(TCursor value) { SetAndNotify(this, &TControl::DragCursorChanged, dragCursor_, value); }
+void TControl::SetDragKind(TDragKind value) { SetAndNotify(this, &TControl::DragKindChanged, dragKind_, value); }
 
 // ---- drag and drop ---------------------------------------------------------
 
-void TControl::BeginDrag(bool Immediate, int Threshold)
-{
-    if (TDragOperation::Current())
-        return; // one drag at a time
-    TDragOperation::Begin(this, dragKind_, lastMouse_, Threshold);
-    if (dragKind_ == dkDock)
-        emit OnStartDock(this);
-    else
-        DoStartDrag();
-    if (Immediate)
-        RunDrag();
-}
-
-void TControl::EndDrag()
-{
-    TDragOperation* drag = TDragOperation::Current();
-    if (!drag || drag->Source() != this)
-        return;
-    if (drag->Pending())
-        EndOfDrag(nullptr, lastMouse_);
-    else
-        QDrag::cancel();
-}
+void TControl::BeginDrag(bool Immediate, int Threshold) { TControlDrag::Begin(*this, Immediate, Threshold); }
+void TControl::EndDrag() { TControlDrag::End(*this); }
 
 bool TControl::Dragging() const
 {
     const TDragOperation* drag = TDragOperation::Current();
     return drag && drag->Source() == this;
-}
-
-void TControl::RunDrag()
-{
-    TDragOperation* drag = TDragOperation::Current();
-    QPoint at;
-    QPointer<TControl> self(this);
-    QObject* target = drag->Execute(at);
-    if (self)
-        EndOfDrag(target, at);
-    else
-        TDragOperation::Finish();
-}
-
-// The drag is over: Target took it (at p in its coordinates), or nobody did.
-void TControl::EndOfDrag(QObject* target, QPoint p)
-{
-    const TDragKind kind = TDragOperation::Current()->Kind();
-    TDragOperation::Finish();
-    // The button's release went to the drag, not to this control.
-    leftDown_ = false;
-    if (!target)
-        p = QPoint(0, 0);
-    if (kind == dkDock)
-        emit OnEndDock(this, target, p.x(), p.y());
-    else
-        DoEndDrag(target, p.x(), p.y());
 }
 
 void TControl::DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept)
@@ -441,53 +304,10 @@ void TControl::DragDrop(QObject* Source, int X, int Y) { emit OnDragDrop(this, S
 void TControl::DoStartDrag() { emit OnStartDrag(this); }
 void TControl::DoEndDrag(QObject* Target, int X, int Y) { emit OnEndDrag(this, Target, X, Y); }
 
-// Asks the control under the pointer; dock drags find no dock site here.
-void TControl::AnswerDrag(QDragMoveEvent* event, TDragState state)
-{
-    TDragOperation* drag = TDragOperation::Carried(event->mimeData());
-    if (!drag || !drag->Source() || drag->Kind() != dkDrag || state_.testFlag(csDesigning)) {
-        event->ignore();
-        return;
-    }
-    const QPoint p = event->position().toPoint();
-    bool accept = false;
-    DragOver(drag->Source(), p.x(), p.y(), state, accept);
-    drag->Over(this, p, accept);
-    // Taken either way, so Qt does not ask the parents: a refusal is an
-    // ignored action, as the platform's drag shows and drops it.
-    event->accept();
-    event->setDropAction(accept ? Qt::MoveAction : Qt::IgnoreAction);
-}
-
-void TControl::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(event, dsDragEnter); }
-void TControl::dragMoveEvent(QDragMoveEvent* event) { AnswerDrag(event, dsDragMove); }
-
-void TControl::dragLeaveEvent(QDragLeaveEvent* event)
-{
-    TDragOperation* drag = TDragOperation::Current();
-    if (!drag || drag->Target() != this)
-        return;
-    bool accept = false;
-    const QPoint p = drag->LastPoint();
-    if (drag->Source())
-        DragOver(drag->Source(), p.x(), p.y(), dsDragLeave, accept);
-    drag->Left(this);
-    event->accept();
-}
-
-void TControl::dropEvent(QDropEvent* event)
-{
-    TDragOperation* drag = TDragOperation::Carried(event->mimeData());
-    if (!drag || !drag->Source() || drag->Target() != this || !drag->Accepted()) {
-        event->ignore();
-        return;
-    }
-    const QPoint p = event->position().toPoint();
-    drag->Over(this, p, true);
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    DragDrop(drag->Source(), p.x(), p.y());
-}
+void TControl::dragEnterEvent(QDragEnterEvent* event) { TControlDrag::Answer(*this, event, dsDragEnter); }
+void TControl::dragMoveEvent(QDragMoveEvent* event) { TControlDrag::Answer(*this, event, dsDragMove); }
+void TControl::dragLeaveEvent(QDragLeaveEvent* event) { TControlDrag::Leave(*this, event); }
+void TControl::dropEvent(QDropEvent* event) { TControlDrag::Drop(*this, event); }
 
 // ---- popup menu ------------------------------------------------------------
 
@@ -610,40 +430,6 @@ void TControl::MouseEnter() { emit OnMouseEnter(this); }
 void TControl::MouseLeave() { emit OnMouseLeave(this); }
 void TControl::Resize() { emit OnResize(this); }
 
-QPoint TControl::ConfinedPosition(QMouseEvent* event)
-{
-    QPoint local = event->position().toPoint();
-    const auto clip = Screen::CursorClip();
-    if (!clip)
-        return local;
-    const QPoint global = mapToGlobal(local);
-    const QPoint clamped(std::clamp(global.x(), clip->Left, clip->Right - 1),
-                         std::clamp(global.y(), clip->Top, clip->Bottom - 1));
-    if (clamped != global)
-        Screen::SetCursorPos(clamped);
-    return mapFromGlobal(clamped);
-}
-
-void TControl::mousePressEvent(QMouseEvent* event)
-{
-    TMouseButton b;
-    if (!ButtonFrom(event->button(), b))
-        return;
-    if (focusPolicy() != Qt::NoFocus && !hasFocus())
-        setFocus(Qt::MouseFocusReason);
-    if (b == mbLeft)
-        leftDown_ = true;
-    const QPoint p = ConfinedPosition(event);
-    lastMouse_ = p;
-    // An automatic drag takes the press: the control sees no mouse-down.
-    if (b == mbLeft && dragMode_ == dmAutomatic && !state_.testFlag(csDesigning)) {
-        BeginDrag(false);
-        return;
-    }
-    MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
-    AfterInput();
-}
-
 void TControl::PressAndRelease(QPoint at)
 {
     const QPointF local(at);
@@ -654,84 +440,21 @@ void TControl::PressAndRelease(QPoint at)
     mouseReleaseEvent(&release);
 }
 
-void TControl::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint p = ConfinedPosition(event);
-    lastMouse_ = p;
-    if (Dragging()) {
-        if ((event->buttons() & Qt::LeftButton) && TDragOperation::Current()->Pending() &&
-            TDragOperation::Current()->PastThreshold(p))
-            RunDrag();
-        return;
-    }
-    MouseMove(ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
-    AfterInput();
-}
-
-void TControl::mouseReleaseEvent(QMouseEvent* event)
-{
-    TMouseButton b;
-    if (!ButtonFrom(event->button(), b))
-        return;
-    const QPoint p = ConfinedPosition(event);
-    lastMouse_ = p;
-    // Released before the pointer moved far enough: the drag ends without a target.
-    if (b == mbLeft && Dragging()) {
-        EndOfDrag(nullptr, p);
-        return;
-    }
-    const bool click = b == mbLeft && leftDown_ && rect().contains(p);
-    if (b == mbLeft)
-        leftDown_ = false;
-    // Click comes before the release, as the classic platform orders them.
-    if (click)
-        Click();
-    MouseUp(b, ShiftFrom(event->modifiers(), event->buttons()), p.x(), p.y());
-    AfterInput();
-}
-
-void TControl::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    DblClick();
-    // The second press of a double click is also a press.
-    TMouseButton b;
-    if (!ButtonFrom(event->button(), b))
-        return;
-    if (b == mbLeft)
-        leftDown_ = true;
-    const QPoint p = ConfinedPosition(event);
-    MouseDown(b, ShiftFrom(event->modifiers(), event->buttons()) | ssDouble, p.x(), p.y());
-    AfterInput();
-}
+void TControl::mousePressEvent(QMouseEvent* event) { TControlInput::Press(*this, event); }
+void TControl::mouseMoveEvent(QMouseEvent* event) { TControlInput::Move(*this, event); }
+void TControl::mouseReleaseEvent(QMouseEvent* event) { TControlInput::Release(*this, event); }
+void TControl::mouseDoubleClickEvent(QMouseEvent* event) { TControlInput::DoubleClick(*this, event); }
 
 void TControl::keyPressEvent(QKeyEvent* event)
 {
-    uint16_t key = VirtualKey(event);
-    if (key == 0 && event->text().isEmpty()) {
+    if (!TControlInput::KeyPress(*this, event))
         QWidget::keyPressEvent(event);
-        return;
-    }
-    if (key != 0)
-        KeyDown(key, ShiftFrom(event->modifiers(), Qt::NoButton));
-    // The typed character follows the key-down, also when that handler
-    // cleared the key (the character was made from the key already), and
-    // goes to this control only.
-    for (QChar ch : event->text())
-        KeyPress(ch);
-    if (key == 0)
-        event->accept();
-    AfterInput();
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* event)
 {
-    uint16_t key = VirtualKey(event);
-    if (key == 0) {
+    if (!TControlInput::KeyRelease(*this, event))
         QWidget::keyReleaseEvent(event);
-        return;
-    }
-    KeyUp(key, ShiftFrom(event->modifiers(), Qt::NoButton));
-    AfterInput();
 }
 
 void TControl::focusInEvent(QFocusEvent*) { DoEnter(); }

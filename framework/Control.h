@@ -287,15 +287,14 @@ protected:
     bool paintsOpaque_ = true;
 
 private:
+    friend class TControlDrag;
+    friend class TControlInput;
+
     void ApplyAlign();
     void NotifyGeometry();
     void PropagateParentFontAndColor();
     void PropagateShowHint();
     void FollowParentShowHint();
-    void AnswerDrag(QDragMoveEvent* event, TDragState state);
-    void RunDrag();
-    void EndOfDrag(QObject* target, QPoint p);
-    QPoint ConfinedPosition(QMouseEvent* event);
 
     TBitmap buffer_;
     TFont* font_;

@@ -1,5 +1,8 @@
 #include "graph/GraphScale.h"
 
+#include "scale/ScaleLabels.h"
+#include "scale/ScaleSteps.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -13,23 +16,6 @@ int64_t Trunc(double v)
 {
     constexpr double limit = 9.0e18;
     return int64_t(std::trunc(std::fmax(-limit, std::fmin(limit, v))));
-}
-
-// How many labels of `label` pixels fit into `pixels` at the widest step.
-double LabelCount(double pixels, double span, double label)
-{
-    return std::floor(pixels / span * kWidest / label + 0.5);
-}
-
-// Halves `step` while the doubled count of labels still stays below n.
-double HalveWhileRoom(double step, double n)
-{
-    for (double count = 1; count < n;) {
-        count *= 2;
-        if (count < n)
-            step /= 2;
-    }
-    return step;
 }
 
 int Digits(int64_t v)
@@ -49,27 +35,11 @@ QString Fixed(double v, int decimals)
     return QString::number(r, 'f', decimals);
 }
 
-// An hour or minute count as the "00" pattern writes it: at least two
-// digits, a minus sign in front of them.
-QString TwoDigits(int64_t v)
-{
-    const QString digits = QStringLiteral("%1").arg(v < 0 ? -v : v, 2, 10, QLatin1Char('0'));
-    return v < 0 ? QLatin1Char('-') + digits : digits;
-}
-
 } // namespace
 
 double ValueStep(double pixels, double span, int label)
 {
-    const double n = LabelCount(pixels, span, label);
-    double step = kWidest;
-    int factor = 2;
-    for (double count = 1; count < n;) {
-        count *= factor;
-        if (count < n)
-            step /= factor;
-        factor = factor == 2 ? 5 : 2;
-    }
+    const double step = ScaleSteps::OneTwoFive(kWidest, ScaleSteps::LabelCount(pixels, span, kWidest, label));
     return step < 1 ? 1 : step;
 }
 
@@ -82,26 +52,17 @@ double FirstValue(double min, double step)
 
 int MinuteStep(double pixels, double span, double label)
 {
-    const double n = std::floor(pixels / span * 1440 / label + 0.5);
-    struct Row { double upTo; int step; };
-    static constexpr Row table[] = {{2, 1440}, {3, 720}, {4, 480}, {6, 360}, {8, 240}, {12, 180}, {24, 120},
-                                    {48, 60}, {144, 30}, {288, 10}, {360, 5}, {720, 4}, {1200, 2}};
-    for (const Row& row : table)
-        if (n <= row.upTo)
-            return row.step;
-    return 1;
+    return ScaleSteps::Minutes(ScaleSteps::LabelCount(pixels, span, 1440, label));
 }
 
 double DayStep(double pixels, double span, double label, int unit)
 {
-    double step = HalveWhileRoom(double(Trunc(kWidest / unit) * unit), LabelCount(pixels, span, label));
-    step = double(Trunc(step) / unit * unit);
-    return step < unit ? unit : step;
+    return ScaleSteps::Days(kWidest, ScaleSteps::LabelCount(pixels, span, kWidest, label), unit);
 }
 
 double NumberStep(double pixels, double span, double label)
 {
-    const double step = double(Trunc(HalveWhileRoom(kWidest, LabelCount(pixels, span, label))));
+    const double step = double(Trunc(ScaleSteps::Halving(kWidest, ScaleSteps::LabelCount(pixels, span, kWidest, label))));
     return step < 1 ? 1 : step;
 }
 
@@ -137,8 +98,7 @@ QString FormatTextString(TAxisType type, long double x)
     case atNumber:
     case atHours: return QString::number(Trunc(double(x)));
     case atMinutes: {
-        const int64_t m = Trunc(double(x + 0.5L));
-        return TwoDigits(m / 60) + QLatin1Char(':') + TwoDigits(m % 60);
+        return ScaleLabels::HourMinute(Trunc(double(x + 0.5L)));
     }
     case atDaysWeek:
     case atDaysMonth: {

@@ -4,28 +4,19 @@
 #include "framework/Notify.h"
 #include "framework/ScreenDepth.h"
 #include "framework/Thread.h"
+#include "graph/GraphAxes.h"
 #include "graph/GraphFrame.h"
 #include "graph/GraphScale.h"
 #include "graph/Legenda.h"
 #include "graph/PolygonClip.h"
 #include "graph/SeriesLines.h"
-#include "graph/ZoomThread.h"
+#include "scale/ScaleMap.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-GraphFrame::Border ToBorder(TKivGraph::TGraphBorderStyle style)
-{
-    switch (style) {
-    case TKivGraph::bstSingle: return GraphFrame::Border::Single;
-    case TKivGraph::bstRaised: return GraphFrame::Border::Raised;
-    case TKivGraph::bstLowered: return GraphFrame::Border::Lowered;
-    default: return GraphFrame::Border::None;
-    }
-}
 
 // A colour about 78% of the way to white.
 TColor Lightened(TColor color)
@@ -34,10 +25,6 @@ TColor Lightened(TColor color)
     const auto lift = [](int v) { return v + ((51000 - 200 * v) >> 8); };
     return RGB(lift(GetRValue(c)), lift(GetGValue(c)), lift(GetBValue(c)));
 }
-
-// More divisions than any plot has pixels: a view beyond the spans AdjustZoom
-// keeps (one the host set while rendering was not possible) still ends.
-constexpr int64_t kMaxDivisions = 100000;
 
 double MinimumXSpan(TAxisType type)
 {
@@ -62,11 +49,7 @@ TKivGraph::TKivGraph(QWidget* parent) : TGraphicControl(parent)
 
 TKivGraph::~TKivGraph()
 {
-    if (zoomThread_) {
-        zoomThread_->Terminate();
-        delete zoomThread_;
-        zoomThread_ = nullptr;
-    }
+    interaction_.StopZoomThread();
     // The legend lists this graph's series, which go with it.
     if (legend_ && legend_->graph_ == this) {
         legend_->graph_ = nullptr;
@@ -86,53 +69,24 @@ void TKivGraph::SetBorderStyle(TGraphBorderStyle value)
     SetAndNotify(this, &TKivGraph::BorderStyleChanged, borderStyle_, value);
 }
 
-void TKivGraph::SetGraphBorder(TGraphBorderStyle value)
+// A property the picture is rendered from: the next paint renders (the
+// background too, when asked) and OnChange tells the host.
+template <class T>
+void TKivGraph::SetRendered(void (TKivGraph::*changed)(), T& field, T value, bool background)
 {
-    SetAndNotify(this, &TKivGraph::GraphBorderChanged, graphBorder_, value, [&] {
+    SetAndNotify(this, changed, field, value, [&] {
         NeedsRender = true;
+        NeedsBackground = NeedsBackground || background;
         emit OnChange(this);
     });
 }
 
-void TKivGraph::SetColorBg(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBgChanged, colorBg_, value, [&] {
-        NeedsRender = NeedsBackground = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorBg2(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBg2Changed, colorBg2_, value, [&] {
-        NeedsRender = NeedsBackground = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorBorder(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorBorderChanged, colorBorder_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorGrid(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorGridChanged, colorGrid_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
-
-void TKivGraph::SetColorNumb(TColor value)
-{
-    SetAndNotify(this, &TKivGraph::ColorNumbChanged, colorNumb_, value, [&] {
-        NeedsRender = true;
-        emit OnChange(this);
-    });
-}
+void TKivGraph::SetGraphBorder(TGraphBorderStyle value) { SetRendered(&TKivGraph::GraphBorderChanged, graphBorder_, value); }
+void TKivGraph::SetColorBg(TColor value) { SetRendered(&TKivGraph::ColorBgChanged, colorBg_, value, true); }
+void TKivGraph::SetColorBg2(TColor value) { SetRendered(&TKivGraph::ColorBg2Changed, colorBg2_, value, true); }
+void TKivGraph::SetColorBorder(TColor value) { SetRendered(&TKivGraph::ColorBorderChanged, colorBorder_, value); }
+void TKivGraph::SetColorGrid(TColor value) { SetRendered(&TKivGraph::ColorGridChanged, colorGrid_, value); }
+void TKivGraph::SetColorNumb(TColor value) { SetRendered(&TKivGraph::ColorNumbChanged, colorNumb_, value); }
 
 void TKivGraph::SetGridStyle(TGridStyle value)
 {
@@ -268,7 +222,7 @@ void TKivGraph::SetFollow(bool on)
 // data after it moves the view on.
 void TKivGraph::FollowNewest()
 {
-    if (!Following() || zoomThread_)
+    if (!Following() || interaction_.ZoomThread())
         return;
     bool any = false;
     double newest = 0;
@@ -369,8 +323,8 @@ void TKivGraph::Paint()
     }
     Canvas(); // sizes the control's bitmap like ours
     OffscreenBitmap().Image() = bitmap_.Image(); // shared until either is drawn on
-    if (bandShown_) // the rubber band lies over the picture until erased
-        LineRect();
+    if (interaction_.BandShown()) // the rubber band lies over the picture until erased
+        interaction_.LineRect();
 }
 
 void TKivGraph::PrepareBitmaps()
@@ -465,11 +419,11 @@ void TKivGraph::DrawLayer(TCanvas& c, const TRect& outer)
     DrawBackground();
     c.ClearClip();
     c.Font.Assign(*Font());
-    GraphFrame::DrawBorder(c, outer, ToBorder(borderStyle_), colorBorder_);
+    GraphFrame::DrawBorder(c, outer, TGraphAxes::Border(borderStyle_), colorBorder_);
     for (const auto& f : fillSeries_)
         if (f->Visible)
             DrawSetCurves(c, *f);
-    DrawGridAndNumbers(c, outer);
+    TGraphAxes(*this, c).DrawGridAndNumbers(outer);
 }
 
 TKivGraph::LayerKey TKivGraph::CurrentLayerKey() const
@@ -514,11 +468,14 @@ void TKivGraph::DrawSetCurves(TCanvas& c, const TSeries& series)
         return;
     const TRect2D& r = AxisRect(series);
     const double w = plotRect_.Width(), h = plotRect_.Height();
+    const TScaleMap xMap = TScaleMap::WithExtent(r.XMin, r.XMax, 0, w), yMap = TScaleMap::WithExtent(r.YMin, r.YMax, 0, h);
+    // Rounded half up, and kept in floating point: a point far outside the
+    // plot keeps the slope of its clipped edges.
+    const auto halfUp = [](double offset) { return std::floor(offset + 0.5); };
     std::vector<QPointF> points;
     points.reserve(series.Points.size());
     for (const TPoint2D& p : series.Points)
-        points.emplace_back(plotRect_.Left + std::floor((p.X - r.XMin) * w / (r.XMax - r.XMin) + 0.5),
-                            plotRect_.Bottom - std::floor((p.Y - r.YMin) * h / (r.YMax - r.YMin) + 0.5));
+        points.emplace_back(plotRect_.Left + halfUp(xMap.Offset(p.X)), plotRect_.Bottom - halfUp(yMap.Offset(p.Y)));
     const QRectF around(plotRect_.Left - 2, plotRect_.Top - 2, w + 4, h + 4);
     QVector<QPoint> polygon;
     for (const QPointF& p : ClipPolygon(points, around))
@@ -546,331 +503,35 @@ void TKivGraph::DrawLines(TCanvas& c, const TSeries& series)
     c.ClearClip();
 }
 
-// ---- grid, labels, title ------------------------------------------------------
-
-void TKivGraph::DrawGridAndNumbers(TCanvas& c, const TRect& outer)
-{
-    DrawTitle(c, outer);
-    if (gridStyle_ != gsNone || ShowLeftNumbers)
-        DrawYAxis(c, visLeft_, false);
-    if (!AxisBitmapName.isEmpty() && !axisPicture_.Empty())
-        c.Draw(10, (plotRect_.Top + plotRect_.Bottom) / 2 - 15, axisPicture_);
-    if (RightAxis && ShowLeftNumbers)
-        DrawYAxis(c, visRight_, true);
-    if (gridStyle_ != gsNone || ShowXNumbers)
-        DrawXAxis(c);
-    GraphFrame::DrawBorder(c, TRect(plotRect_.Left - 1, plotRect_.Top - 1, plotRect_.Right + 1, plotRect_.Bottom + 1),
-                           ToBorder(graphBorder_), colorBorder_);
-}
-
-void TKivGraph::DrawTitle(TCanvas& c, const TRect& outer)
-{
-    if (Title.isEmpty())
-        return;
-    c.Font.SetStyle(fsBold);
-    c.Font.SetColor(clBlack);
-    c.Brush.Style = bsClear;
-    c.TextOut(outer.Left + (outer.Width() - c.TextWidth(Title)) / 2, outer.Top + 3, Title);
-    c.Font.SetStyle({});
-}
-
-void TKivGraph::DrawYAxis(TCanvas& c, const TRect2D& r, bool right)
-{
-    const int t = c.TextHeight(QStringLiteral("Xy"));
-    const double plotHeight = plotRect_.Height();
-    const double span = r.YMax - r.YMin;
-    const double step = GraphScale::ValueStep(plotHeight, span, t);
-    const double first = GraphScale::FirstValue(r.YMin, step);
-    const bool grid = !right && (gridStyle_ == gsXGrid || gridStyle_ == gsFull);
-    c.Brush.Style = bsClear;
-    c.Font.SetColor(clBlack);
-    for (int64_t k = 0; k < kMaxDivisions; ++k) {
-        const double v = first + double(k) * step;
-        if (!(v <= r.YMax))
-            break;
-        const double offset = std::trunc((v - r.YMin) * plotHeight / span);
-        if (offset < 0)
-            continue;
-        const int y = plotRect_.Bottom - int(offset);
-        if (grid) {
-            c.Pen = TPen{colorGrid_, 1, psDot, pmCopy};
-            c.MoveTo(plotRect_.Left, y);
-            c.LineTo(plotRect_.Right + 1, y);
-        }
-        if (!ShowLeftNumbers)
-            continue;
-        const QString text = GraphScale::ValueLabel(v, !right && LeftTenths);
-        if (right)
-            c.TextOut(plotRect_.Right + 3, y - t / 2, text);
-        else
-            c.TextRect(TRect(0, 0, plotRect_.Left, plotRect_.Bottom + t / 2 + 1), plotRect_.Left - 3 - c.TextWidth(text),
-                       y - t / 2, text);
-    }
-}
-
-void TKivGraph::DrawXAxis(TCanvas& c)
-{
-    const TRect2D& r = visLeft_;
-    const QString templ = GraphScale::XTemplate(XAxisType, r.XMin, r.XMax);
-    const double width = plotRect_.Width(), span = r.XMax - r.XMin;
-    const int templWidth = c.TextWidth(templ);
-    double step = 0, first = 0;
-    if (XAxisType == atMinutes) {
-        step = GraphScale::MinuteStep(width, span, 1.5 * templWidth);
-    } else if (XAxisType == atDaysWeek || XAxisType == atDaysMonth) {
-        step = GraphScale::DayStep(width, span, templWidth, XAxisType == atDaysWeek ? 7 : 28);
-    } else {
-        step = GraphScale::NumberStep(width, span, templWidth);
-    }
-    first = (XAxisType == atDaysWeek || XAxisType == atDaysMonth) ? r.XMin : GraphScale::FirstValue(r.XMin, step);
-    c.Brush.Style = bsClear;
-    c.Font.SetColor(clBlack);
-    for (int64_t k = 0; k < kMaxDivisions; ++k) {
-        const double v = first + double(k) * step;
-        if (!(v <= r.XMax))
-            break;
-        DrawXDivision(c, v, templ);
-    }
-}
-
-void TKivGraph::DrawXDivision(TCanvas& c, double v, const QString& templ)
-{
-    const TRect2D& r = visLeft_;
-    const double offset = std::trunc((v - r.XMin) * plotRect_.Width() / (r.XMax - r.XMin));
-    if (offset < 0)
-        return;
-    const int x = plotRect_.Left + int(offset);
-    if (gridStyle_ == gsYGrid || gridStyle_ == gsFull) {
-        c.Pen = TPen{colorGrid_, 1, psDot, pmCopy};
-        c.MoveTo(x, plotRect_.Top);
-        c.LineTo(x, plotRect_.Bottom + 1);
-    }
-    if (!ShowXNumbers || v == r.XMax)
-        return;
-    const QString text = GraphScale::FormatTextString(XAxisType, v);
-    const int left = x - c.TextWidth(text) / 2;
-    if (left > plotRect_.Left - c.TextWidth(templ) / 2)
-        c.TextOut(left, plotRect_.Bottom + 4, text);
-}
-
-// ---- zoom and pan -------------------------------------------------------------
-
-namespace {
-
-bool InPlot(const TRect& plot, int x, int y)
-{
-    return x >= plot.Left && x < plot.Right && y >= plot.Top && y < plot.Bottom;
-}
-
-// Moves lo/hi by delta; a bound crossed is taken and the other end keeps its old value.
-void PanAxis(double& lo, double& hi, double delta, double lower, double upper)
-{
-    const double oldLo = lo, oldHi = hi;
-    lo += delta;
-    hi += delta;
-    if (lo < lower) {
-        lo = lower;
-        hi = oldHi;
-    } else if (hi > upper) {
-        hi = upper;
-        lo = oldLo;
-    }
-}
-
-// The span doubled around its centre, within the limits.
-void WidenAxis(double& lo, double& hi, double lower, double upper)
-{
-    const double half = (hi - lo) / 2;
-    lo = std::max(lo - half, lower);
-    hi = std::min(hi + half, upper);
-}
-
-} // namespace
+// ---- mouse -----------------------------------------------------------------
 
 void TKivGraph::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseDown(Button, Shift, X, Y);
-    if (mouseState_ != 0 || zoomThread_)
-        return;
-    moveCount_ = 0;
-    if (!InPlot(plotRect_, X, Y))
-        return;
-    if (Button == mbRight && mouseZoom_ == maRight)
-        mouseState_ = 1;
-    if (Button == mbRight && mousePan_ == maRight) {
-        mouseState_ += 2;
-        panAnchor_ = QPoint(X, Y);
-    }
-    if (Button == mbLeft && mouseState_ == 0 && mouseZoom_ != macNone) {
-        mouseState_ = 4;
-        zoomFrom_ = zoomTo_ = QPoint(X, Y);
-    }
+    interaction_.Press(Button, X, Y);
 }
 
 void TKivGraph::MouseMove(TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseMove(Shift, X, Y);
-    ++moveCount_;
-    if ((mouseState_ & 2) && moveCount_ > 2) {
-        if (mousePan_ == maRight && !(Shift & ssRight))
-            mouseState_ = 0;
-        else
-            PanTo(X, Y);
-    } else if (mouseState_ == 4 && moveCount_ > 2) {
-        LeaveFollow(); // the band marks data that must stay where it is
-        EraseBand();
-        zoomTo_ = QPoint(std::clamp(X, plotRect_.Left, plotRect_.Right), std::clamp(Y, plotRect_.Top, plotRect_.Bottom));
-        LineRect();
-        bandShown_ = true;
-    }
-}
-
-void TKivGraph::PanTo(int X, int Y)
-{
-    LeaveFollow();
-    const double w = plotRect_.Width(), h = plotRect_.Height();
-    const int dx = X - panAnchor_.x(), dy = Y - panAnchor_.y();
-    if (w > 0 && h > 0) {
-        TRect2D& l = visLeft_;
-        PanAxis(l.XMin, l.XMax, -dx * (l.XMax - l.XMin) / w, LimitXMin, LimitXMax);
-        PanAxis(l.YMin, l.YMax, dy * (l.YMax - l.YMin) / h, LimitLeftMin - LimitLeftMin / 10, LimitLeftMax + LimitLeftMax / 10);
-        if (RightAxis) {
-            TRect2D& r = visRight_;
-            r.XMin = l.XMin;
-            r.XMax = l.XMax;
-            PanAxis(r.YMin, r.YMax, dy * (r.YMax - r.YMin) / h, LimitRightMin - LimitRightMin / 10,
-                    LimitRightMax + LimitRightMax / 10);
-        }
-    }
-    mouseState_ = 2;
-    NeedsRender = true;
-    panAnchor_ = QPoint(X, Y);
-    Repaint();
-    VisChange();
-}
-
-void TKivGraph::LineRect()
-{
-    TCanvas& c = Canvas();
-    c.ClearClip();
-    c.Pen = TPen{clWhite, 1, psSolid, pmXor};
-    c.Brush.Style = bsClear;
-    const int l = std::min(zoomFrom_.x(), zoomTo_.x()), r = std::max(zoomFrom_.x(), zoomTo_.x());
-    const int t = std::min(zoomFrom_.y(), zoomTo_.y()), b = std::max(zoomFrom_.y(), zoomTo_.y());
-    c.Rectangle(l, t, r + 1, b + 1);
-    c.Pen.Mode = pmCopy;
-    update();
-}
-
-// Drawing the band again in XOR takes it away; a band never drawn is left alone.
-void TKivGraph::EraseBand()
-{
-    if (!bandShown_)
-        return;
-    LineRect();
-    bandShown_ = false;
+    interaction_.Move(Shift, X, Y);
 }
 
 void TKivGraph::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (mouseState_ == 4) {
-        EraseBand();
-        if (Button == mbLeft)
-            GraphZoom();
-    }
-    if ((mouseState_ & 1) && moveCount_ < 3)
-        ZoomOut();
-    mouseState_ = 0;
+    interaction_.Release(Button);
     TGraphicControl::MouseUp(Button, Shift, X, Y);
-}
-
-void TKivGraph::ZoomOut()
-{
-    followLeft_ = false;
-    TRect2D l = visLeft_, r = visRight_;
-    WidenAxis(l.XMin, l.XMax, LimitXMin, LimitXMax);
-    WidenAxis(l.YMin, l.YMax, LimitLeftMin, LimitLeftMax);
-    if (RightAxis) {
-        WidenAxis(r.XMin, r.XMax, LimitXMin, LimitXMax);
-        WidenAxis(r.YMin, r.YMax, LimitRightMin, LimitRightMax);
-    }
-    ApplyView(l, r);
-}
-
-void TKivGraph::GraphZoom()
-{
-    if (zoomFrom_.x() == zoomTo_.x() || zoomFrom_.y() == zoomTo_.y()) {
-        emit OnGraphClick(this);
-        return;
-    }
-    const int left = std::min(zoomFrom_.x(), zoomTo_.x()), right = std::max(zoomFrom_.x(), zoomTo_.x());
-    const int top = std::min(zoomFrom_.y(), zoomTo_.y()), bottom = std::max(zoomFrom_.y(), zoomTo_.y());
-    if (right - left <= 14 && bottom - top <= 14)
-        return;
-    const double w = plotRect_.Width(), h = plotRect_.Height();
-    const auto toData = [&](const TRect2D& v) {
-        return TRect2D{v.XMin + (left - plotRect_.Left) * (v.XMax - v.XMin) / w,
-                       v.YMin + (plotRect_.Bottom - bottom) * (v.YMax - v.YMin) / h,
-                       v.XMin + (right - plotRect_.Left) * (v.XMax - v.XMin) / w,
-                       v.YMin + (plotRect_.Bottom - top) * (v.YMax - v.YMin) / h};
-    };
-    const auto shrinks = [](const TRect2D& now, const TRect2D& next) {
-        return now.XMax - now.XMin > next.XMax - next.XMin || now.YMax - now.YMin > next.YMax - next.YMin;
-    };
-    TRect2D l = toData(visLeft_), r = toData(visRight_);
-    AdjustZoom(l);
-    bool zoom = shrinks(visLeft_, l);
-    if (RightAxis) {
-        AdjustZoom(r);
-        zoom = zoom || shrinks(visRight_, r);
-    } else {
-        r = visRight_;
-    }
-    if (zoom) {
-        LeaveFollow();
-        ApplyView(l, r);
-    }
-}
-
-void TKivGraph::ApplyView(const TRect2D& left, const TRect2D& right)
-{
-    if (ZoomTime <= 0) {
-        SetVisLeftRect(left);
-        if (RightAxis)
-            SetVisRightRect(right);
-        FollowNewest();
-        NeedsRender = true;
-        Repaint();
-        VisChange();
-        return;
-    }
-    zoomThread_ = new TZoomThread(this, visLeft_, visRight_, left, right, ZoomTime, RenderTime);
-}
-
-void TKivGraph::ZoomThreadDone(TZoomThread* thread)
-{
-    if (zoomThread_ == thread)
-        zoomThread_ = nullptr;
 }
 
 void TKivGraph::KivGraphWndProc(THookMessage message, QPoint screenPos)
 {
     if (message == THookMessage::MouseMove) {
-        panAnchor_ = screenPos - mapToGlobal(QPoint(0, 0));
-        if (!InPlot(plotRect_, panAnchor_.x(), panAnchor_.y()))
-            CancelMouseAction();
+        interaction_.HookMouseMove(screenPos - mapToGlobal(QPoint(0, 0)));
         return;
     }
-    CancelMouseAction();
+    interaction_.CancelMouseAction();
     if (QWidget* grabber = QWidget::mouseGrabber(); grabber == this)
         releaseMouse();
-}
-
-// A rubber band still shown goes with the action.
-void TKivGraph::CancelMouseAction()
-{
-    EraseBand();
-    mouseState_ = 0;
 }
 
 TLegenda* TKivGraph::Legend() const { return legend_.data(); }

@@ -11,6 +11,7 @@
 #include "framework/Control.h"
 #include "framework/Notify.h"
 #include "graph/AxisType.h"
+#include "graph/GraphInteraction.h"
 #include "graph/Rect2D.h"
 #include "graph/Series.h"
 
@@ -146,11 +147,12 @@ public:
     static QString FormatTextString(TAxisType type, long double x);
 
     TLegenda* Legend() const;
-    TZoomThread* ZoomThread() const { return zoomThread_; }
+    TZoomThread* ZoomThread() const { return interaction_.ZoomThread(); }
 
-    // The mouse action under way: 1 zoom-out click pending, 2 pan, 4 rubber band.
-    int MouseState() const { return mouseState_; }
-    QPoint PanAnchor() const { return panAnchor_; }
+    // The mouse action under way (TGraphInteraction::TMouseStateBit): 1 a
+    // zoom-out click pending, 2 pan, 4 rubber band.
+    int MouseState() const { return interaction_.MouseState(); }
+    QPoint PanAnchor() const { return interaction_.PanAnchor(); }
 
     // The window-procedure hook a host may route the graph's messages
     // through: a mouse move (at a screen position) outside the plot cancels
@@ -184,7 +186,11 @@ protected:
 private:
     friend class TLegenda;
     friend class TZoomThread;
+    friend class TGraphAxes;
+    friend class TGraphInteraction;
 
+    template <class T>
+    void SetRendered(void (TKivGraph::*changed)(), T& field, T value, bool background = false);
     bool RenderNeeded() const;
     void Render();
     void PrepareBitmaps();
@@ -194,22 +200,10 @@ private:
     void WidenLimits();
     void DrawSetCurves(TCanvas& c, const TSeries& series);
     void DrawLines(TCanvas& c, const TSeries& series);
-    void DrawGridAndNumbers(TCanvas& c, const TRect& outer);
-    void DrawTitle(TCanvas& c, const TRect& outer);
-    void DrawYAxis(TCanvas& c, const TRect2D& r, bool right);
-    void DrawXAxis(TCanvas& c);
-    void DrawXDivision(TCanvas& c, double v, const QString& templ);
     const TRect2D& AxisRect(const TSeries& series) const { return series.LeftAxis ? visLeft_ : visRight_; }
     void StoreVisRect(TRect2D& target, TRect2D r, int limitMin, int limitMax);
 
-    void PanTo(int X, int Y);
-    void LineRect();
-    void EraseBand();
-    void CancelMouseAction();
-    void GraphZoom();
-    void ZoomOut();
-    void ApplyView(const TRect2D& left, const TRect2D& right);
-    void ZoomThreadDone(TZoomThread* thread);
+    void ZoomThreadDone(TZoomThread* thread) { interaction_.ZoomThreadDone(thread); }
     void FollowNewest();
     // What the picture beneath the lines (background, frames, fill series,
     // grid, labels, title) is drawn from; while it stays the same, that
@@ -259,7 +253,6 @@ private:
     std::vector<std::unique_ptr<TSeries>> series_;
     std::vector<std::unique_ptr<TSeries>> fillSeries_;
     QPointer<TLegenda> legend_;
-    TZoomThread* zoomThread_ = nullptr;
 
     TBitmap bitmap_;
     std::unique_ptr<TBitmap> gradient_;
@@ -267,11 +260,7 @@ private:
     TBitmap axisPicture_;
     int depth_ = 0;
 
-    int mouseState_ = 0;
-    int moveCount_ = 0;
-    QPoint panAnchor_;
-    QPoint zoomFrom_, zoomTo_;
-    bool bandShown_ = false;
+    TGraphInteraction interaction_{*this};
     QImage keptLayer_;
     LayerKey keptKey_;
     uint64_t layerSerial_ = 0; // bumped where the key cannot see a change (fill series replaced or edited)

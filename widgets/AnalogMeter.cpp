@@ -2,6 +2,9 @@
 
 #include "framework/Notify.h"
 #include "framework/SegmentPainter.h"
+#include "scale/IntScaleMap.h"
+#include "scale/ScaleLabels.h"
+#include "scale/ScaleMap.h"
 
 #include <QtMath>
 #include <cmath>
@@ -12,6 +15,9 @@ constexpr int kMinimumSide = 30;
 constexpr int kMaxTicks = 1 << 14;
 
 int Trunc(double v) { return int(std::trunc(v)); }
+
+// The scale runs clockwise over three quarters of a turn from a quarter past straight down.
+TScaleMap DialMap(double first, double last) { return TScaleMap::WithExtent(first, last, M_PI / 4, 3 * M_PI / 2); }
 
 // A point at radius r on the scale angle phi (from straight down, towards the left).
 QPoint OnDial(double cx, double cy, double phi, double r)
@@ -35,7 +41,7 @@ const TControl& TAnalogMeter::Owner() const
 
 void TAnalogMeter::DialChanged()
 {
-    dialValid_ = false;
+    dial_.Drop();
     Repaint();
 }
 
@@ -56,7 +62,7 @@ void TAnalogMeter::SetValueDecimals(int value)
 {
     value = std::clamp(value, 0, 3);
     SetAndNotify(this, &TAnalogMeter::ValueDecimalsChanged, valueDecimals_, value, [&] {
-        dialValid_ = false;
+        dial_.Drop();
         Changed();
     });
 }
@@ -114,7 +120,7 @@ void TAnalogMeter::SetMinPosition(int value)
         if (minPosition_ > maxPosition_)
             maxPosition_ = minPosition_;
         KeepPositionInScale();
-        dialValid_ = false;
+        dial_.Drop();
         Changed();
     });
 }
@@ -127,7 +133,7 @@ void TAnalogMeter::SetMaxPosition(int value)
         if (maxPosition_ < minPosition_)
             minPosition_ = maxPosition_;
         KeepPositionInScale();
-        dialValid_ = false;
+        dial_.Drop();
         Changed();
     });
 }
@@ -185,7 +191,7 @@ void TAnalogMeter::Loaded()
 
 void TAnalogMeter::Resize()
 {
-    dialValid_ = false;
+    dial_.Drop();
     RaiseToMinimumSize();
     TGraphicControl::Resize();
 }
@@ -197,46 +203,27 @@ void TAnalogMeter::RaiseToMinimumSize()
     if (Width() >= kMinimumSide && Height() >= kMinimumSide)
         return;
     SetBounds(Left(), Top(), std::max(Width(), kMinimumSide), std::max(Height(), kMinimumSide));
-    dialValid_ = false;
+    dial_.Drop();
 }
 
 // ---------------------------------------------------------------- value texts
 
 // Negative values keep their sign in front of the digits of the magnitude:
 // -5 with one decimal reads -0,5.
-QString TAnalogMeter::ConvertToFloat(int value) const
-{
-    const int d = valueDecimals_;
-    if (d <= 0)
-        return QString::number(value);
-    const int64_t v = value;
-    QString digits = QString::number(v < 0 ? -v : v).rightJustified(d, QLatin1Char('0'));
-    digits.insert(digits.size() - d, QLatin1Char(','));
-    if (digits.startsWith(QLatin1Char(',')))
-        digits.prepend(QLatin1Char('0'));
-    return v < 0 ? QLatin1Char('-') + digits : digits;
-}
+QString TAnalogMeter::ConvertToFloat(int value) const { return ScaleLabels::DecimalComma(value, valueDecimals_); }
 
 // A magnitude below one reads 0, without a sign.
-QString TAnalogMeter::ConvertToInteger(int value) const
-{
-    QString text = ConvertToFloat(value);
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    if (comma >= 0)
-        text.truncate(comma);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
-}
+QString TAnalogMeter::ConvertToInteger(int value) const { return ScaleLabels::IntegerPart(value, valueDecimals_); }
 
 // ---------------------------------------------------------------- drawing
 
 // A scale without width (MaxPosition = MinPosition) keeps the pointer at its start.
 double TAnalogMeter::PointerAngle() const
 {
-    const double span = double(maxPosition_) - double(minPosition_);
-    const double pos = std::clamp(double(position_), double(minPosition_), double(maxPosition_));
-    if (span <= 0)
+    if (maxPosition_ <= minPosition_)
         return M_PI / 4;
-    return M_PI / 4 + (3 * M_PI / 2) * (pos - minPosition_) / span;
+    const double pos = std::clamp(double(position_), double(minPosition_), double(maxPosition_));
+    return DialMap(minPosition_, maxPosition_).Transform(pos);
 }
 
 TAnalogMeter::TGeometry TAnalogMeter::Geometry() const
@@ -249,25 +236,24 @@ TAnalogMeter::TGeometry TAnalogMeter::Geometry() const
 
 // The dial also depends on the owner's colour and font, which change without
 // telling the meter; they are compared at every paint.
-bool TAnalogMeter::DialCacheValid() const
+void TAnalogMeter::DropDialIfOwnerChanged()
 {
-    return dialValid_ && dial_.Width() == Width() && dial_.Height() == Height() && dialOwnerColor_ == Owner().Color()
-           && dialOwnerFont_.SameAs(*Owner().Font());
+    if (dialOwnerColor_ == Owner().Color() && dialOwnerFont_.SameAs(*Owner().Font()))
+        return;
+    dial_.Drop();
+    dialOwnerColor_ = Owner().Color();
+    dialOwnerFont_.Assign(*Owner().Font());
 }
 
 void TAnalogMeter::Paint()
 {
     RaiseToMinimumSize();
     const TGeometry g = Geometry();
-    if (!DialCacheValid()) {
-        dial_.SetSize(Width(), Height());
-        DrawDial(dial_.Canvas(), g);
-        dialOwnerColor_ = Owner().Color();
-        dialOwnerFont_.Assign(*Owner().Font());
-        dialValid_ = true;
-    }
-    OffscreenBitmap().Image() = dial_.Image();
-    DrawMoving(Canvas(), g);
+    DropDialIfOwnerChanged();
+    dial_.Keep(Width(), Height(), [&](TBitmap& b) { DrawDial(b.Canvas(), g); });
+    TCanvas& c = Canvas(); // sized to the control first
+    dial_.CopyTo(OffscreenBitmap());
+    DrawMoving(c, g);
 }
 
 void TAnalogMeter::DrawCirkel(TCanvas& c)
@@ -333,6 +319,8 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     const int n = int(std::min<int64_t>(wanted, kMaxTicks));
     const int64_t group = int64_t(minorTicks_) + 1;
     const double labelRadius = R - labelDepth / 2;
+    const TScaleMap ticks = DialMap(0, n - 1);
+    const TIntScaleMap values(0, n - 1, minPosition_, maxPosition_);
     // The ticks stand on the rim and the numbers well inside them, so all
     // ticks of one width are drawn together: a wide pen then needs one
     // painter for all of them instead of one per tick.
@@ -340,7 +328,7 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     for (int i = 0; i < n; ++i) {
         const bool major = i % group == 0;
         const int length = major ? majorTickLength_ : minorTickLength_;
-        const double theta = i * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
+        const double theta = ticks.Transform(i);
         const double s = std::sin(theta), co = std::cos(theta);
         (major ? majorTicks : minorTicks)
             .Add(QPoint(Trunc(cx - Trunc(s * (R - 1))), Trunc(Trunc(co * (R - 1)) + cy)),
@@ -353,9 +341,8 @@ void TAnalogMeter::DrawScale(TCanvas& c, const TGeometry& g)
     majorTicks.Flush();
     c.Brush.Style = bsClear;
     for (int64_t i = 0; i < n; i += group) {
-        const double theta = double(i) * 3 * M_PI / (2.0 * (n - 1)) + M_PI / 4;
-        const int64_t v = (int64_t(maxPosition_) - minPosition_) * i / (n - 1) + minPosition_;
-        const QString text = ConvertToInteger(int(v));
+        const double theta = ticks.Transform(double(i));
+        const QString text = ConvertToInteger(values.Pixel(i));
         const double lx = cx - std::sin(theta) * labelRadius, ly = cy + std::cos(theta) * labelRadius;
         c.TextOut(Trunc(lx - c.TextWidth(text) / 2), Trunc(ly - c.TextHeight(text) / 2), text);
     }

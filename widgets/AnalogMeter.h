@@ -8,6 +8,7 @@
 
 #include "framework/Control.h"
 #include "framework/AccessibleControl.h"
+#include "framework/KeptLayer.h"
 
 class TAnalogMeter : public TGraphicControl, public TAccessibleControl {
     Q_OBJECT
@@ -123,7 +124,7 @@ private:
     TGeometry Geometry() const;
     void Changed();
     void DialChanged();
-    bool DialCacheValid() const;
+    void DropDialIfOwnerChanged();
     const TControl& Owner() const;
     void DrawDial(TCanvas& c, const TGeometry& g);
     void DrawScale(TCanvas& c, const TGeometry& g);
@@ -132,8 +133,7 @@ private:
     void DrawValue(TCanvas& c, const TGeometry& g);
 
     // The still part of the picture and what it was drawn with.
-    TBitmap dial_;
-    bool dialValid_ = false;
+    TKeptLayer dial_;
     TColor dialOwnerColor_ = clNone;
     TFont dialOwnerFont_;
 

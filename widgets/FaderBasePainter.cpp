@@ -1,5 +1,6 @@
 #include "widgets/FaderBasePainter.h"
 
+#include "scale/IntScaleMap.h"
 #include "widgets/GFader.h"
 
 #include <cmath>
@@ -76,10 +77,11 @@ std::vector<int> TFaderBasePainter::TickPositions() const
     const int n = f_.numMarks_;
     const int64_t track = vertical_ ? H_ - 2 * EY_ - hh_ : W_ - 2 * EX_ - hw_;
     const int first = vertical_ ? EY_ + hh_ / 2 : EX_ + hw_ / 2 - 1;
+    const TIntScaleMap map(0, n, first, first + track);
     std::vector<int> ticks;
     ticks.reserve(size_t(n) + 1);
     for (int i = 0; i <= n; ++i)
-        ticks.push_back(first + int(i * track / n));
+        ticks.push_back(map.Pixel(i));
     return ticks;
 }
 

@@ -15,12 +15,13 @@ constexpr TColor kLight = 0xE0E0E0;
 constexpr int kRepeatDelay = 285;
 constexpr int kRepeatInterval = 20;
 
-// Truncation toward zero that stays inside int for any real input.
-int Trunc(double v)
+// Truncation toward zero that stays inside 64 bits for any real input: a drag
+// over a range wider than int reaches its far end.
+int64_t Trunc64(double v)
 {
     if (!(v == v))
         return 0;
-    return int(std::clamp(std::trunc(v), double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+    return int64_t(std::clamp(std::trunc(v), -9.0e18, 9.0e18));
 }
 
 QSize HeadSizeFor(TGFader::TFaderSize size, bool vertical)
@@ -33,7 +34,8 @@ QSize HeadSizeFor(TGFader::TFaderSize size, bool vertical)
 
 } // namespace
 
-TGFader::TGFader(QWidget* parent) : TCustomControl(parent), labelsFont_(new TFont(this))
+TGFader::TGFader(QWidget* parent)
+    : TCustomControl(parent), TSteppedRange(this, 0, 100, 50), labelsFont_(new TFont(this))
 {
     labelsFont_->setObjectName(QStringLiteral("LabelsFont"));
     labelsFont_->SetName(QStringLiteral("Small Fonts"));
@@ -64,38 +66,32 @@ bool TGFader::IsLabelsFontStored() const
 // size rule (after loading, Loaded() does it once).
 void TGFader::AppearanceChanged(bool sizeChanges, bool headChanges)
 {
-    baseValid_ = false;
+    base_.Drop();
     if (headChanges)
-        headValid_ = false;
+        head_.Drop();
     if (sizeChanges && !Loading())
         GetSizes();
     Invalidate();
 }
 
-void TGFader::SetCtl3D(bool value)
+void TGFader::Redraw(TRedraw what)
 {
-    SetAndNotify(this, &TGFader::Ctl3DChanged, ctl3D_, value, [&] { Invalidate(); });
-}
-
-void TGFader::SetParentCtl3D(bool value)
-{
-    SetAndNotify(this, &TGFader::ParentCtl3DChanged, parentCtl3D_, value, [&] { Invalidate(); });
-}
-
-void TGFader::SetMarkType(TMarkType value)
-{
-    SetAndNotify(this, &TGFader::MarkTypeChanged, markType_, value, [&] { AppearanceChanged(true); });
+    switch (what) {
+    case TRedraw::Shown: Invalidate(); break;
+    case TRedraw::Head:
+        head_.Drop();
+        Invalidate();
+        break;
+    case TRedraw::Base: AppearanceChanged(false); break;
+    case TRedraw::HeadAndBase: AppearanceChanged(false, true); break;
+    case TRedraw::Size: AppearanceChanged(true); break;
+    }
 }
 
 void TGFader::SetNumMarks(quint16 value)
 {
     value = std::max<quint16>(value, 1);
     SetAndNotify(this, &TGFader::NumMarksChanged, numMarks_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetFaderPlace(bool value)
-{
-    SetAndNotify(this, &TGFader::FaderPlaceChanged, faderPlace_, value, [&] { AppearanceChanged(false); });
 }
 
 // While loading, the two lengths arrive one after the other; Loaded() settles
@@ -114,33 +110,13 @@ void TGFader::SetShortMarksLen(quint16 value)
     SetAndNotify(this, &TGFader::ShortMarksLenChanged, shortMarksLen_, value, [&] { AppearanceChanged(true); });
 }
 
-void TGFader::SetMarksReverse(bool value)
-{
-    SetAndNotify(this, &TGFader::MarksReverseChanged, marksReverse_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetMarkAccent(quint16 value)
-{
-    SetAndNotify(this, &TGFader::MarkAccentChanged, markAccent_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetMarksPos(quint16 value)
-{
-    SetAndNotify(this, &TGFader::MarksPosChanged, marksPos_, value, [&] { AppearanceChanged(true); });
-}
-
 void TGFader::SetFaderSize(TFaderSize value)
 {
     SetAndNotify(this, &TGFader::FaderSizeChanged, faderSize_, value, [&] {
         UpdateHeadSize();
-        compositeValid_ = false;
+        composite_.Drop();
         AppearanceChanged(true, true);
     });
-}
-
-void TGFader::SetLabels(bool value)
-{
-    SetAndNotify(this, &TGFader::LabelsChanged, labels_, value, [&] { AppearanceChanged(true); });
 }
 
 void TGFader::SetFaderKind(TFaderKind value)
@@ -154,7 +130,7 @@ void TGFader::SetFaderKind(TFaderKind value)
             else
                 SetBounds(Left(), Top(), Height(), Height());
         }
-        compositeValid_ = false;
+        composite_.Drop();
         AppearanceChanged(true, true);
     });
 }
@@ -169,15 +145,10 @@ void TGFader::SetLabelMin(const QString& value)
     SetAndNotify(this, &TGFader::LabelMinChanged, labelMin_, value, [&] { AppearanceChanged(true); });
 }
 
-void TGFader::SetLabelsPos(quint16 value)
-{
-    SetAndNotify(this, &TGFader::LabelsPosChanged, labelsPos_, value, [&] { AppearanceChanged(true); });
-}
-
 void TGFader::SetEmptyXZone(quint16 value)
 {
     SetAndNotify(this, &TGFader::EmptyXZoneChanged, emptyXZone_, value, [&] {
-        compositeValid_ = false;
+        composite_.Drop();
         AppearanceChanged(true);
     });
 }
@@ -185,7 +156,7 @@ void TGFader::SetEmptyXZone(quint16 value)
 void TGFader::SetEmptyYZone(quint16 value)
 {
     SetAndNotify(this, &TGFader::EmptyYZoneChanged, emptyYZone_, value, [&] {
-        compositeValid_ = false;
+        composite_.Drop();
         AppearanceChanged(true);
     });
 }
@@ -193,7 +164,7 @@ void TGFader::SetEmptyYZone(quint16 value)
 void TGFader::SetMax(int value)
 {
     SetAndNotify(this, &TGFader::MaxChanged, max_, value, [&] {
-        compositeValid_ = false;
+        composite_.Drop();
         Invalidate();
     });
 }
@@ -201,90 +172,21 @@ void TGFader::SetMax(int value)
 void TGFader::SetMin(int value)
 {
     SetAndNotify(this, &TGFader::MinChanged, min_, value, [&] {
-        compositeValid_ = false;
+        composite_.Drop();
         Invalidate();
     });
 }
 
-// The classic clamp order: first down to Max, then up to Min, so a range
-// with Max at or below Min holds Min.
-int TGFader::Clamped(int64_t value) const
-{
-    if (value > max_)
-        value = max_;
-    if (value < min_)
-        value = min_;
-    return int(value);
-}
-
 void TGFader::SetValue(int value)
 {
-    value = Clamped(value);
+    value = ClampedDownThenUp(value);
     SetAndNotify(this, &TGFader::ValueChanged, value_, value, [&] {
-        compositeValid_ = false;
+        composite_.Drop();
         Invalidate();
         NotifyChanged(this);
         if (!Loading())
             emit OnChange(this);
     });
-}
-
-void TGFader::SetRampColor(TColor value)
-{
-    SetAndNotify(this, &TGFader::RampColorChanged, rampColor_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetMark3D(bool value)
-{
-    SetAndNotify(this, &TGFader::Mark3DChanged, mark3D_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetRampReverse(bool value)
-{
-    SetAndNotify(this, &TGFader::RampReverseChanged, rampReverse_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetFont3D(bool value)
-{
-    SetAndNotify(this, &TGFader::Font3DChanged, font3D_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetRounded(bool value)
-{
-    SetAndNotify(this, &TGFader::HeadRoundedChanged, headRounded_, value, [&] { AppearanceChanged(false, true); });
-}
-
-void TGFader::SetDarkBorder(TDarkBorder value)
-{
-    SetAndNotify(this, &TGFader::DarkBorderChanged, darkBorder_, value, [&] { AppearanceChanged(false, true); });
-}
-
-void TGFader::SetFocusRect(bool value)
-{
-    SetAndNotify(this, &TGFader::FocusRectChanged, focusRect_, value, [&] { Invalidate(); });
-}
-
-void TGFader::SetFocusRectDist(quint16 value)
-{
-    SetAndNotify(this, &TGFader::FocusRectDistChanged, focusRectDist_, value, [&] { Invalidate(); });
-}
-
-void TGFader::SetPushMode(TPushMode value)
-{
-    SetAndNotify(this, &TGFader::PushModeChanged, pushMode_, value, [&] {
-        headValid_ = false;
-        Invalidate();
-    });
-}
-
-void TGFader::SetNumSteps(int value)
-{
-    SetAndNotify(this, &TGFader::NumStepsChanged, numSteps_, value, [&] { AppearanceChanged(false); });
-}
-
-void TGFader::SetStepsWidth(int value)
-{
-    SetAndNotify(this, &TGFader::StepsWidthChanged, stepsWidth_, value, [&] { AppearanceChanged(false); });
 }
 
 void TGFader::SetEnabled(bool value)
@@ -301,32 +203,20 @@ void TGFader::AfterEnabledChange()
     Invalidate();
 }
 
-void TGFader::SetHeadMarkColor(TColor value)
-{
-    SetAndNotify(this, &TGFader::HeadMarkColorChanged, headMarkColor_, value, [&] {
-        headValid_ = false;
-        Invalidate();
-    });
-}
-
-void TGFader::SetHeadMarkDist(quint16 value)
-{
-    SetAndNotify(this, &TGFader::HeadMarkDistChanged, headMarkDist_, value, [&] {
-        headValid_ = false;
-        Invalidate();
-    });
-}
-
 // ---------------------------------------------------------------- geometry
 
-void TGFader::UpdateHeadSize() { headSize_ = HeadSizeFor(faderSize_, Vertical()); }
+void TGFader::UpdateHeadSize()
+{
+    headSize_ = HeadSizeFor(faderSize_, Vertical());
+}
 
 int TGFader::NeededWidth() const
 {
     if (!Vertical())
         return std::max(Width(), headSize_.width() + 2 * emptyXZone_ + 2);
     const int marks = markType_ == mtNone ? 0 : std::max(longMarksLen_, shortMarksLen_) + marksPos_;
-    const int labels = labels_ ? std::max(labelsFont_->TextWidth(labelMax_), labelsFont_->TextWidth(labelMin_)) + labelsPos_ : 0;
+    const int labels
+        = labels_ ? std::max(labelsFont_->TextWidth(labelMax_), labelsFont_->TextWidth(labelMin_)) + labelsPos_ : 0;
     return headSize_.width() + marks + labels + 2 * emptyXZone_;
 }
 
@@ -339,7 +229,10 @@ int TGFader::NeededHeight() const
     return headSize_.height() + marks + labels + 2 * emptyYZone_;
 }
 
-void TGFader::GetSizes() { SetBounds(Left(), Top(), NeededWidth(), NeededHeight()); }
+void TGFader::GetSizes()
+{
+    SetBounds(Left(), Top(), NeededWidth(), NeededHeight());
+}
 
 // A range with Max at or below Min counts as one unit wide.
 double TGFader::Span() const
@@ -353,26 +246,37 @@ int TGFader::TrackLength() const
     return Vertical() ? Height() - 2 * emptyYZone_ - headSize_.height() : Width() - 2 * emptyXZone_ - headSize_.width();
 }
 
+// The head's place was always the track length per unit times the value's
+// distance from the track's start (the factor form), truncated.
+TScaleMap TGFader::TrackMap() const
+{
+    const double span = Span(), length = TrackLength();
+    if (Vertical()) {
+        const double top = double(min_) + span;
+        return TScaleMap(top, min_, emptyYZone_, emptyYZone_ + length, TScaleMap::TArithmetic::Factor);
+    }
+    return TScaleMap(min_, double(min_) + span, emptyXZone_, emptyXZone_ + length, TScaleMap::TArithmetic::Factor);
+}
+
 int TGFader::GetHeadX() const
 {
     if (Vertical())
         return faderPlace_ ? emptyXZone_ : Width() - emptyXZone_ - headSize_.width();
-    return Trunc(TrackLength() / Span() * (double(value_) - min_) + emptyXZone_);
+    return TrackMap().Pixel(value_, TRounding::Truncate);
 }
 
 int TGFader::GetHeadY() const
 {
     if (!Vertical())
         return faderPlace_ ? emptyYZone_ : Height() - emptyYZone_ - headSize_.height();
-    const double top = max_ > min_ ? double(max_) : double(min_) + 1;
     const int s = faderSize_ == fsSmallest ? 0 : 1;
-    return Trunc(TrackLength() / Span() * (top - value_) + emptyYZone_ + s);
+    return RoundToPixel(TrackMap().Transform(value_) + s, TRounding::Truncate);
 }
 
 void TGFader::Resize()
 {
-    baseValid_ = false;
-    compositeValid_ = false;
+    base_.Drop();
+    composite_.Drop();
     GetSizes();
     Invalidate();
     TCustomControl::Resize();
@@ -392,7 +296,9 @@ void TGFader::Loaded()
 
 void TGFader::InvalidateCache()
 {
-    baseValid_ = headValid_ = compositeValid_ = false;
+    base_.Drop();
+    head_.Drop();
+    composite_.Drop();
     Invalidate();
 }
 
@@ -401,19 +307,17 @@ bool TGFader::DarkBorderShown() const
     return darkBorder_ == dbAlways || (darkBorder_ == dbPushed && pressed_) || (darkBorder_ == dbFocused && focused_);
 }
 
-void TGFader::PaintBase()
+void TGFader::PaintBase(TBitmap& base)
 {
-    base_.SetSize(Width(), Height());
-    TFaderBasePainter(*this, base_.Canvas()).Paint();
+    TFaderBasePainter(*this, base.Canvas()).Paint();
 }
 
 // The head's outer frame turns black under the DarkBorder condition; every
 // change of that condition (press, release, focus) invalidates the head.
-void TGFader::PaintHead()
+void TGFader::PaintHead(TBitmap& head)
 {
     const int hw = headSize_.width(), hh = headSize_.height();
-    head_.SetSize(hw, hh);
-    TCanvas& c = head_.Canvas();
+    TCanvas& c = head.Canvas();
     c.Brush.Style = bsSolid;
     c.Brush.Color = clBtnFace;
     c.FillRect(TRect(0, 0, hw, hh));
@@ -436,29 +340,22 @@ void TGFader::PaintHead()
     }
 }
 
-void TGFader::TempPaint()
+void TGFader::PaintComposite(TBitmap& composite)
 {
-    composite_.Image() = base_.Image();
-    composite_.Canvas().Draw(GetHeadX(), GetHeadY(), head_);
+    base_.CopyTo(composite);
+    composite.Canvas().Draw(GetHeadX(), GetHeadY(), head_.Picture());
 }
 
 void TGFader::Paint()
 {
-    bool rebuilt = false;
-    if (!baseValid_ || base_.Width() != Width() || base_.Height() != Height()) {
-        PaintBase();
-        baseValid_ = rebuilt = true;
-    }
-    if (!headValid_) {
-        PaintHead();
-        headValid_ = rebuilt = true;
-    }
-    if (rebuilt || !compositeValid_) {
-        TempPaint();
-        compositeValid_ = true;
-    }
-    // The focus frame goes on the shown copy, so the cached composite stays clean.
-    OffscreenBitmap().Image() = composite_.Image();
+    const int w = Width(), h = Height();
+    const bool baseDrawn = base_.Keep(w, h, [&](TBitmap& b) { PaintBase(b); });
+    const bool headDrawn = head_.Keep(headSize_.width(), headSize_.height(), [&](TBitmap& b) { PaintHead(b); });
+    if (baseDrawn || headDrawn)
+        composite_.Drop();
+    composite_.Keep(w, h, [&](TBitmap& b) { PaintComposite(b); });
+    // The focus frame goes on the shown copy, so the kept composite stays clean.
+    composite_.CopyTo(OffscreenBitmap());
     if (focused_ && focusRect_) {
         const int d = focusRectDist_;
         DrawFocusRect(Canvas(), TRect(d, d, Width() - d, Height() - d));
@@ -500,7 +397,7 @@ void TGFader::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
         // nothing more: the press that belongs to a running gesture or a reset
     } else if (onHead) {
         pressed_ = true;
-        headValid_ = false;
+        head_.Drop();
         lastDrag_ = AlongTrack(X, Y);
         if (Button == mbRight) {
             mouseMode_ = TMouseMode::RelativeDrag;
@@ -524,26 +421,43 @@ void TGFader::StartStepping(TMouseButton Button, int X, int Y)
         mouseMode_ = down ? TMouseMode::StepDown : TMouseMode::StepUp;
     else
         mouseMode_ = down ? TMouseMode::LargeDown : TMouseMode::LargeUp;
-    ApplyStep(!down);
-    repeat_.Start(kRepeatDelay);
+    SetRepeatAction(ApplyStep(!down), kRepeatDelay);
 }
 
 // One step in the given direction with the size of the running gesture.
-void TGFader::ApplyStep(bool towardsMax)
+TSteppedRange::TStepAction TGFader::ApplyStep(bool towardsMax)
 {
     const bool small = mouseMode_ == TMouseMode::StepUp || mouseMode_ == TMouseMode::StepDown;
-    if (small)
+    TStepAction action;
+    if (small) {
         mouseMode_ = towardsMax ? TMouseMode::StepUp : TMouseMode::StepDown;
-    else
+        action = towardsMax ? TStepAction::SingleStepAdd : TStepAction::SingleStepSub;
+    } else {
         mouseMode_ = towardsMax ? TMouseMode::LargeUp : TMouseMode::LargeDown;
-    const int64_t step = small ? 1 : largeChange_;
-    StepBy(towardsMax ? step : -step);
+        action = towardsMax ? TStepAction::PageStepAdd : TStepAction::PageStepSub;
+    }
+    TriggerAction(action);
+    return action;
 }
 
-void TGFader::TimerExpired()
+void TGFader::TriggerAction(TStepAction action)
 {
-    if (!repeat_.Continue(kRepeatInterval))
-        return;
+    switch (action) {
+    case TStepAction::None: break;
+    case TStepAction::ToMinimum: SetValue(min_); break;
+    case TStepAction::ToMaximum: SetValue(max_); break;
+    default: StepBy(StepOf(action, largeChange_)); break;
+    }
+}
+
+int TGFader::RepeatInterval() const
+{
+    return kRepeatInterval;
+}
+
+// A held track steps towards the pointer until the head reaches it.
+void TGFader::RepeatTick()
+{
     const int X = lastPointer_.x(), Y = lastPointer_.y();
     const int along = AlongTrack(X, Y), head = HeadAlong();
     const int headLength = Vertical() ? headSize_.height() : headSize_.width();
@@ -559,17 +473,14 @@ void TGFader::TimerExpired()
     ApplyStep(Vertical() ? along <= head : along >= head + headLength);
 }
 
+// The value under the grabbed point of the head, truncated toward the
+// track's start (Min on the left, Max at the top).
 void TGFader::DragTo(int X, int Y)
 {
-    const double perUnit = TrackLength() / Span();
-    if (perUnit <= 0)
+    if (TrackLength() <= 0)
         return;
-    if (Vertical()) {
-        const double top = max_ > min_ ? double(max_) : double(min_) + 1;
-        SetValue(Clamped(int64_t(top) - int64_t(Trunc((Y - grab_ - emptyYZone_) / perUnit))));
-    } else {
-        SetValue(Clamped(int64_t(min_) + Trunc((X - grab_ - emptyXZone_) / perUnit)));
-    }
+    const TScaleMap map = TrackMap();
+    SetValue(ClampedDownThenUp(int64_t(map.S1()) + Trunc64(map.InvOffset(AlongTrack(X, Y) - grab_))));
 }
 
 void TGFader::MouseMove(TShiftState Shift, int X, int Y)
@@ -588,10 +499,10 @@ void TGFader::MouseMove(TShiftState Shift, int X, int Y)
 void TGFader::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     resetByDoubleClick_ = false;
-    repeat_.Release();
+    ReleaseRepeat();
     if (pressed_) {
         pressed_ = false;
-        headValid_ = false;
+        head_.Drop();
         Invalidate();
     }
     mouseMode_ = TMouseMode::Idle;
@@ -601,9 +512,9 @@ void TGFader::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TGFader::DblClick()
 {
     if (dblClkResets_ && OnHead(lastPointer_.x(), lastPointer_.y())) {
-        repeat_.Release();
+        ReleaseRepeat();
         pressed_ = false;
-        headValid_ = false;
+        head_.Drop();
         mouseMode_ = TMouseMode::Idle;
         resetByDoubleClick_ = true;
         SetValue(midValue_);
@@ -617,42 +528,19 @@ void TGFader::DblClick()
 void TGFader::KeyDown(uint16_t& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
-    const int64_t large = largeChange_;
-    const bool v = Vertical();
-    switch (Key) {
-    case VK::Clear:
+    if (Key == VK::Clear) {
         if (dblClkResets_)
             SetValue(midValue_);
-        break;
-    case VK::Prior: StepBy(v ? large : -large); break;
-    case VK::Next: StepBy(v ? -large : large); break;
-    case VK::End: SetValue(v ? min_ : max_); break;
-    case VK::Home: SetValue(v ? max_ : min_); break;
-    case VK::Left:
-        if (!v)
-            StepBy(-1);
-        break;
-    case VK::Right:
-        if (!v)
-            StepBy(1);
-        break;
-    case VK::Up:
-        if (v)
-            StepBy(1);
-        break;
-    case VK::Down:
-        if (v)
-            StepBy(-1);
-        break;
-    default: break;
+        return;
     }
+    TriggerAction(KeyAction(Key, Vertical() ? TOrientation::Vertical : TOrientation::Horizontal));
 }
 
 void TGFader::FocusChanged(bool focused)
 {
     focused_ = focused;
-    baseValid_ = false;
-    headValid_ = false;
+    base_.Drop();
+    head_.Drop();
     Invalidate();
 }
 
@@ -670,7 +558,10 @@ void TGFader::DoExit()
 
 // ---------------------------------------------------------------- accessibility
 
-QString TGFader::AccessibleName() const { return QStringLiteral("Fader"); }
+QString TGFader::AccessibleName() const
+{
+    return QStringLiteral("Fader");
+}
 
 QStringList TGFader::AccessibleActions() const
 {
@@ -680,7 +571,7 @@ QStringList TGFader::AccessibleActions() const
 void TGFader::DoAccessibleAction(const QString& name)
 {
     if (name == QAccessibleActionInterface::increaseAction())
-        StepBy(1);
+        TriggerAction(TStepAction::SingleStepAdd);
     else if (name == QAccessibleActionInterface::decreaseAction())
-        StepBy(-1);
+        TriggerAction(TStepAction::SingleStepSub);
 }

@@ -6,19 +6,23 @@
 // dragging the head, clicking or holding on the track (stepping with
 // auto-repeat), a double-click reset to MidValue and the keyboard.
 //
-// The picture is cached in three layers: the base (track, scale, labels), the
-// head, and their composite; each is rebuilt only when a setter invalidated it.
+// The picture is kept in three layers (framework/KeptLayer.h): the base
+// (track, scale, labels), the head, and their composite; each is drawn again
+// only after a setter dropped it. The head's place along the track and the
+// drag's value come from one scale map (scale/ScaleMap.h).
 // A Max at or below Min is taken as a range one unit wide: Value stays at Min
 // and the head at the Min end.
 
 #include "framework/Control.h"
 #include "framework/AccessibleControl.h"
+#include "framework/KeptLayer.h"
 #include "framework/Notify.h"
-#include "widgets/RepeatTimer.h"
+#include "scale/ScaleMap.h"
+#include "widgets/SteppedRange.h"
 
 class TFaderBasePainter;
 
-class TGFader : public TCustomControl, public TAccessibleControl {
+class TGFader : public TCustomControl, public TAccessibleControl, public TSteppedRange {
     Q_OBJECT
 public:
     enum TMarkType { mtNone, mtMarks, mtRamp, mtStepRamp };
@@ -125,29 +129,29 @@ public:
     ~TGFader() override;
 
     bool Ctl3D() const { return ctl3D_; }
-    void SetCtl3D(bool value);
+    void SetCtl3D(bool value) { Store(ctl3D_, value, &TGFader::Ctl3DChanged, TRedraw::Shown); }
     bool ParentCtl3D() const { return parentCtl3D_; }
-    void SetParentCtl3D(bool value);
+    void SetParentCtl3D(bool value) { Store(parentCtl3D_, value, &TGFader::ParentCtl3DChanged, TRedraw::Shown); }
     TMarkType MarkType() const { return markType_; }
-    void SetMarkType(TMarkType value);
+    void SetMarkType(TMarkType value) { Store(markType_, value, &TGFader::MarkTypeChanged, TRedraw::Size); }
     quint16 NumMarks() const { return numMarks_; }
     void SetNumMarks(quint16 value);
     bool FaderPlace() const { return faderPlace_; }
-    void SetFaderPlace(bool value);
+    void SetFaderPlace(bool value) { Store(faderPlace_, value, &TGFader::FaderPlaceChanged, TRedraw::Base); }
     quint16 LongMarksLen() const { return longMarksLen_; }
     void SetLongMarksLen(quint16 value);
     quint16 ShortMarksLen() const { return shortMarksLen_; }
     void SetShortMarksLen(quint16 value);
     bool MarksReverse() const { return marksReverse_; }
-    void SetMarksReverse(bool value);
+    void SetMarksReverse(bool value) { Store(marksReverse_, value, &TGFader::MarksReverseChanged, TRedraw::Base); }
     quint16 MarkAccent() const { return markAccent_; }
-    void SetMarkAccent(quint16 value);
+    void SetMarkAccent(quint16 value) { Store(markAccent_, value, &TGFader::MarkAccentChanged, TRedraw::Base); }
     quint16 MarksPos() const { return marksPos_; }
-    void SetMarksPos(quint16 value);
+    void SetMarksPos(quint16 value) { Store(marksPos_, value, &TGFader::MarksPosChanged, TRedraw::Size); }
     TFaderSize FaderSize() const { return faderSize_; }
     void SetFaderSize(TFaderSize value);
     bool Labels() const { return labels_; }
-    void SetLabels(bool value);
+    void SetLabels(bool value) { Store(labels_, value, &TGFader::LabelsChanged, TRedraw::Size); }
     TFont* LabelsFont() const { return labelsFont_; }
     void SetLabelsFont(const TFont& font) { labelsFont_->Assign(font); }
     Q_INVOKABLE bool IsLabelsFontStored() const;
@@ -158,33 +162,39 @@ public:
     QString LabelMin() const { return labelMin_; }
     void SetLabelMin(const QString& value);
     quint16 LabelsPos() const { return labelsPos_; }
-    void SetLabelsPos(quint16 value);
+    void SetLabelsPos(quint16 value) { Store(labelsPos_, value, &TGFader::LabelsPosChanged, TRedraw::Size); }
     quint16 EmptyXZone() const { return emptyXZone_; }
     void SetEmptyXZone(quint16 value);
     quint16 EmptyYZone() const { return emptyYZone_; }
     void SetEmptyYZone(quint16 value);
-    int Max() const { return max_; }
+    using TSteppedRange::Max;
     void SetMax(int value);
-    int Min() const { return min_; }
+    using TSteppedRange::Min;
     void SetMin(int value);
-    int Value() const { return value_; }
+    using TSteppedRange::Value;
     void SetValue(int value);
     TColor RampColor() const { return rampColor_; }
-    void SetRampColor(TColor value);
+    void SetRampColor(TColor value) { Store(rampColor_, value, &TGFader::RampColorChanged, TRedraw::Base); }
     bool Mark3D() const { return mark3D_; }
-    void SetMark3D(bool value);
+    void SetMark3D(bool value) { Store(mark3D_, value, &TGFader::Mark3DChanged, TRedraw::Base); }
     bool RampReverse() const { return rampReverse_; }
-    void SetRampReverse(bool value);
+    void SetRampReverse(bool value) { Store(rampReverse_, value, &TGFader::RampReverseChanged, TRedraw::Base); }
     bool Font3D() const { return font3D_; }
-    void SetFont3D(bool value);
+    void SetFont3D(bool value) { Store(font3D_, value, &TGFader::Font3DChanged, TRedraw::Base); }
     bool HeadRounded() const { return headRounded_; }
-    void SetRounded(bool value);
+    void SetRounded(bool value) { Store(headRounded_, value, &TGFader::HeadRoundedChanged, TRedraw::HeadAndBase); }
     TDarkBorder DarkBorder() const { return darkBorder_; }
-    void SetDarkBorder(TDarkBorder value);
+    void SetDarkBorder(TDarkBorder value)
+    {
+        Store(darkBorder_, value, &TGFader::DarkBorderChanged, TRedraw::HeadAndBase);
+    }
     bool FocusRect() const { return focusRect_; }
-    void SetFocusRect(bool value);
+    void SetFocusRect(bool value) { Store(focusRect_, value, &TGFader::FocusRectChanged, TRedraw::Shown); }
     quint16 FocusRectDist() const { return focusRectDist_; }
-    void SetFocusRectDist(quint16 value);
+    void SetFocusRectDist(quint16 value)
+    {
+        Store(focusRectDist_, value, &TGFader::FocusRectDistChanged, TRedraw::Shown);
+    }
     quint16 LargeChange() const { return largeChange_; }
     void SetLargeChange(quint16 value) { SetAndNotify(this, &TGFader::LargeChangeChanged, largeChange_, value); }
     int MidValue() const { return midValue_; }
@@ -192,19 +202,19 @@ public:
     bool DblClkResets() const { return dblClkResets_; }
     void SetDblClkResets(bool value) { SetAndNotify(this, &TGFader::DblClkResetsChanged, dblClkResets_, value); }
     TPushMode PushMode() const { return pushMode_; }
-    void SetPushMode(TPushMode value);
+    void SetPushMode(TPushMode value) { Store(pushMode_, value, &TGFader::PushModeChanged, TRedraw::Head); }
     int NumSteps() const { return numSteps_; }
-    void SetNumSteps(int value);
+    void SetNumSteps(int value) { Store(numSteps_, value, &TGFader::NumStepsChanged, TRedraw::Base); }
     int StepsWidth() const { return stepsWidth_; }
-    void SetStepsWidth(int value);
+    void SetStepsWidth(int value) { Store(stepsWidth_, value, &TGFader::StepsWidthChanged, TRedraw::Base); }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
     TColor HeadMarkColor() const { return headMarkColor_; }
-    void SetHeadMarkColor(TColor value);
+    void SetHeadMarkColor(TColor value) { Store(headMarkColor_, value, &TGFader::HeadMarkColorChanged, TRedraw::Head); }
     bool AllowAbs() const { return allowAbs_; }
     void SetAllowAbs(bool value) { SetAndNotify(this, &TGFader::AllowAbsChanged, allowAbs_, value); }
     quint16 HeadMarkDist() const { return headMarkDist_; }
-    void SetHeadMarkDist(quint16 value);
+    void SetHeadMarkDist(quint16 value) { Store(headMarkDist_, value, &TGFader::HeadMarkDistChanged, TRedraw::Head); }
 
     // The size rule: what the scale, labels and margins need across the track.
     int NeededWidth() const;
@@ -220,8 +230,6 @@ public:
 
     bool Pressed() const { return pressed_; }
     TMouseMode MouseMode() const { return mouseMode_; }
-    // The repeat timer exists only while the track is held.
-    TTimer* RepeatTimer() const { return repeat_.Timer(); }
 
     // TAccessibleControl: a slider; value and actions go through the clamping setter.
     QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
@@ -278,9 +286,9 @@ signals:
 
 protected:
     void Paint() override;
-    void PaintBase();
-    void PaintHead();
-    void TempPaint();
+    void PaintBase(TBitmap& base);
+    void PaintHead(TBitmap& head);
+    void PaintComposite(TBitmap& composite);
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -291,9 +299,19 @@ protected:
     void Resize() override;
     void AfterEnabledChange() override;
     void Loaded() override;
-    void TimerExpired();
+    void TriggerAction(TStepAction action) override;
+    int RepeatInterval() const override;
+    void RepeatTick() override;
 
 private:
+    // What a published value's change draws again: the shown copy only, the
+    // head, the base, both, or the base after the size rule.
+    enum class TRedraw { Shown, Head, Base, HeadAndBase, Size };
+    void Redraw(TRedraw what);
+    template <class T> void Store(T& field, const T& value, void (TGFader::*changed)(), TRedraw what)
+    {
+        SetAndNotify(this, changed, field, value, [&] { Redraw(what); });
+    }
     bool Vertical() const { return faderKind_ == fkVertical; }
     bool Loading() const { return ComponentState().testFlag(csLoading); }
     bool DarkBorderShown() const;
@@ -302,8 +320,9 @@ private:
     void FocusChanged(bool focused);
     double Span() const;
     int TrackLength() const;
-    int Clamped(int64_t value) const;
-    void StepBy(int64_t delta) { SetValue(Clamped(int64_t(value_) + delta)); }
+    // Values along the track: Min at the left end, Max at the top end.
+    TScaleMap TrackMap() const;
+    void StepBy(int64_t delta) { SetValue(ClampedDownThenUp(int64_t(value_) + delta)); }
     bool OnHead(int X, int Y) const;
     bool InControlZone(int X, int Y) const;
     int AlongTrack(int X, int Y) const { return Vertical() ? Y : X; }
@@ -311,7 +330,7 @@ private:
     bool BeyondHeadTowardsMin(int X, int Y) const;
     void StartStepping(TMouseButton Button, int X, int Y);
     void DragTo(int X, int Y);
-    void ApplyStep(bool towardsMax);
+    TStepAction ApplyStep(bool towardsMax);
 
     friend class TFaderBasePainter;
 
@@ -334,9 +353,6 @@ private:
     quint16 labelsPos_ = 4;
     quint16 emptyXZone_ = 4;
     quint16 emptyYZone_ = 4;
-    int max_ = 100;
-    int min_ = 0;
-    int value_ = 50;
     TColor rampColor_ = clNavy;
     bool mark3D_ = true;
     bool rampReverse_ = false;
@@ -356,19 +372,15 @@ private:
     bool allowAbs_ = false;
     quint16 headMarkDist_ = 4;
 
-    QSize headSize_{20, 13};
-    TBitmap base_;
-    TBitmap head_;
-    TBitmap composite_;
-    bool baseValid_ = false;
-    bool headValid_ = false;
-    bool compositeValid_ = false;
+    QSize headSize_ {20, 13};
+    TKeptLayer base_;
+    TKeptLayer head_;
+    TKeptLayer composite_;
     bool pressed_ = false;
     bool focused_ = false;
     bool resetByDoubleClick_ = false;
     TMouseMode mouseMode_ = TMouseMode::Idle;
     int lastDrag_ = 0;
     int grab_ = 0;
-    QPoint lastPointer_{-1, -1};
-    TRepeatTimer repeat_{this, [this] { TimerExpired(); }};
+    QPoint lastPointer_ {-1, -1};
 };

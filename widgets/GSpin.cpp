@@ -25,7 +25,7 @@ int SaturatingSub(int a, int b) { return Saturate(int64_t(a) - b); }
 
 } // namespace
 
-TGSpin::TGSpin(QWidget* parent) : TCustomControl(parent)
+TGSpin::TGSpin(QWidget* parent) : TCustomControl(parent), TSteppedRange(this, 0, 100, 0)
 {
     SetBounds(Left(), Top(), 19, 25);
     SetTabStop(true);
@@ -52,7 +52,7 @@ void TGSpin::SetValue(int value)
     value_ = value;
     if (ComponentState().testFlag(csLoading))
         return;
-    value_ = Clamped(value_);
+    value_ = ClampedDownThenUp(value_);
     if (autoDisable_ && value_ != old)
         Invalidate();
     if (value_ != old)
@@ -64,16 +64,7 @@ void TGSpin::Loaded()
 {
     const TNotifyOnChange notify(this, &TGSpin::Value, &TGSpin::ValueChanged);
     TCustomControl::Loaded();
-    value_ = Clamped(value_);
-}
-
-int TGSpin::Clamped(int value) const
-{
-    if (value > max_)
-        value = max_;
-    if (value < min_)
-        value = min_;
-    return value;
+    value_ = ClampedDownThenUp(value_);
 }
 
 void TGSpin::SetLimited(bool value)
@@ -298,19 +289,14 @@ void TGSpin::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (upPressed_ || downPressed_)
         return;
     smallStep_ = Button == mbLeft;
-    const int step = smallStep_ ? 1 : largeChange_;
-    bool atLimit;
-    if (Y > Height() / 2) {
-        downPressed_ = true;
-        atLimit = StepDown(step);
-    } else {
-        upPressed_ = true;
-        atLimit = StepUp(step);
-    }
-    if (atLimit && limited_)
-        UnPrepareTimer();
+    const bool up = Y <= Height() / 2;
+    (up ? upPressed_ : downPressed_) = true;
+    const TStepAction action = PressAction(up);
+    TriggerAction(action);
+    if (atLimit_ && limited_)
+        ReleaseRepeat();
     else
-        PrepareTimer();
+        SetRepeatAction(action, delay_);
     Repaint();
 }
 
@@ -320,7 +306,7 @@ void TGSpin::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (!AcceptsButton(Button))
         return;
-    UnPrepareTimer();
+    ReleaseRepeat();
     TCustomControl::MouseUp(Button, Shift, X, Y);
     if (upPressed_ || downPressed_) {
         upPressed_ = false;
@@ -329,25 +315,41 @@ void TGSpin::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     }
 }
 
-// ---------------------------------------------------------------- repeat timer
+// ---------------------------------------------------------------- actions
 
-void TGSpin::PrepareTimer() { repeat_.Start(delay_); }
-
-void TGSpin::TimerExpired()
+// The step of a held button: one, or LargeChange for the right button.
+TSteppedRange::TStepAction TGSpin::PressAction(bool up) const
 {
-    if (!repeat_.Continue(speed_))
-        return;
-    const int step = smallStep_ ? 1 : largeChange_;
-    bool atLimit = false;
-    if (upPressed_)
-        atLimit = StepUp(step);
-    else if (downPressed_)
-        atLimit = StepDown(step);
-    if (atLimit && limited_)
-        repeat_.Stop();
+    if (up)
+        return smallStep_ ? TStepAction::SingleStepAdd : TStepAction::PageStepAdd;
+    return smallStep_ ? TStepAction::SingleStepSub : TStepAction::PageStepSub;
 }
 
-void TGSpin::UnPrepareTimer() { repeat_.Release(); }
+void TGSpin::TriggerAction(TStepAction action)
+{
+    switch (action) {
+    case TStepAction::SingleStepAdd: atLimit_ = StepUp(1); break;
+    case TStepAction::SingleStepSub: atLimit_ = StepDown(1); break;
+    case TStepAction::PageStepAdd: atLimit_ = StepUp(largeChange_); break;
+    case TStepAction::PageStepSub: atLimit_ = StepDown(largeChange_); break;
+    case TStepAction::ToMinimum: SetValue(min_); break;
+    case TStepAction::ToMaximum: SetValue(max_); break;
+    case TStepAction::None: break;
+    }
+}
+
+// A repeat steps the way the button now held points (a key may have turned
+// it); at a limit a Limited spin pauses until the button is pressed again.
+void TGSpin::RepeatTick()
+{
+    atLimit_ = false;
+    if (upPressed_)
+        TriggerAction(PressAction(true));
+    else if (downPressed_)
+        TriggerAction(PressAction(false));
+    if (atLimit_ && limited_)
+        PauseRepeat();
+}
 
 // ---------------------------------------------------------------- keyboard and focus
 
@@ -369,26 +371,23 @@ void TGSpin::KeyStep(bool up, int step)
 void TGSpin::KeyDown(uint16_t& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
-    switch (Key) {
-    case VK::Up:
-        if (value_ < max_)
-            KeyStep(true, 1);
+    const TStepAction action = KeyAction(Key, TOrientation::Vertical);
+    const bool page = action == TStepAction::PageStepAdd || action == TStepAction::PageStepSub;
+    const int step = page ? largeChange_ : 1;
+    switch (action) {
+    case TStepAction::SingleStepAdd:
+    case TStepAction::PageStepAdd:
+        if (value_ < max_ && (!page || largeChanges_))
+            KeyStep(true, step);
         break;
-    case VK::Down:
-        if (value_ > min_)
-            KeyStep(false, 1);
+    case TStepAction::SingleStepSub:
+    case TStepAction::PageStepSub:
+        if (value_ > min_ && (!page || largeChanges_))
+            KeyStep(false, step);
         break;
-    case VK::Prior:
-        if (value_ < max_ && largeChanges_)
-            KeyStep(true, largeChange_);
-        break;
-    case VK::Next:
-        if (value_ > min_ && largeChanges_)
-            KeyStep(false, largeChange_);
-        break;
-    case VK::Home: SetValue(max_); break;
-    case VK::End: SetValue(min_); break;
-    default: break;
+    case TStepAction::ToMinimum:
+    case TStepAction::ToMaximum: TriggerAction(action); break;
+    case TStepAction::None: break;
     }
 }
 
@@ -417,7 +416,7 @@ void TGSpin::DoExit()
     focused_ = false;
     upPressed_ = false;
     downPressed_ = false;
-    UnPrepareTimer();
+    ReleaseRepeat();
     Invalidate();
     TCustomControl::DoExit();
 }
@@ -432,7 +431,7 @@ void TGSpin::Resize()
 
 void TGSpin::SetAccessibleValue(int value)
 {
-    const int target = Clamped(value);
+    const int target = ClampedDownThenUp(value);
     if (target == value_ || !enabled_)
         return;
     const bool up = target > value_;

@@ -8,9 +8,9 @@
 #include "framework/AccessibleControl.h"
 #include "framework/Control.h"
 #include "framework/Notify.h"
-#include "widgets/RepeatTimer.h"
+#include "widgets/SteppedRange.h"
 
-class TGSpin : public TCustomControl, public TAccessibleControl {
+class TGSpin : public TCustomControl, public TAccessibleControl, public TSteppedRange {
     Q_OBJECT
     Q_PROPERTY(int Delay READ Delay WRITE SetDelay NOTIFY DelayChanged)
     Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
@@ -51,12 +51,12 @@ public:
     void SetDelay(int value);
     int Speed() const { return speed_; }
     void SetSpeed(int value);
-    int Value() const { return value_; }
+    using TSteppedRange::Value;
     void SetValue(int value);
     // Plain limits: changing them does not touch Value until the next step.
-    int Max() const { return max_; }
+    using TSteppedRange::Max;
     void SetMax(int value) { SetAndNotify(this, &TGSpin::MaxChanged, max_, value); }
-    int Min() const { return min_; }
+    using TSteppedRange::Min;
     void SetMin(int value) { SetAndNotify(this, &TGSpin::MinChanged, min_, value); }
     bool Limited() const { return limited_; }
     void SetLimited(bool value);
@@ -82,8 +82,6 @@ public:
     bool UpPressed() const { return upPressed_; }
     bool DownPressed() const { return downPressed_; }
     bool IsFocused() const { return focused_; }
-    // The repeat timer exists only while a mouse press repeats; null when idle.
-    TTimer* RepeatTimer() const { return repeat_.Timer(); }
 
     // TAccessibleControl: a spin box with its value and range. A value set
     // from outside and the Increase/Decrease actions act as the arrow keys
@@ -135,24 +133,22 @@ protected:
     void AfterEnabledChange() override;
     void Loaded() override;
 
-    void PrepareTimer();
-    void TimerExpired();
-    void UnPrepareTimer();
+    // A mouse press steps once and repeats; the keyboard's own repeat supplies key repeats.
+    void TriggerAction(TStepAction action) override;
+    int RepeatInterval() const override { return speed_; }
+    void RepeatTick() override;
 
 private:
     bool AcceptsButton(TMouseButton button) const { return button == mbLeft || largeChanges_; }
     bool PressOnGreyedButton(int Y) const;
-    int Clamped(int value) const;
     bool StepUp(int step);
     bool StepDown(int step);
     void KeyStep(bool up, int step);
+    TStepAction PressAction(bool up) const;
     void PublishValue();
 
     int delay_ = 280;
     int speed_ = 40;
-    int value_ = 0;
-    int max_ = 100;
-    int min_ = 0;
     bool limited_ = true;
     bool ctl3D_ = false;
     bool parentCtl3D_ = false;
@@ -167,5 +163,5 @@ private:
     bool upPressed_ = false;
     bool downPressed_ = false;
     bool smallStep_ = true;
-    TRepeatTimer repeat_{this, [this] { TimerExpired(); }};
+    bool atLimit_ = false; // the last mouse step reached its limit
 };

@@ -1,6 +1,8 @@
 #include "widgets/VrThermoMeter.h"
 
 #include "framework/Notify.h"
+#include "scale/ScaleMap.h"
+#include "scale/ScaleSteps.h"
 
 #include <QPolygon>
 #include <cmath>
@@ -12,19 +14,13 @@ namespace {
 // (or one whose step is zero or not a number) is not drawn.
 constexpr double kMaxTicks = 10000;
 
-int TickCount(double range, double step)
-{
-    const double n = std::trunc(range / step);
-    if (!std::isfinite(n) || n < 0 || n > kMaxTicks)
-        return 0;
-    return int(n);
-}
+int TickCount(double range, double step) { return ScaleSteps::StepCount(range, step, kMaxTicks); }
 
 // Decimal logarithm on the scale; the logarithm of 0 counts as that of 5e-200.
 double Lg(double v) { return std::log10(v == 0 ? 5e-200 : v); }
 
-// Round to the nearest integer, ties to even.
-int RoundEven(double v) { return int(std::nearbyint(std::clamp(v, -1e9, 1e9))); }
+// The thermometer has always rounded its positions half to even.
+int RoundEven(double v) { return RoundToPixel(v, TRounding::HalfEven); }
 
 } // namespace
 
@@ -165,9 +161,10 @@ int TvrThermoMeter::ValueToPixels(double value) const
         return g.Start + g.Length;
     if (value < min)
         return g.Start;
+    const double start = g.Start, end = double(g.Start) + g.Length;
     const double pos = scale_->ScaleType() == TvrThermoMeterScale::voLinear
-                           ? g.Start + (value - min) * g.Length / (max - min)
-                           : g.Start + g.Length * (Lg(value) - Lg(min)) / (Lg(max) - Lg(min));
+                           ? TScaleMap(min, max, start, end).Transform(value)
+                           : TScaleMap(Lg(min), Lg(max), start, end).Transform(Lg(value));
     // A value that is not a number (or infinite limits) sits at the origin.
     return std::isfinite(pos) ? RoundEven(pos) : g.Start;
 }

@@ -53,7 +53,7 @@ contains() { # contains <package> <pattern>: a file of the package matches
 field() { # field <package> <field> <pattern>
   if dpkg-deb -f "$DEBS/$1"_*.deb "$2" | grep -Eq "$3"; then ok "$1 $2: $3"; else fail "$1 $2 lacks $3"; fi
 }
-for lib in framework resources diagram widgets can feed graph library; do
+for lib in scale framework resources diagram widgets can feed graph library; do
   contains "libquil-${lib}0" "^\./usr/lib/$arch/libquil_${lib}\.so\.0$"
   contains "libquil-${lib}0-dbgsym" '^\./usr/lib/debug/\.build-id/.*\.debug$'
   for part in shlibs triggers; do
