@@ -110,10 +110,14 @@ void TSegmentPainter::DrawThin(QLine s, uint32_t px)
     if (line.major == 0)
         return; // a zero-length LineTo paints nothing
     int64_t first = 0, last = line.major - 1;
-    Restrict(first, last, line.sx, clip_.left(), clip_.right(), [&](int64_t n) { return line.X(n); });
-    Restrict(first, last, line.sy, clip_.top(), clip_.bottom(), [&](int64_t n) { return line.Y(n); });
-    if (first > last)
-        return;
+    // A segment whose ends both lie inside is inside whole: most of a dense
+    // curve's segments are, and need no search for their visible steps.
+    if (!clip_.contains(s.p1()) || !clip_.contains(s.p2())) {
+        Restrict(first, last, line.sx, clip_.left(), clip_.right(), [&](int64_t n) { return line.X(n); });
+        Restrict(first, last, line.sy, clip_.top(), clip_.bottom(), [&](int64_t n) { return line.Y(n); });
+        if (first > last)
+            return;
+    }
     QImage& image = canvas_.Image();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
 #include <string>
@@ -30,11 +31,20 @@ TSeries* SparseWalk() { return GraphTestData::RandomWalk(700, 8, 0, 3); }
 TSeries* Sine() { return GraphTestData::NoisySine(150000, 9, 5); }
 TSeries* Minutes() { return GraphTestData::MinutesWithHoles(1440 * 3, 20, 10); }
 TSeries* SparseMinutes() { return GraphTestData::MinutesWithHoles(1440 * 2, 1, 11); }
+// A sensor that fails now and then: a Y that is not a number is drawn at the top.
+TSeries* WalkWithFailures()
+{
+    TSeries* s = GraphTestData::RandomWalk(200000, 12);
+    for (size_t i = 500; i < s->Points.size(); i += 997)
+        s->Points[i].Y = std::nan("");
+    return s;
+}
 
 const Case kCases[] = {
     {"random walk", Walk, atNumber},        {"sparse walk", SparseWalk, atNumber},
     {"noisy sine", Sine, atNumber},         {"walk on a minutes axis", Walk, atMinutes},
     {"minutes with holes", Minutes, atMinutes}, {"sparse minutes with holes", SparseMinutes, atMinutes},
+    {"walk with failed readings", WalkWithFailures, atNumber},
 };
 
 const View kViews[] = {
