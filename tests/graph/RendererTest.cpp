@@ -121,6 +121,14 @@ TEST(FastRenderer, DrawsSomethingInEveryView)
     EXPECT_GT(blue, 1000);
 }
 
+namespace {
+int Coordinate(std::mt19937& rng, std::uniform_int_distribution<int>& near, std::uniform_int_distribution<int>& far,
+           std::uniform_int_distribution<int>& pick)
+{
+    return pick(rng) == 0 ? far(rng) / 1000 : near(rng);
+}
+} // namespace
+
 TEST(SegmentPainter, ThinSegmentsMatchLineToInsideAClipEvenFromFarAway)
 {
     std::mt19937 rng(3);
@@ -140,6 +148,17 @@ TEST(SegmentPainter, ThinSegmentsMatchLineToInsideAClipEvenFromFarAway)
         ca.MoveTo(p.x(), p.y());
         ca.LineTo(q.x(), q.y());
         painter.Add(p, q);
+    }
+    for (int i = 0; i < 300; ++i) { // up and down a column, as a dense curve goes
+        const int x = near(rng) / 2;
+        QPoint p(x, Coordinate(rng, near, far, pick));
+        ca.MoveTo(p.x(), p.y());
+        for (int k = 0; k < 4; ++k) {
+            const QPoint q(x, Coordinate(rng, near, far, pick));
+            ca.LineTo(q.x(), q.y());
+            painter.Add(p, q);
+            p = q;
+        }
     }
     painter.Flush();
     EXPECT_EQ(DifferentPixels(a, b), 0);
