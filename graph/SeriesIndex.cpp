@@ -5,17 +5,33 @@
 
 namespace {
 
+// The first point of 32 whose Key is v.
+uint32_t FirstAt(const TPoint2D* p, double v)
+{
+    uint32_t i = 0;
+    if (v == std::numeric_limits<double>::infinity()) {
+        while (!(TSeriesIndex::Key(p[i].Y) == v))
+            ++i;
+    } else {
+        while (!(p[i].Y == v))
+            ++i;
+    }
+    return i;
+}
+
 // The first lowest and highest of 32 side-by-side points: the two values
-// first, in four independent lanes each, then the first point holding each.
+// first, in four independent lanes each (a Y that is not a number never
+// compares, and only marks its lane), then the first point holding each.
 void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowest, uint32_t& highest)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
-    double lo[4] = {inf, inf, inf, inf}, hi[4] = {-inf, -inf, -inf, -inf};
+    double lo[4] = {inf, inf, inf, inf}, hi[4] = {-inf, -inf, -inf, -inf}, nan[4] = {0, 0, 0, 0};
     for (int i = 0; i < int(TSeriesIndex::BaseBlock); i += 4)
         for (int k = 0; k < 4; ++k) {
-            const double y = TSeriesIndex::Key(p[i + k].Y);
+            const double y = p[i + k].Y;
             lo[k] = y < lo[k] ? y : lo[k];
             hi[k] = y > hi[k] ? y : hi[k];
+            nan[k] = y != y ? 1.0 : nan[k];
         }
     low = lo[0];
     high = hi[0];
@@ -23,11 +39,10 @@ void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowes
         low = lo[k] < low ? lo[k] : low;
         high = hi[k] > high ? hi[k] : high;
     }
-    lowest = highest = 0;
-    while (!(TSeriesIndex::Key(p[lowest].Y) == low))
-        ++lowest;
-    while (!(TSeriesIndex::Key(p[highest].Y) == high))
-        ++highest;
+    if (nan[0] + nan[1] + nan[2] + nan[3] > 0)
+        high = inf;
+    lowest = FirstAt(p, low);
+    highest = FirstAt(p, high);
 }
 
 } // namespace
