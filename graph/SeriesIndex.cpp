@@ -21,17 +21,18 @@ uint32_t FirstAt(const TPoint2D* p, double v)
 
 // The first lowest and highest of 32 side-by-side points: the two values
 // first, in four independent lanes each (a Y that is not a number never
-// compares, and only marks its lane), then the first point holding each.
+// compares; a sum of the lanes that is not a number tells one may be
+// there), then the first point holding each.
 void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowest, uint32_t& highest)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
-    double lo[4] = {inf, inf, inf, inf}, hi[4] = {-inf, -inf, -inf, -inf}, nan[4] = {0, 0, 0, 0};
+    double lo[4] = {inf, inf, inf, inf}, hi[4] = {-inf, -inf, -inf, -inf}, sum[4] = {0, 0, 0, 0};
     for (int i = 0; i < int(TSeriesIndex::BaseBlock); i += 4)
         for (int k = 0; k < 4; ++k) {
             const double y = p[i + k].Y;
             lo[k] = y < lo[k] ? y : lo[k];
             hi[k] = y > hi[k] ? y : hi[k];
-            nan[k] = y != y ? 1.0 : nan[k];
+            sum[k] += y;
         }
     low = lo[0];
     high = hi[0];
@@ -39,8 +40,13 @@ void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowes
         low = lo[k] < low ? lo[k] : low;
         high = hi[k] > high ? hi[k] : high;
     }
-    if (nan[0] + nan[1] + nan[2] + nan[3] > 0)
-        high = inf;
+    const double total = sum[0] + sum[1] + sum[2] + sum[3];
+    if (total != total) // also from infinities of both signs
+        for (int i = 0; i < int(TSeriesIndex::BaseBlock); ++i)
+            if (p[i].Y != p[i].Y) {
+                high = inf;
+                break;
+            }
     lowest = FirstAt(p, low);
     highest = FirstAt(p, high);
 }
