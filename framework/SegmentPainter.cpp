@@ -1,6 +1,7 @@
 #include "framework/SegmentPainter.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -78,8 +79,7 @@ void TSegmentPainter::Flush()
         clip_ = canvas_.HasClip() ? canvas_.ClipRegion().boundingRect().intersected(image) : image;
         const uint32_t px = ColorToPixel(canvas_.Pen.Color);
         if (!clip_.isEmpty())
-            for (const QLine& s : segments_)
-                DrawThin(s, px);
+            DrawThinChains(px);
         break;
     }
     case Mode::Wide: {
@@ -101,6 +101,48 @@ void TSegmentPainter::Flush()
     segments_.clear();
 }
 
+// A dense curve goes up and down within one pixel column, segment after
+// segment: each paints its start and not its end, so a chain of them paints
+// one unbroken run of the column, drawn once instead of pixel by pixel over
+// and over. (Only the set of pixels counts for a one-pixel copy pen.)
+void TSegmentPainter::DrawThinChains(uint32_t px)
+{
+    const size_t n = segments_.size();
+    for (size_t i = 0; i < n;) {
+        const QLine& s = segments_[i];
+        if (s.x1() != s.x2() || s.y1() == s.y2()) { // also a zero-length one, which paints nothing
+            DrawThin(s, px);
+            ++i;
+            continue;
+        }
+        int top = std::min(s.y1(), s.y2() + (s.y2() > s.y1() ? 0 : 1));
+        int bottom = std::max(s.y1(), s.y2() - (s.y2() > s.y1() ? 1 : 0));
+        size_t j = i + 1;
+        for (; j < n; ++j) {
+            const QLine& t = segments_[j];
+            if (t.x1() != s.x1() || t.x2() != s.x1() || t.p1() != segments_[j - 1].p2() || t.y1() == t.y2())
+                break;
+            top = std::min(top, std::min(t.y1(), t.y2() + (t.y2() > t.y1() ? 0 : 1)));
+            bottom = std::max(bottom, std::max(t.y1(), t.y2() - (t.y2() > t.y1() ? 1 : 0)));
+        }
+        DrawColumn(s.x1(), top, bottom, px);
+        i = j;
+    }
+}
+
+void TSegmentPainter::DrawColumn(int x, int top, int bottom, uint32_t px)
+{
+    top = std::max(top, clip_.top());
+    bottom = std::min(bottom, clip_.bottom());
+    if (x < clip_.left() || x > clip_.right() || top > bottom)
+        return;
+    QImage& image = canvas_.Image();
+    const qsizetype stride = image.bytesPerLine();
+    uchar* p = image.bits() + top * stride + qsizetype(x) * 4;
+    for (int y = top; y <= bottom; ++y, p += stride)
+        *reinterpret_cast<uint32_t*>(p) = px;
+}
+
 void TSegmentPainter::DrawThin(QLine s, uint32_t px)
 {
     const int64_t dx = int64_t(s.x2()) - s.x1(), dy = int64_t(s.y2()) - s.y1();
@@ -110,10 +152,14 @@ void TSegmentPainter::DrawThin(QLine s, uint32_t px)
     if (line.major == 0)
         return; // a zero-length LineTo paints nothing
     int64_t first = 0, last = line.major - 1;
-    Restrict(first, last, line.sx, clip_.left(), clip_.right(), [&](int64_t n) { return line.X(n); });
-    Restrict(first, last, line.sy, clip_.top(), clip_.bottom(), [&](int64_t n) { return line.Y(n); });
-    if (first > last)
-        return;
+    // A segment whose ends both lie inside is inside whole: most of a dense
+    // curve's segments are, and need no search for their visible steps.
+    if (!clip_.contains(s.p1()) || !clip_.contains(s.p2())) {
+        Restrict(first, last, line.sx, clip_.left(), clip_.right(), [&](int64_t n) { return line.X(n); });
+        Restrict(first, last, line.sy, clip_.top(), clip_.bottom(), [&](int64_t n) { return line.Y(n); });
+        if (first > last)
+            return;
+    }
     QImage& image = canvas_.Image();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
@@ -121,7 +167,7 @@ void TSegmentPainter::DrawThin(QLine s, uint32_t px)
     // (2 * minor * n + major) by 2 * major.
     const int64_t denominator = 2 * line.major, increment = 2 * line.minor;
     const int64_t numerator = increment * first + line.major;
-    int64_t q = FloorDiv(numerator, denominator), r = numerator - q * denominator;
+    int64_t q = first == 0 ? 0 : FloorDiv(numerator, denominator), r = numerator - q * denominator;
     for (int64_t n = first; n <= last; ++n) {
         const int64_t x = line.x0 + line.sx * (line.xMajor ? n : q);
         const int64_t y = line.y0 + line.sy * (line.xMajor ? q : n);

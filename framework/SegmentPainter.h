@@ -26,6 +26,8 @@ public:
 private:
     enum class Mode { Thin, Wide, Canvas };
     Mode ChooseMode() const;
+    void DrawThinChains(uint32_t px);
+    void DrawColumn(int x, int top, int bottom, uint32_t px);
     void DrawThin(QLine s, uint32_t px);
 
     TCanvas& canvas_;

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +25,15 @@ TColor Lightened(TColor color)
     const TColor c = ColorToRGB(color);
     const auto lift = [](int v) { return v + ((51000 - 200 * v) >> 8); };
     return RGB(lift(GetRValue(c)), lift(GetGValue(c)), lift(GetBValue(c)));
+}
+
+// Into memory already held when it can (see UseFreeBuffer).
+void CopyPixels(QImage& into, const QImage& from)
+{
+    if (into.size() == from.size() && into.format() == from.format() && into.isDetached())
+        std::memcpy(into.bits(), from.constBits(), size_t(from.sizeInBytes()));
+    else
+        into = from.copy();
 }
 
 double MinimumXSpan(TAxisType type)
@@ -401,17 +411,32 @@ void TKivGraph::Render()
     if (RightAxis)
         AdjustZoom(visRight_);
     LayerKey key = CurrentLayerKey();
+    UseFreeBuffer();
     if (NeedsBackground || keptLayer_.isNull() || key != keptKey_) {
         DrawLayer(c, outer);
-        keptLayer_ = bitmap_.Image().copy();
+        CopyPixels(keptLayer_, bitmap_.Image());
         keptKey_ = std::move(key);
     } else {
-        bitmap_.Image() = keptLayer_; // copied when the lines are drawn on it
+        CopyPixels(bitmap_.Image(), keptLayer_);
     }
     for (const auto& s : series_)
         if (s->Visible)
             DrawLines(c, *s);
     c.ClearClip();
+}
+
+// The control shows the last picture without a copy of it (shared); drawing
+// the next one into it would first copy it into fresh memory, which costs a
+// page fault a page on every frame. The picture before, which nobody holds
+// by now, is drawn into instead (all of it is drawn over).
+void TKivGraph::UseFreeBuffer()
+{
+    QImage& image = bitmap_.Image();
+    if (image.isDetached())
+        return;
+    if (spare_.size() != image.size() || spare_.format() != image.format() || !spare_.isDetached())
+        spare_ = QImage(image.size(), image.format());
+    image.swap(spare_);
 }
 
 void TKivGraph::DrawLayer(TCanvas& c, const TRect& outer)

@@ -232,6 +232,7 @@ private:
     };
     LayerKey CurrentLayerKey() const;
     void DrawLayer(TCanvas& c, const TRect& outer);
+    void UseFreeBuffer();
     void LeaveFollow() { followLeft_ = true; }
 
     TBgStyle bgStyle_ = bgsSolid;
@@ -262,6 +263,7 @@ private:
 
     TGraphInteraction interaction_{*this};
     QImage keptLayer_;
+    QImage spare_; // the picture shown before the last, drawn into next (UseFreeBuffer)
     LayerKey keptKey_;
     uint64_t layerSerial_ = 0; // bumped where the key cannot see a change (fill series replaced or edited)
     bool follow_ = false;     // the host asked for follow mode

@@ -55,6 +55,7 @@ void TSeries::DropFront(size_t n)
 void TSeries::Invalidate() const
 {
     index_.reset();
+    columns_.Clear();
     gaps_.clear();
     gaps_.shrink_to_fit();
     gapsDead_ = 0;
@@ -101,5 +102,5 @@ std::span<const int64_t> TSeries::Gaps(int divisor) const
 
 size_t TSeries::CacheBytes() const
 {
-    return (index_ ? index_->Bytes() : 0) + gaps_.capacity() * sizeof(int64_t);
+    return (index_ ? index_->Bytes() : 0) + columns_.Bytes() + gaps_.capacity() * sizeof(int64_t);
 }

@@ -11,6 +11,7 @@
 // cutting Points is noticed by the series itself.
 
 #include "framework/Color.h"
+#include "graph/ColumnCache.h"
 #include "graph/Point2D.h"
 #include "graph/PointStore.h"
 #include "graph/SeriesIndex.h"
@@ -64,7 +65,9 @@ public:
     // than one bucket past the point before it; only those after the first
     // point held.
     std::span<const int64_t> Gaps(int divisor) const;
-    // Forget the index and the gaps (points were changed in place).
+    // The extremes of the pixel columns it was drawn with last (see TColumnCache).
+    TColumnCache& Columns() const { return columns_; }
+    // Forget the index, the gaps and the columns (points were changed in place).
     void Invalidate() const;
     size_t CacheBytes() const;
 
@@ -73,6 +76,7 @@ private:
 
     mutable std::unique_ptr<TSeriesIndex> index_;
     mutable uint64_t indexedGeneration_ = 0;
+    mutable TColumnCache columns_;
     mutable std::vector<int64_t> gaps_;
     mutable size_t gapsDead_ = 0; // gaps at the front before the first point held
     mutable int64_t gapsScanned_ = 0; // positions below this were looked at

@@ -1,23 +1,38 @@
 #include "graph/SeriesIndex.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
+// The first point of 32 whose Key is v.
+uint32_t FirstAt(const TPoint2D* p, double v)
+{
+    uint32_t i = 0;
+    if (v == std::numeric_limits<double>::infinity()) {
+        while (!(TSeriesIndex::Key(p[i].Y) == v))
+            ++i;
+    } else {
+        while (!(p[i].Y == v))
+            ++i;
+    }
+    return i;
+}
+
 // The first lowest and highest of 32 side-by-side points: the two values
-// first, in four independent lanes each, then the first point holding each.
-// The lanes start from the first point, as a left-to-right scan does, so a
-// leading NaN wins there too; later NaNs never compare lower or higher.
+// first, in four independent lanes each (a Y that is not a number never
+// compares; a sum of the lanes that is not a number tells one may be
+// there), then the first point holding each.
 void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowest, uint32_t& highest)
 {
-    double lo[4], hi[4];
-    for (int k = 0; k < 4; ++k)
-        lo[k] = hi[k] = p[0].Y;
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double lo[4] = {inf, inf, inf, inf}, hi[4] = {-inf, -inf, -inf, -inf}, sum[4] = {0, 0, 0, 0};
     for (int i = 0; i < int(TSeriesIndex::BaseBlock); i += 4)
         for (int k = 0; k < 4; ++k) {
             const double y = p[i + k].Y;
             lo[k] = y < lo[k] ? y : lo[k];
             hi[k] = y > hi[k] ? y : hi[k];
+            sum[k] += y;
         }
     low = lo[0];
     high = hi[0];
@@ -25,17 +40,15 @@ void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowes
         low = lo[k] < low ? lo[k] : low;
         high = hi[k] > high ? hi[k] : high;
     }
-    lowest = highest = 0;
-    while (lowest < TSeriesIndex::BaseBlock && !(p[lowest].Y == low))
-        ++lowest;
-    while (highest < TSeriesIndex::BaseBlock && !(p[highest].Y == high))
-        ++highest;
-    if (lowest == TSeriesIndex::BaseBlock) // a leading NaN
-        lowest = 0;
-    if (highest == TSeriesIndex::BaseBlock)
-        highest = 0;
-    low = p[lowest].Y; // the value itself, also its sign of zero
-    high = p[highest].Y;
+    const double total = sum[0] + sum[1] + sum[2] + sum[3];
+    if (total != total) // also from infinities of both signs
+        for (int i = 0; i < int(TSeriesIndex::BaseBlock); ++i)
+            if (p[i].Y != p[i].Y) {
+                high = inf;
+                break;
+            }
+    lowest = FirstAt(p, low);
+    highest = FirstAt(p, high);
 }
 
 } // namespace
@@ -149,7 +162,7 @@ TSeriesIndex::Extremes TSeriesIndex::Range(const TPointStore& points, int64_t fi
     const int64_t offset = points.FirstPosition();
     Accumulator a;
     Collect(points, a, int(levels_.size()) - 1, first + offset, last + offset);
-    return {a.lowest - offset, a.highest - offset};
+    return {a.lowest - offset, a.highest - offset, a.low, a.high};
 }
 
 // Whole blocks of this level inside the range [first, last) of positions,
@@ -162,8 +175,10 @@ void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int lev
         for (int64_t from = first; from < last;) { // a block's points lie side by side
             const int64_t to = std::min(last, (from / BaseBlock + 1) * BaseBlock);
             const TPoint2D* p = points.Run(from);
-            for (int64_t i = 0; i < to - from; ++i)
-                into.Add(p[i].Y, from + i, p[i].Y, from + i);
+            for (int64_t i = 0; i < to - from; ++i) {
+                const double y = Key(p[i].Y);
+                into.Add(y, from + i, y, from + i);
+            }
             from = to;
         }
         return;

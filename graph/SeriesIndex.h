@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 class TSeriesIndex {
@@ -29,7 +30,13 @@ public:
     struct Extremes {
         int64_t Lowest = -1;  // index of the first point with the lowest Y
         int64_t Highest = -1; // index of the first point with the highest Y
+        double Low = 0, High = 0; // their Keys
     };
+
+    // Y as the index compares it: a Y that is not a number counts as
+    // +infinity, since both are drawn at the top of the plot; so the values
+    // are in one order and the extremes of a range are those of its parts.
+    static double Key(double y) { return y == y ? y : std::numeric_limits<double>::infinity(); }
 
     TSeriesIndex() = default;
     explicit TSeriesIndex(const TPointStore& points) { Extend(points); }

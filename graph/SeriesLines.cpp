@@ -150,7 +150,7 @@ int64_t TSeriesLines::ColumnEnd(const TSeries& series, int64_t from, int64_t las
         - pts.begin();
 }
 
-void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes) const
+void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes)
 {
     const TPointStore& pts = series.Points;
     if (exact || last - first <= 4) {
@@ -158,18 +158,25 @@ void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last,
             AddNode(nodes, Pixel(pts[size_t(i)]));
         return;
     }
-    const TSeriesIndex::Extremes e = series.Index().Range(pts, first, last);
-    int64_t order[4] = {first, std::min(e.Lowest, e.Highest), std::max(e.Lowest, e.Highest), last - 1};
-    for (int64_t i : order)
-        AddNode(nodes, Pixel(pts[size_t(i)]));
+    if (!index_)
+        index_ = &series.Index();
+    const TColumnCache::Column& c = series.Columns().Extremes(pts, *index_, first + base_, last + base_);
+    // Every point of the column lies on its pixel column: the extremes need only their values.
+    const QPoint start = Pixel(pts[size_t(first)]);
+    const QPoint low(start.x(), PixelY(c.low)), high(start.x(), PixelY(c.high));
+    AddNode(nodes, start);
+    AddNode(nodes, c.lowest <= c.highest ? low : high);
+    AddNode(nodes, c.lowest <= c.highest ? high : low);
+    AddNode(nodes, Pixel(pts[size_t(last - 1)]));
 }
 
-void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const
+void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes)
 {
     int64_t width = 1;
     for (int64_t i = first; i < last;) {
         const int column = PixelX(series.Points[size_t(i)].X);
-        const int64_t end = ColumnEnd(series, i, last, column, width);
+        const int64_t kept = series.Columns().GuessEnd(i + base_);
+        const int64_t end = ColumnEnd(series, i, last, column, kept >= 0 ? kept - base_ - i : width);
         AddColumn(series, i, end, end == last && !hasExit, nodes);
         width = end - i;
         i = end;
@@ -200,8 +207,11 @@ void TSeriesLines::Draw(const TSeries& series)
         }
         return;
     }
-    // Gaps are kept by position; the walk counts from the first point held.
+    // Gaps and kept columns are by position; the walk counts from the first point held.
     const int64_t base = pts.FirstPosition();
+    base_ = base;
+    index_ = nullptr;
+    series.Columns().Begin(pts);
     const std::span<const int64_t> gaps = divisor_ > 0 ? series.Gaps(divisor_) : std::span<const int64_t>();
     auto gap = std::lower_bound(gaps.begin(), gaps.end(), w.first + base);
     // The line leaves the last visible column only if the point after the

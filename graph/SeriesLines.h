@@ -9,7 +9,8 @@
 // pixels from far less work: it finds the visible points by binary search,
 // and where several consecutive points fall on one pixel column it keeps the
 // column's first, lowest, highest and last point, found through the series'
-// min/max index. Lines of a column between them are vertical and cover the
+// min/max index (or from the columns it was drawn with last, see
+// TColumnCache). Lines of a column between them are vertical and cover the
 // same pixels as all the column's points would, except that a column whose
 // line ends there (before a gap, at the very end, or at the point past the
 // view when that point shares the column) may owe a pixel to a
@@ -49,8 +50,8 @@ private:
     bool GapBefore(const TSeries& series, int64_t i) const;
     void Marker(QPoint p);
     void SinglePixel(QPoint p);
-    void DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes) const;
-    void AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes) const;
+    void DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes);
+    void AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes);
     int64_t ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column, int64_t guess) const;
     void DrawMarkers(const TSeries& series, int64_t first, int64_t last);
     static void AddNode(std::vector<QPoint>& nodes, QPoint p);
@@ -62,4 +63,7 @@ private:
     int divisor_;
     bool markers_;
     double xScale_, yScale_;
+    // While Draw runs: the series' index once asked for, and the position of its first point.
+    const TSeriesIndex* index_ = nullptr;
+    int64_t base_ = 0;
 };

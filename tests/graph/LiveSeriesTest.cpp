@@ -143,6 +143,58 @@ TEST(LiveSeries, AfterAppendsAndDropsTheFastRendererDrawsWhatTheWalkDraws)
     }
 }
 
+TEST(LiveSeries, AFrameDrawnFromTheKeptColumnsEqualsAPaintFromScratch)
+{
+    struct Run {
+        const char* name;
+        int width;
+        bool markers;
+        double span; // the view's width, X units
+        int frames;
+    };
+    const Run runs[] = {{"width 1", 1, false, 6000, 80}, {"width 3, markers", 3, true, 3000, 30}};
+    for (const Run& r : runs) {
+        LiveGraph live(atMinutes, r.width, r.markers);
+        live.s->RetainCount = 12000;
+        Source source(23);
+        for (int i = 0; i < 12000; ++i)
+            live.s->Append(source.Next());
+        const double y = live.s->Points.back().Y;
+        live.g.SetVisLeftRect({0, y - 400, r.span, y + 400});
+        live.g.SetFollow(true);
+        live.g.PaintToImage();
+        std::mt19937 rng(29);
+        std::uniform_int_distribution<int> gained(0, 20), event(0, 12);
+        for (int frame = 0; frame < r.frames; ++frame) {
+            const TRect2D v = live.g.VisLeftRect();
+            const double third = (v.XMax - v.XMin) / 3;
+            switch (event(rng)) {
+            case 0: // the user pans back: the view jumps and stays
+                live.g.SetFollow(false);
+                live.g.SetVisLeftRect({v.XMin - 2 * third, v.YMin, v.XMax - 2 * third, v.YMax});
+                break;
+            case 1: // a narrower view, following again
+                live.g.SetVisLeftRect({v.XMin + third, v.YMin, v.XMax, v.YMax});
+                live.g.SetFollow(true);
+                break;
+            case 2:
+                live.s->DropFront(700);
+                break;
+            default:
+                break;
+            }
+            for (int n = gained(rng); n > 0; --n)
+                live.s->Append(source.Next());
+            live.g.PointsAppended(live.s);
+            const QImage kept = live.g.PaintToImage().copy();
+            live.s->Invalidate(); // the index and the columns built anew
+            live.g.NeedsRender = live.g.NeedsBackground = true;
+            ASSERT_EQ(DifferentPixels(kept, live.g.PaintToImage()), 0)
+                << r.name << ", frame " << frame << ", view " << live.g.VisLeftRect().XMin << ".." << live.g.VisLeftRect().XMax;
+        }
+    }
+}
+
 TEST(LiveSeries, TheIndexFindsTheExtremesOfAnyRangeAfterAppendsAndDrops)
 {
     TSeries s;

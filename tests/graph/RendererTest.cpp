@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
 #include <string>
@@ -30,11 +31,20 @@ TSeries* SparseWalk() { return GraphTestData::RandomWalk(700, 8, 0, 3); }
 TSeries* Sine() { return GraphTestData::NoisySine(150000, 9, 5); }
 TSeries* Minutes() { return GraphTestData::MinutesWithHoles(1440 * 3, 20, 10); }
 TSeries* SparseMinutes() { return GraphTestData::MinutesWithHoles(1440 * 2, 1, 11); }
+// A sensor that fails now and then: a Y that is not a number is drawn at the top.
+TSeries* WalkWithFailures()
+{
+    TSeries* s = GraphTestData::RandomWalk(200000, 12);
+    for (size_t i = 500; i < s->Points.size(); i += 997)
+        s->Points[i].Y = std::nan("");
+    return s;
+}
 
 const Case kCases[] = {
     {"random walk", Walk, atNumber},        {"sparse walk", SparseWalk, atNumber},
     {"noisy sine", Sine, atNumber},         {"walk on a minutes axis", Walk, atMinutes},
     {"minutes with holes", Minutes, atMinutes}, {"sparse minutes with holes", SparseMinutes, atMinutes},
+    {"walk with failed readings", WalkWithFailures, atNumber},
 };
 
 const View kViews[] = {
@@ -111,6 +121,14 @@ TEST(FastRenderer, DrawsSomethingInEveryView)
     EXPECT_GT(blue, 1000);
 }
 
+namespace {
+int Coordinate(std::mt19937& rng, std::uniform_int_distribution<int>& near, std::uniform_int_distribution<int>& far,
+           std::uniform_int_distribution<int>& pick)
+{
+    return pick(rng) == 0 ? far(rng) / 1000 : near(rng);
+}
+} // namespace
+
 TEST(SegmentPainter, ThinSegmentsMatchLineToInsideAClipEvenFromFarAway)
 {
     std::mt19937 rng(3);
@@ -130,6 +148,17 @@ TEST(SegmentPainter, ThinSegmentsMatchLineToInsideAClipEvenFromFarAway)
         ca.MoveTo(p.x(), p.y());
         ca.LineTo(q.x(), q.y());
         painter.Add(p, q);
+    }
+    for (int i = 0; i < 300; ++i) { // up and down a column, as a dense curve goes
+        const int x = near(rng) / 2;
+        QPoint p(x, Coordinate(rng, near, far, pick));
+        ca.MoveTo(p.x(), p.y());
+        for (int k = 0; k < 4; ++k) {
+            const QPoint q(x, Coordinate(rng, near, far, pick));
+            ca.LineTo(q.x(), q.y());
+            painter.Add(p, q);
+            p = q;
+        }
     }
     painter.Flush();
     EXPECT_EQ(DifferentPixels(a, b), 0);
