@@ -1,17 +1,12 @@
 #include "framework/KeptLayer.h"
 
-#include <cstring>
-
 bool TKeptLayer::CopyTo(TBitmap& target) const
 {
-    const QImage& from = bitmap_.Image();
     QImage& to = target.Image();
-    if (to.size() != from.size())
+    if (to.size() != bitmap_.Image().size())
         return false;
-    // A target that owns its pixels keeps them: no allocation per paint.
-    if (to.isDetached() && to.format() == from.format() && to.bytesPerLine() == from.bytesPerLine())
-        std::memcpy(to.bits(), from.constBits(), size_t(from.sizeInBytes()));
-    else
-        to = from;
+    // Shared until the target is drawn on: a picture shown as it is costs
+    // no copy, one drawn over is copied once, by that drawing.
+    to = bitmap_.Image();
     return true;
 }

@@ -29,9 +29,9 @@ public:
     bool Kept(int width, int height) const { return kept_ && bitmap_.Width() == width && bitmap_.Height() == height; }
     void Drop() { kept_ = false; }
 
-    // Copies the kept picture over `target` of the same size: into its own
-    // pixels when it holds them alone, else by sharing them until the next
-    // drawing. A target of another size is left as it is (returns false).
+    // Copies the kept picture over `target` of the same size (the pixels are
+    // shared until either is drawn on). A target of another size is left as
+    // it is (returns false).
     bool CopyTo(TBitmap& target) const;
     const TBitmap& Picture() const { return bitmap_; }
 

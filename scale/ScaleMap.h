@@ -23,10 +23,23 @@ public:
 
     TScaleMap() = default;
     // The paint interval P1..P2.
-    TScaleMap(double s1, double s2, double p1, double p2, TArithmetic arithmetic = TArithmetic::Exact);
+    TScaleMap(double s1, double s2, double p1, double p2, TArithmetic arithmetic = TArithmetic::Exact)
+        : TScaleMap(WithExtent(s1, s2, p1, p2 - p1, arithmetic))
+    {
+    }
     // The paint interval P1 .. P1 + extent, the extent taken as it is.
     static TScaleMap WithExtent(
-        double s1, double s2, double p1, double extent, TArithmetic arithmetic = TArithmetic::Exact);
+        double s1, double s2, double p1, double extent, TArithmetic arithmetic = TArithmetic::Exact)
+    {
+        TScaleMap map;
+        map.s1_ = s1;
+        map.s2_ = s2;
+        map.p1_ = p1;
+        map.extent_ = extent;
+        map.arithmetic_ = arithmetic;
+        map.factor_ = s2 == s1 ? 0.0 : extent / (s2 - s1);
+        return map;
+    }
 
     double S1() const { return s1_; }
     double S2() const { return s2_; }
@@ -40,7 +53,14 @@ public:
     TScaleMap Inverted() const;
 
     // Paint distance of `s` from P1, and the paint position.
-    double Offset(double s) const;
+    double Offset(double s) const
+    {
+        if (s2_ == s1_)
+            return 0;
+        if (arithmetic_ == TArithmetic::Factor)
+            return (s - s1_) * factor_;
+        return (s - s1_) * extent_ / (s2_ - s1_);
+    }
     double Transform(double s) const { return Offset(s) + p1_; }
     // Scale distance of paint position `p` from S1, and the value.
     double InvOffset(double p) const;
