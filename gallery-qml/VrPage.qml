@@ -79,7 +79,7 @@ Column {
                 width: 25
                 height: 57
                 style: "rsSwitch"
-                componentState: 0
+                componentState: "stUpperDown"
             }
             editors: [
                 Editor { target: rocker; name: "componentState" },

@@ -153,7 +153,7 @@ fi
 # The manual pages, as man shows them.
 for program in quil-demo quil-gallery quil-gallery-qml quil-trend quil-can; do
   if MANPATH="$ROOT/usr/share/man" MANWIDTH=80 man -P cat "$program" >"$ART/$program.man.txt" 2>"$WORK/man.err" &&
-     grep -q "^ *$program - ." "$ART/$program.man.txt" && grep -q "^SYNOPSIS\|^DESCRIPTION" "$ART/$program.man.txt"; then
+     grep -Eq "^ *$program +- +." "$ART/$program.man.txt" && grep -q "^SYNOPSIS\|^DESCRIPTION" "$ART/$program.man.txt"; then
     ok "man $program shows its page"
   else
     fail "man $program"; cat "$WORK/man.err" "$ART/$program.man.txt"
