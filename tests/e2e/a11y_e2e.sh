@@ -75,7 +75,7 @@ cleanup() {
   stop_tree "$APP_PID"
   stop_tree "$LAUNCHER_PID"
   stop_tree "$BUS_PID"
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  stop_xvfb
   rm -rf "$WORK"
 }
 trap cleanup EXIT

@@ -58,7 +58,7 @@ stop_weston() {
 cleanup() {
   stop_demo
   stop_weston
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  stop_xvfb
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -146,7 +146,7 @@ run_x11() {
   convert "$SHOT" -crop "${FACE_W}x${FACE_H}+$((PANEL_X + FACE_DX))+$((PANEL_Y + FACE_DY))" +repage "$WORK/face.png"
   convert "$SHOT" -crop "${CLOSE_W}x${CLOSE_H}+$((MAIN_X + CLOSE_DX))+$((MAIN_Y + CLOSE_DY))" +repage "$WORK/close.png"
   stop_demo
-  kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+  stop_xvfb
   unset DISPLAY
 }
 

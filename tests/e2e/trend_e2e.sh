@@ -33,7 +33,7 @@ source "$(dirname "$0")/xvfb_session.sh"
 APP_PID=""
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  stop_xvfb
   rm -rf "$WORK"
 }
 trap cleanup EXIT

@@ -17,10 +17,15 @@ start_xvfb() {
   local n
   for n in $(seq "$1" "$2"); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "$3" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    # -noreset: the server would otherwise reset each time its last client
+    # leaves, and a program connecting meanwhile is refused.
+    Xvfb ":$n" -screen 0 "$3" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+      # The answer must come from this server: one that an earlier test is
+      # still shutting down may answer once while ours fails to bind.
+      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1 && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null &&
+         DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
         export DISPLAY=":$n"
         return 0
       fi
@@ -32,4 +37,13 @@ start_xvfb() {
   done
   echo "cannot start Xvfb"
   exit 1
+}
+
+# stop_xvfb: ends the server and waits until it has gone, so that the next
+# test can take its display number at once.
+stop_xvfb() {
+  [ -n "$XVFB_PID" ] || return 0
+  kill "$XVFB_PID" 2>/dev/null
+  wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=""
 }
