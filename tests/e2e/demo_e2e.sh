@@ -12,31 +12,9 @@ set -uo pipefail
 DEMO=${1:?quil-demo path}
 PROBE=${2:?e2e_probe path}
 
-for tool in Xvfb xdotool import; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-ART="${QUIL_ARTEFACTS:-${QUIL_E2E_DEFAULT_ARTEFACTS:-$PWD/artefacts}}/e2e"
-mkdir -p "$ART"
-WORK=$(mktemp -d)
-export XDG_CONFIG_HOME="$WORK/config"   # a fresh settings store
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb              # the suite runs offscreen otherwise
-
 source "$(dirname "$0")/xvfb_session.sh"
-
-DEMO_PID=""
-cleanup() {
-  [ -n "$DEMO_PID" ] && kill "$DEMO_PID" 2>/dev/null
-  stop_xvfb
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+require_tools Xvfb xdotool import
+start_session e2e
 
 # ---- screen geometry (no window manager: windows sit where they ask) --------
 MAIN_X=418; MAIN_Y=20        # main window client origin
@@ -119,7 +97,7 @@ at_least() { awk -v t="$1" -v m="$2" 'BEGIN { exit !(t >= m) }'; }
 
 start_demo() {
   "$DEMO" >"$WORK/demo.log" 2>&1 &
-  DEMO_PID=$!
+  APP_PID=$!
   if ! timeout 20 xdotool search --sync --onlyvisible --name "DEMO QUIL COMPUTER" >/dev/null; then
     echo "the main window did not appear"; cat "$WORK/demo.log"; exit 1
   fi
@@ -129,15 +107,15 @@ start_demo() {
 stop_demo() { # clicks CLOSE and waits for the program to end; sets DEMO_RC
   click $CLOSE_BUTTON
   local waited=0
-  while kill -0 "$DEMO_PID" 2>/dev/null && [ $waited -lt 100 ]; do
+  while kill -0 "$APP_PID" 2>/dev/null && [ $waited -lt 100 ]; do
     sleep 0.1; waited=$((waited + 1))
   done
-  if kill -0 "$DEMO_PID" 2>/dev/null; then
+  if kill -0 "$APP_PID" 2>/dev/null; then
     fail "the program ends after CLOSE"
-    kill "$DEMO_PID"
+    kill "$APP_PID"
   fi
-  wait "$DEMO_PID"; DEMO_RC=$?
-  DEMO_PID=""
+  wait "$APP_PID"; DEMO_RC=$?
+  APP_PID=""
 }
 
 settings_file() { find "$XDG_CONFIG_HOME" -name '*.reg' | head -n 1; }

@@ -16,30 +16,9 @@ set -uo pipefail
 GALLERY=${1:?quil-gallery path}
 PROBE=${2:?e2e_probe path}
 
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-ART="${QUIL_ARTEFACTS:-${QUIL_E2E_DEFAULT_ARTEFACTS:-$PWD/artefacts}}/e2e-gallery"
-mkdir -p "$ART"
-WORK=$(mktemp -d)
-export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-
 source "$(dirname "$0")/xvfb_session.sh"
-
-APP_PID=""
-cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-  stop_xvfb
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+require_tools Xvfb xdotool import convert
+start_session e2e-gallery
 
 
 # ---- geometry (no window manager: the window sits at the origin) -----------

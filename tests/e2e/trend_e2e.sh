@@ -14,29 +14,9 @@ set -uo pipefail
 TREND=${1:?quil-trend path}
 PROBE=${2:?e2e_probe path}
 
-for tool in Xvfb xdotool import convert identify; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-ART="${QUIL_ARTEFACTS:-${QUIL_E2E_DEFAULT_ARTEFACTS:-$PWD/artefacts}}/e2e-trend"
-mkdir -p "$ART"
-WORK=$(mktemp -d)
-export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
 source "$(dirname "$0")/xvfb_session.sh"
-
-APP_PID=""
-cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-  stop_xvfb
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+require_tools Xvfb xdotool import convert identify
+start_session e2e-trend
 
 # A day of a house, one row a minute: temperature (red) and humidity (blue).
 LOG="$WORK/house.csv"

@@ -1,6 +1,7 @@
-# Shared by the end-to-end scripts (sourced): the check counters and a private
-# Xvfb display. The sourcing script sets WORK (a scratch folder) first and
-# kills XVFB_PID in its own clean-up.
+# Shared by the end-to-end scripts (sourced): the check counters, a private
+# Xvfb display and, for the scripts that drive one program, its session
+# (require_tools, start_session). A script that sets up otherwise sets WORK
+# (a scratch folder) first and calls stop_xvfb in its own clean-up.
 
 FAILURES=0
 fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
@@ -46,4 +47,36 @@ stop_xvfb() {
   kill "$XVFB_PID" 2>/dev/null
   wait "$XVFB_PID" 2>/dev/null
   XVFB_PID=""
+}
+
+# require_tools <tool...>: exits 77 (skipped) when one of them is missing.
+require_tools() {
+  local tool
+  for tool; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed"
+      exit 77
+    fi
+  done
+}
+
+# start_session <artefact folder>: ART (kept pictures), WORK (scratch), a
+# fresh settings store and runtime folder, the X11 platform (the suite runs
+# offscreen otherwise); at exit the program in APP_PID, the display and WORK
+# go.
+start_session() {
+  ART="${QUIL_ARTEFACTS:-${QUIL_E2E_DEFAULT_ARTEFACTS:-$PWD/artefacts}}/$1"
+  mkdir -p "$ART"
+  WORK=$(mktemp -d)
+  export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export QT_QPA_PLATFORM=xcb
+  APP_PID=""
+  trap end_session EXIT
+}
+end_session() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  stop_xvfb
+  rm -rf "$WORK"
 }
