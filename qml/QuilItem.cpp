@@ -74,7 +74,7 @@ QString QuilItem::ReadEnum(const char* name) const
     return QString::fromLatin1(p.enumerator().valueToKey(p.read(component_).toInt()));
 }
 
-void QuilItem::WriteEnum(const char* name, const QString& key)
+void QuilItem::WriteEnum(const char* name, const char* qmlName, const QString& key)
 {
     const QMetaProperty p = component_->metaObject()->property(component_->metaObject()->indexOfProperty(name));
     const QMetaEnum e = p.enumerator();
@@ -85,7 +85,7 @@ void QuilItem::WriteEnum(const char* name, const QString& key)
         for (int i = 0; i < e.keyCount(); ++i)
             keys << QString::fromLatin1(e.key(i));
         qmlWarning(this) << QStringLiteral("%1: '%2' is not one of %3; the value stays '%4'")
-                                .arg(QString::fromLatin1(name), key, keys.join(QStringLiteral(", ")), ReadEnum(name));
+                                .arg(QString::fromLatin1(qmlName), key, keys.join(QStringLiteral(", ")), ReadEnum(name));
         return;
     }
     Write(name, value);

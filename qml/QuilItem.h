@@ -54,7 +54,7 @@ protected:
     // An enumeration is spelt in QML as in a window description: "fkVertical".
     // A name the enumeration lacks is reported and changes nothing.
     QString ReadEnum(const char* name) const;
-    void WriteEnum(const char* name, const QString& key);
+    void WriteEnum(const char* name, const char* qmlName, const QString& key);
 
     // A component event argument as QML receives it.
     template <class T>

@@ -110,7 +110,7 @@ QString TQmlTypeWriter::Properties(const QMetaObject& meta, QString& members, QS
                          .arg(qml, name, p.isWritable() ? QString(" WRITE write_%1").arg(name) : QString(), notify);
             members += QString("    QString read_%1() const { return ReadEnum(\"%1\"); }\n").arg(name);
             if (p.isWritable())
-                members += QString("    void write_%1(const QString& v) { WriteEnum(\"%1\", v); }\n").arg(name);
+                members += QString("    void write_%1(const QString& v) { WriteEnum(\"%1\", \"%2\", v); }\n").arg(name, qml);
             signalList += QString("    void %1();\n").arg(notify);
             continue;
         }

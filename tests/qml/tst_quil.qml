@@ -118,6 +118,16 @@ Item {
             samePixels(data.item)
         }
 
+        function test_enumerationsAreSpeltByName() {
+            fader.faderKind = "fkVertical"
+            compare(fader.faderKind, "fkVertical")
+            ignoreWarning(/faderKind: 'sideways' is not one of fkHorizontal, fkVertical; the value stays 'fkVertical'/)
+            fader.faderKind = "sideways"
+            compare(fader.faderKind, "fkVertical")
+            fader.faderKind = "fkHorizontal"
+            compare(fader.faderKind, "fkHorizontal")
+        }
+
         function test_picturesAtAnotherSize() {
             lcd.width = 160
             lcd.height = 40
