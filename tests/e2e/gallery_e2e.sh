@@ -51,22 +51,7 @@ LCD_VALUE_EDITOR="490 53"
 SHOW_WINDOW_BUTTON="603 385"
 SHAPE_X=1030; SHAPE_Y=20; SHAPE_W=396; SHAPE_H=518
 
-SHOT="$WORK/shot.png"
-shot() { import -window root "$SHOT"; }
-keep() { convert "$SHOT" -crop "$WINDOW" +repage "$ART/$1.png"; }
-probe() { "$PROBE" "$@"; }
-count() { probe count "$SHOT" "$@"; }
-more_than() { [ "$(count $2 $3 5)" -gt "$1" ]; }  # more_than <n> "<x y w h>" <colour>
-title() { xdotool getwindowname "$WINDOW_ID" 2>/dev/null; }
-eventually() { # eventually <seconds> <predicate...>, on fresh screenshots
-  local tries=$(($1 * 5)); shift
-  for _ in $(seq "$tries"); do
-    shot
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/screen_probe.sh"
 titled() { [ "$(title)" = "Quil gallery - $1" ]; }
 visit() { # visit <row> <page name>
   xdotool mousemove $(row_of_page "$1") click 1
@@ -79,9 +64,6 @@ wheel() { # wheel <notches down> on the page's scroll bar (no editor takes the w
   for _ in $(seq "$1"); do xdotool click 5; done
   sleep 0.5
   shot
-}
-changed_since() { # changed_since <earlier shot> "<x y w h>" <more than n pixels>
-  [ "$(probe differs "$1" "$SHOT" $2)" -gt "$3" ]
 }
 lcd_shows() { [ "$(probe lcd "$SHOT" $LCD)" = "$1" ]; }
 

@@ -44,22 +44,7 @@ LCD_VALUE_EDITOR="$((COMPONENT_X + 121 + 16 + 200)) $((COMPONENT_Y + 11))"
 # "Vr": the thermometer.
 THERMO_RECT="$COMPONENT_X $COMPONENT_Y 112 153"
 
-SHOT="$WORK/shot.png"
-shot() { import -window root "$SHOT"; }
-keep() { convert "$SHOT" -crop "$WINDOW" +repage "$ART/$1.png"; }
-probe() { "$PROBE" "$@"; }
-count() { probe count "$SHOT" "$@"; }
-more_than() { [ "$(count $2 $3 5)" -gt "$1" ]; }  # more_than <n> "<x y w h>" <colour>
-title() { xdotool getwindowname "$WINDOW_ID" 2>/dev/null; }
-eventually() { # eventually <seconds> <predicate...>, on fresh screenshots
-  local tries=$(($1 * 5)); shift
-  for _ in $(seq "$tries"); do
-    shot
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/screen_probe.sh"
 titled() { [ "$(title)" = "Quil QML gallery - $1" ]; }
 visit() { # visit <row> <page name>
   xdotool mousemove $(row_of_page "$1") click 1
@@ -71,9 +56,6 @@ wheel() { # wheel <notches down>
   xdotool mousemove $WHEEL_AT click --repeat "$1" --delay 5 5
   sleep 0.4
   shot
-}
-changed_since() { # changed_since <earlier shot> "<x y w h>" <more than n pixels>
-  [ "$(probe differs "$1" "$SHOT" $2)" -gt "$3" ]
 }
 lcd_shows() { [ "$(probe lcd "$SHOT" $LCD)" = "$1" ]; }
 
