@@ -185,7 +185,7 @@ void TCurveDiagram::Paint()
     if (key != axesKey_)
         axesLayer_.Drop();
     if (axesLayer_.Kept(Width(), Height())) {
-        axesLayer_.CopyTo(OffscreenBitmap());
+        axesLayer_.CopyTo(OffscreenBitmap().Image());
     } else {
         c.Brush.Color = clInfoBk;
         c.Brush.Style = bsSolid;

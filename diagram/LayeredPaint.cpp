@@ -2,8 +2,6 @@
 
 #include "diagram/MasterDiagram.h"
 
-#include <cstring>
-
 void TLayeredPaint::Run(const std::function<void()>& prepare, const std::function<void()>& drawStatic,
                         const std::function<void()>& drawLive)
 {
@@ -28,7 +26,7 @@ void TLayeredPaint::Run(const std::function<void()>& prepare, const std::functio
         if (!staticValid_)
             return Run(prepare, drawStatic, drawLive);
         const QRegion region = liveAll_ ? QRegion(d_.BitmapRect.ToQRect()) : liveDirty_;
-        RestoreStaticLayer(region);
+        staticLayer_.CopyTo(c.Image(), region);
         afterStatic_.Restore(c);
         if (!liveAll_)
             c.SetClipRegion(region);
@@ -42,7 +40,7 @@ void TLayeredPaint::Run(const std::function<void()>& prepare, const std::functio
 
 bool TLayeredPaint::StaticLayerFits() const
 {
-    return staticValid_ && staticLayer_.width() == d_.Width() && staticLayer_.height() == d_.Height();
+    return staticValid_ && staticLayer_.Kept(d_.Width(), d_.Height());
 }
 
 void TLayeredPaint::PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic)
@@ -56,33 +54,8 @@ void TLayeredPaint::PaintStaticLayer(const std::function<void()>& prepare, const
         if (drawStatic)
             drawStatic();
         afterStatic_.Save(c);
-        KeepStaticLayer(c.Image());
+        staticLayer_.KeepCopyOf(c.Image());
     });
-}
-
-// Into the kept buffer when it fits: a fresh copy each time costs a new
-// allocation, whose pages the system clears and maps again on every paint.
-void TLayeredPaint::KeepStaticLayer(const QImage& image)
-{
-    if (staticLayer_.size() != image.size() || staticLayer_.format() != image.format() ||
-        staticLayer_.bytesPerLine() != image.bytesPerLine()) {
-        staticLayer_ = image.copy();
-        return;
-    }
-    std::memcpy(staticLayer_.bits(), image.constBits(), size_t(image.sizeInBytes()));
-}
-
-void TLayeredPaint::RestoreStaticLayer(const QRegion& region)
-{
-    QImage& image = d_.Canvas().Image();
-    const int bytesPerPixel = image.depth() / 8;
-    for (const QRect& r : region) {
-        const QRect clipped = r.intersected(image.rect());
-        for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-            std::memcpy(image.scanLine(y) + clipped.left() * bytesPerPixel,
-                        staticLayer_.constScanLine(y) + clipped.left() * bytesPerPixel,
-                        size_t(clipped.width() * bytesPerPixel));
-    }
 }
 
 void TLayeredPaint::InvalidateLive(const TRect& rect)

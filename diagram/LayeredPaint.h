@@ -7,9 +7,9 @@
 // result is the picture of one paint from scratch.
 
 #include "framework/CanvasState.h"
+#include "framework/KeptLayer.h"
 #include "framework/Rect.h"
 
-#include <QImage>
 #include <QRegion>
 #include <functional>
 
@@ -28,11 +28,9 @@ public:
 private:
     bool StaticLayerFits() const;
     void PaintStaticLayer(const std::function<void()>& prepare, const std::function<void()>& drawStatic);
-    void KeepStaticLayer(const QImage& image);
-    void RestoreStaticLayer(const QRegion& region);
 
     TMasterDiagram& d_;
-    QImage staticLayer_;
+    TKeptLayer staticLayer_;
     bool staticValid_ = false;
     TCanvasState afterFrame_;
     TCanvasState afterStatic_;

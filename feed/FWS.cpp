@@ -112,7 +112,7 @@ void TFWS::DrawWeigher()
 {
     TCanvas& c = Canvas();
     background_.Keep(kPictureWidth, kPictureHeight, [this](TBitmap& b) { DrawBackground(b); });
-    if (!background_.CopyTo(OffscreenBitmap())) {
+    if (!background_.CopyTo(OffscreenBitmap().Image())) {
         c.Brush.Color = backColor_;
         c.Brush.Style = bsSolid;
         c.FillRect(TRect(0, 0, Width(), Height()));

@@ -3,14 +3,17 @@
 // kept between paints, so a paint draws only what moves on top of a copy.
 //
 // The one way to keep it is Keep: it draws the picture when none is kept or
-// the kept one has another size, and otherwise does nothing. The one way to
-// lose it is Drop, called by whatever changes what the picture shows (a
-// setter, a resize, an input the control compares at paint time). The one way
-// to use it is CopyTo. A kept picture must always equal a fresh drawing; a
-// control's test says so by comparing the two after every kind of change.
+// the kept one has another size, and otherwise does nothing (KeepCopyOf keeps
+// a picture drawn elsewhere, as a control that draws its still part in place).
+// The one way to lose it is Drop, called by whatever changes what the picture
+// shows (a setter, a resize, an input the control compares at paint time).
+// The one way to use it is CopyTo, whole or where a region says. A kept
+// picture must always equal a fresh drawing; a control's test says so by
+// comparing the two after every kind of change.
 
 #include "framework/Bitmap.h"
 
+#include <QRegion>
 #include <utility>
 
 class TKeptLayer {
@@ -26,13 +29,18 @@ public:
         kept_ = true;
         return true;
     }
+    // Keeps a copy of `picture`, in the memory already kept when it fits.
+    void KeepCopyOf(const QImage& picture);
     bool Kept(int width, int height) const { return kept_ && bitmap_.Width() == width && bitmap_.Height() == height; }
     void Drop() { kept_ = false; }
 
-    // Copies the kept picture over `target` of the same size (the pixels are
-    // shared until either is drawn on). A target of another size is left as
-    // it is (returns false).
-    bool CopyTo(TBitmap& target) const;
+    // Copies the kept picture over `target` of the same size, into the
+    // target's own memory when nobody else holds it (a fresh block each
+    // time would cost its pages being cleared and mapped on every paint).
+    // A target of another size is left as it is (returns false).
+    bool CopyTo(QImage& target) const;
+    // Copies only the part inside `region` (clipped to the picture).
+    bool CopyTo(QImage& target, const QRegion& region) const;
     const TBitmap& Picture() const { return bitmap_; }
 
 private:

@@ -252,7 +252,7 @@ void TAnalogMeter::Paint()
     DropDialIfOwnerChanged();
     dial_.Keep(Width(), Height(), [&](TBitmap& b) { DrawDial(b.Canvas(), g); });
     TCanvas& c = Canvas(); // sized to the control first
-    dial_.CopyTo(OffscreenBitmap());
+    dial_.CopyTo(OffscreenBitmap().Image());
     DrawMoving(c, g);
 }
 

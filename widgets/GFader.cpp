@@ -114,7 +114,6 @@ void TGFader::SetFaderSize(TFaderSize value)
 {
     SetAndNotify(this, &TGFader::FaderSizeChanged, faderSize_, value, [&] {
         UpdateHeadSize();
-        composite_.Drop();
         AppearanceChanged(true, true);
     });
 }
@@ -130,7 +129,6 @@ void TGFader::SetFaderKind(TFaderKind value)
             else
                 SetBounds(Left(), Top(), Height(), Height());
         }
-        composite_.Drop();
         AppearanceChanged(true, true);
     });
 }
@@ -148,7 +146,6 @@ void TGFader::SetLabelMin(const QString& value)
 void TGFader::SetEmptyXZone(quint16 value)
 {
     SetAndNotify(this, &TGFader::EmptyXZoneChanged, emptyXZone_, value, [&] {
-        composite_.Drop();
         AppearanceChanged(true);
     });
 }
@@ -156,7 +153,6 @@ void TGFader::SetEmptyXZone(quint16 value)
 void TGFader::SetEmptyYZone(quint16 value)
 {
     SetAndNotify(this, &TGFader::EmptyYZoneChanged, emptyYZone_, value, [&] {
-        composite_.Drop();
         AppearanceChanged(true);
     });
 }
@@ -164,7 +160,6 @@ void TGFader::SetEmptyYZone(quint16 value)
 void TGFader::SetMax(int value)
 {
     SetAndNotify(this, &TGFader::MaxChanged, max_, value, [&] {
-        composite_.Drop();
         Invalidate();
     });
 }
@@ -172,7 +167,6 @@ void TGFader::SetMax(int value)
 void TGFader::SetMin(int value)
 {
     SetAndNotify(this, &TGFader::MinChanged, min_, value, [&] {
-        composite_.Drop();
         Invalidate();
     });
 }
@@ -181,7 +175,6 @@ void TGFader::SetValue(int value)
 {
     value = ClampedDownThenUp(value);
     SetAndNotify(this, &TGFader::ValueChanged, value_, value, [&] {
-        composite_.Drop();
         Invalidate();
         NotifyChanged(this);
         if (!Loading())
@@ -276,7 +269,6 @@ int TGFader::GetHeadY() const
 void TGFader::Resize()
 {
     base_.Drop();
-    composite_.Drop();
     GetSizes();
     Invalidate();
     TCustomControl::Resize();
@@ -298,7 +290,6 @@ void TGFader::InvalidateCache()
 {
     base_.Drop();
     head_.Drop();
-    composite_.Drop();
     Invalidate();
 }
 
@@ -340,26 +331,27 @@ void TGFader::PaintHead(TBitmap& head)
     }
 }
 
-void TGFader::PaintComposite(TBitmap& composite)
-{
-    base_.CopyTo(composite);
-    composite.Canvas().Draw(GetHeadX(), GetHeadY(), head_.Picture());
-}
-
 void TGFader::Paint()
 {
     const int w = Width(), h = Height();
     const bool baseDrawn = base_.Keep(w, h, [&](TBitmap& b) { PaintBase(b); });
     const bool headDrawn = head_.Keep(headSize_.width(), headSize_.height(), [&](TBitmap& b) { PaintHead(b); });
-    if (baseDrawn || headDrawn)
-        composite_.Drop();
-    composite_.Keep(w, h, [&](TBitmap& b) { PaintComposite(b); });
-    // The focus frame goes on the shown copy, so the kept composite stays clean.
-    composite_.CopyTo(OffscreenBitmap());
+    // A move puts the base back only where the head and the focus frame
+    // were, as long as nobody else has drawn into the shown picture since.
+    QImage& shown = OffscreenBitmap().Image();
+    const bool restored = !baseDrawn && !headDrawn && shown.cacheKey() == shownKey_ && base_.CopyTo(shown, overBase_);
+    if (!restored)
+        base_.CopyTo(shown);
+    const QPoint head(GetHeadX(), GetHeadY());
+    Canvas().Draw(head.x(), head.y(), head_.Picture());
+    overBase_ = QRect(head, headSize_);
     if (focused_ && focusRect_) {
         const int d = focusRectDist_;
-        DrawFocusRect(Canvas(), TRect(d, d, Width() - d, Height() - d));
+        const TRect frame(d, d, w - d, h - d);
+        DrawFocusRect(Canvas(), frame);
+        overBase_ += QRegion(frame.ToQRect()).subtracted(QRegion(frame.ToQRect().adjusted(1, 1, -1, -1)));
     }
+    shownKey_ = shown.cacheKey();
 }
 
 // ---------------------------------------------------------------- mouse

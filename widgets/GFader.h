@@ -6,9 +6,10 @@
 // dragging the head, clicking or holding on the track (stepping with
 // auto-repeat), a double-click reset to MidValue and the keyboard.
 //
-// The picture is kept in three layers (framework/KeptLayer.h): the base
-// (track, scale, labels), the head, and their composite; each is drawn again
-// only after a setter dropped it. The head's place along the track and the
+// The picture is kept in two layers (framework/KeptLayer.h): the base
+// (track, scale, labels) and the head, each drawn again only after a setter
+// dropped it; a move puts the base back where the head was and the head at
+// its new place. The head's place along the track and the
 // drag's value come from one scale map (scale/ScaleMap.h).
 // A Max at or below Min is taken as a range one unit wide: Value stays at Min
 // and the head at the Min end.
@@ -225,7 +226,7 @@ public:
     int GetHeadX() const;
     int GetHeadY() const;
 
-    // Drops the cached base, head and composite: the next paint draws everything.
+    // Drops the kept base and head: the next paint draws everything.
     void InvalidateCache();
 
     bool Pressed() const { return pressed_; }
@@ -288,7 +289,6 @@ protected:
     void Paint() override;
     void PaintBase(TBitmap& base);
     void PaintHead(TBitmap& head);
-    void PaintComposite(TBitmap& composite);
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -375,7 +375,8 @@ private:
     QSize headSize_ {20, 13};
     TKeptLayer base_;
     TKeptLayer head_;
-    TKeptLayer composite_;
+    QRegion overBase_;   // what the shown picture holds over the base: head, focus frame
+    qint64 shownKey_ = 0; // the shown picture's cache key when the last paint ended
     bool pressed_ = false;
     bool focused_ = false;
     bool resetByDoubleClick_ = false;

@@ -21,6 +21,7 @@ public:
     using TGFader::MouseMove;
     using TGFader::MouseUp;
     using TGFader::TimerExpired;
+    using TGFader::OffscreenBitmap;
 };
 
 // A 150 x 40 horizontal fader with the default properties otherwise (head at y 23).
@@ -311,6 +312,29 @@ TEST(FaderPaint, CachedPictureEqualsAFreshPaint)
     EXPECT_EQ(cached, fresh.PaintToImage());
     EXPECT_NE(PixelColor(cached, 0, 0), Face()) << "the focus frame shows";
     EXPECT_EQ(cached, f.PaintToImage()) << "the focus frame is not drawn twice";
+}
+
+// A move puts the base back only where the head and the focus frame were:
+// the picture after any run of moves is the fresh one, in both orientations,
+// with the head touching the frame, and after someone drew into the picture.
+TEST(FaderPaint, MovedHeadEqualsAFreshPaint)
+{
+    for (const auto kind : {TGFader::fkHorizontal, TGFader::fkVertical}) {
+        TTestFader f;
+        f.SetFaderKind(kind);
+        f.DoEnter();
+        f.PaintToImage();
+        for (const int value : {80, 20, 0, 100, 55, 56}) {
+            f.SetValue(value);
+            if (value == 56)
+                f.OffscreenBitmap().Canvas().SetPixel(2, 2, clRed);
+            TTestFader fresh;
+            fresh.SetFaderKind(kind);
+            fresh.SetValue(value);
+            fresh.DoEnter();
+            EXPECT_EQ(f.PaintToImage(), fresh.PaintToImage()) << "kind " << kind << ", value " << value;
+        }
+    }
 }
 
 // Every key in each orientation, from the middle and against both ends.
