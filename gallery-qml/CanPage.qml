@@ -88,15 +88,15 @@ Column {
         title: "CanMaster: the network master"
         Row {
             spacing: 8
-            Text { text: "Node"; width: 60; anchors.verticalCenter: parent.verticalCenter }
+            Text { text: "Node"; width: 40; anchors.verticalCenter: parent.verticalCenter }
             Button { text: "AnaInObj"; down: page.chosen === analog; onClicked: page.chosen = analog }
             Button { text: "DigInObj"; down: page.chosen === digital; onClicked: page.chosen = digital }
         }
         Row {
             spacing: 8
-            Text { text: "Bytes"; width: 60; anchors.verticalCenter: parent.verticalCenter }
+            Text { text: "Bytes"; width: 40; anchors.verticalCenter: parent.verticalCenter }
             Rectangle {
-                width: 488
+                width: 440
                 height: 20
                 color: "white"
                 border.color: bytes.activeFocus ? "#3060c0" : "#808080"
@@ -106,9 +106,12 @@ Column {
                     anchors.margins: 3
                     clip: true
                     selectByMouse: true
+                    font.family: "monospace"
+                    font.pointSize: 7
                     // A configuration for the analog input: scaling 10..210 to 0..100 %,
                     // events on a change of 5 and every 100 polls.
                     text: "00 00 00 00 03 00 0a 00 d2 00 00 00 64 00 0c 00 c8 00 00 00 05 00 64 00 00 00"
+                    Component.onCompleted: cursorPosition = 0
                 }
             }
         }
@@ -126,15 +129,20 @@ Column {
             }
         }
         Text {
-            width: 556
-            height: 2 * fontMetrics.lineSpacing + 2
+            width: 488
+            height: 3 * fontMetrics.lineSpacing + 2
             wrapMode: Text.WrapAnywhere
             text: master.result
             FontMetrics { id: fontMetrics }
         }
-        Text { text: "Frames on the wire (>> sent by the master):" }
+        editors: [
+            Editor { target: card; name: "pdoTypeFlag" }
+        ]
+    }
+    Section {
+        title: "The frames on the wire (>> sent by the master)"
         Rectangle {
-            width: 556
+            width: 780
             height: 180
             color: "white"
             border.color: "#808080"
@@ -151,8 +159,5 @@ Column {
                 }
             }
         }
-        editors: [
-            Editor { target: card; name: "pdoTypeFlag" }
-        ]
     }
 }
