@@ -2,9 +2,16 @@ import QtQuick
 import Quil
 
 // "Can": an analog and a digital input object on a simulated wire, each
-// with its raw input to move and its converted value shown, and a monitor
-// listing the frames a second host on the wire hears.
+// with its raw input to move and its converted value shown, and the network
+// master on a second host on the wire: it downloads a configuration into a
+// chosen object and uploads the object's buffer back, and its monitor lists
+// every frame on the wire (the master's own requests marked >>).
 Column {
+    id: page
+
+    // The object the master addresses.
+    property QtObject chosen: analog
+
     padding: 10
     spacing: 10
 
@@ -31,11 +38,15 @@ Column {
         network: wire
         // The newest frame first, the last 200 kept.
         property var lines: []
-        onFrameReceived: (identifier, data) => {
-            const line = "ID " + identifier.toString(16).padStart(8, "0") + "  "
-                       + data.map(b => b.toString(16).padStart(2, "0")).join(" ")
+        function log(line) {
             lines = [line].concat(lines.slice(0, 199))
         }
+        onFrameReceived: (identifier, data) => log("   " + master.describe(identifier, data))
+    }
+    CanMaster {
+        id: master
+        host: monitor
+        onSent: (identifier, data) => monitor.log(">> " + describe(identifier, data))
     }
 
     Section {
@@ -74,10 +85,65 @@ Column {
         ]
     }
     Section {
-        title: "CanHost: the frames on the wire"
+        title: "CanMaster: the network master"
+        Row {
+            spacing: 8
+            Text { text: "Node"; width: 40; anchors.verticalCenter: parent.verticalCenter }
+            Button { text: "AnaInObj"; down: page.chosen === analog; onClicked: page.chosen = analog }
+            Button { text: "DigInObj"; down: page.chosen === digital; onClicked: page.chosen = digital }
+        }
+        Row {
+            spacing: 8
+            Text { text: "Bytes"; width: 40; anchors.verticalCenter: parent.verticalCenter }
+            Rectangle {
+                width: 440
+                height: 20
+                color: "white"
+                border.color: bytes.activeFocus ? "#3060c0" : "#808080"
+                TextInput {
+                    id: bytes
+                    anchors.fill: parent
+                    anchors.margins: 3
+                    clip: true
+                    selectByMouse: true
+                    font.family: "monospace"
+                    font.pointSize: 7
+                    // A configuration for the analog input: scaling 10..210 to 0..100 %,
+                    // events on a change of 5 and every 100 polls.
+                    text: "00 00 00 00 03 00 0a 00 d2 00 00 00 64 00 0c 00 c8 00 00 00 05 00 64 00 00 00"
+                    Component.onCompleted: cursorPosition = 0
+                }
+            }
+        }
+        Row {
+            spacing: 8
+            Button {
+                text: "Download"
+                enabled: !master.busy
+                onClicked: master.download(page.chosen, bytes.text)
+            }
+            Button {
+                text: "Upload"
+                enabled: !master.busy
+                onClicked: master.upload(page.chosen)
+            }
+        }
+        Text {
+            width: 488
+            height: 3 * fontMetrics.lineSpacing + 2
+            wrapMode: Text.WrapAnywhere
+            text: master.result
+            FontMetrics { id: fontMetrics }
+        }
+        editors: [
+            Editor { target: card; name: "pdoTypeFlag" }
+        ]
+    }
+    Section {
+        title: "The frames on the wire (>> sent by the master)"
         Rectangle {
-            width: 556
-            height: 160
+            width: 780
+            height: 180
             color: "white"
             border.color: "#808080"
             ListView {
@@ -89,11 +155,9 @@ Column {
                     required property string modelData
                     text: modelData
                     font.family: "monospace"
+                    font.pointSize: 8
                 }
             }
         }
-        editors: [
-            Editor { target: card; name: "pdoTypeFlag" }
-        ]
     }
 }

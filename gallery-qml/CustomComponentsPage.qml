@@ -4,8 +4,8 @@ import Quil
 // "Custom components": the seven-segment display.
 Column {
     id: page
-    // The library's system colours (its numbers for the window's face, ...).
-    readonly property int clBtnFace: 0xFF00000F | 0
+    // The window's face as the widgets paint it (clBtnFace).
+    readonly property color btnFace: "#f0f0f0"
 
     padding: 10
     spacing: 10
@@ -16,11 +16,11 @@ Column {
             id: lcd
             width: 121
             height: 84
-            color: page.clBtnFace
+            color: page.btnFace
             digitNum: 3
             segmentSize: 9
-            oncolor: 0
-            offColor: page.clBtnFace
+            oncolor: "black"
+            offColor: page.btnFace
             value: "23.9"
         }
         editors: [

@@ -1,9 +1,9 @@
 import QtQuick
 
 // One property of a component, edited in place: a box to tick for a yes/no
-// property, a field for a number or a text (Return takes it). The editor
-// shows the property's value as it changes; a number field refuses what is
-// no number and shows the value again.
+// property, a field for a number, a colour ("red", "#ff8000") or a text
+// (Return takes it). The editor shows the property's value as it changes; a
+// field refuses what is no number or no colour and shows the value again.
 Item {
     id: editor
 
@@ -25,6 +25,7 @@ Item {
             target[name] = number
         } else {
             target[name] = text
+            field.text = String(current)
         }
     }
 

@@ -20,7 +20,7 @@ QtObject {
             temperatures.push(t)
             ventilations.push(Math.max(10, Math.min(100, (t - 185) * 100 / 60)))
         }
-        graph.xAxisType = 2
+        graph.xAxisType = "atMinutes"
         const temperature = graph.addSerie("Temperatuur (0.1 C)", "red", 150, 260, true)
         const ventilation = graph.addSerie("Ventilatie (%)", "blue", 0, 100)
         const band = graph.addFillSerie("Bandbreedte", temperature)

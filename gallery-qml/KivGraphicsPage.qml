@@ -63,7 +63,9 @@ Column {
                 id: meter
                 unitValue: "°C"
                 maxPosition: 400
-                position: 235
+                // After the range: QML sets properties in no given order, and a
+                // position beyond the default range (100) would be clamped.
+                Component.onCompleted: position = 235
             }
             editors: [
                 Editor { target: meter; name: "position" },

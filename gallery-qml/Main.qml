@@ -4,7 +4,8 @@ import QtQuick.Window
 // The QML gallery's window: the list of pages on the left (named after the
 // palette pages, as in the widget gallery), the chosen page on the right,
 // scrolled by the wheel when it is taller than the window, its name in the
-// title. Every page stays alive while another is shown.
+// title. Every page stays alive while another is shown, but out of the
+// window's item tree: assistive technology is told of the page in view only.
 Window {
     id: window
 
@@ -71,6 +72,7 @@ Window {
             clip: true
             Loader {
                 id: page
+                parent: scroller.visible ? scroller : null
                 y: -scroller.offset
                 sourceComponent: scroller.modelData
             }

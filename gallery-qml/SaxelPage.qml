@@ -105,8 +105,8 @@ Column {
             height: 300
             title: "Stal 1: een dag"
             bgStyle: "bgsLineHoriz"
-            colorBg: 0xFFFFFF
-            colorBg2: 0xEBD7C8
+            colorBg: "white"
+            colorBg2: "#c8d7eb"
             borderStyle: "bstRaised"
             Component.onCompleted: page.houseDay.show(day)
         }
@@ -206,7 +206,7 @@ Column {
             width: 520
             height: 300
             title: "Live: 8 sensors at 1 kHz"
-            colorBg: 0xFFFFFF
+            colorBg: "white"
             borderStyle: "bstRaised"
             Component.onCompleted: page.liveFeed.start()
         }

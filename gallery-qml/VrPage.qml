@@ -53,7 +53,7 @@ Column {
                 enableBlinking: true
                 // Drawn on its own colour where a widget shows its parent's
                 // background: the page's.
-                color: 0xEFEFEF
+                color: "#efefef"
                 // The caption is white for dark panels; on the light page it is dark.
                 Component.onCompleted: font.Color = page.clWindowText
             }
@@ -96,7 +96,7 @@ Column {
             VrFormShape {
                 id: shape
                 Component.onCompleted: {
-                    maskColor = 0xFFFFFF
+                    maskColor = "white"
                     loadMask("FRONTPANEL")
                 }
             }

@@ -4,6 +4,7 @@
 #include "can/CanCBase.h"
 #include "can/CanFrameText.h"
 #include "can/CanHost.h"
+#include "can/SdoBytes.h"
 #include "can/SdoTransfer.h"
 
 #include <QComboBox>
@@ -21,27 +22,6 @@ namespace {
 // on a change of 5 and every 100 polls (entries 2.. hold the words, low byte first).
 const char* const kAnalogConfiguration =
     "00 00 00 00 03 00 0a 00 d2 00 00 00 64 00 0c 00 c8 00 00 00 05 00 64 00 00 00";
-
-// Hex byte words separated by blanks; the first word that is no byte is named.
-QByteArray ParseBytes(const QString& text, QString& error)
-{
-    QByteArray bytes;
-    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        bool ok = false;
-        const uint value = words[i].toUInt(&ok, 16);
-        if (!ok || value > 0xFF || words[i].size() > 2) {
-            error = QStringLiteral("byte %1, '%2', is not a hex byte (00 to ff)").arg(i + 1).arg(words[i]);
-            return {};
-        }
-        bytes.append(char(value));
-    }
-    if (bytes.isEmpty())
-        error = QStringLiteral("no bytes to download");
-    else if (bytes.size() > TSdoTransfer::MaxBytes)
-        error = QStringLiteral("%1 bytes given, the node's buffer holds %2").arg(bytes.size()).arg(TSdoTransfer::MaxBytes);
-    return bytes;
-}
 
 } // namespace
 
@@ -95,7 +75,7 @@ void TCanMasterPanel::Log(const TCanMessage& frame, bool ours)
 void TCanMasterPanel::Download()
 {
     QString error;
-    const QByteArray bytes = ParseBytes(bytes_->text(), error);
+    const QByteArray bytes = ParseSdoBytes(bytes_->text(), error);
     if (!error.isEmpty()) {
         result_->setText(QStringLiteral("Download refused: ") + error);
         return;

@@ -4,7 +4,11 @@
 #include "qml/QuilItem.h"
 #include "qml/QmlArguments.h"
 
+#include <QQmlInfo>
+
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 QuilKivGraphMethods::QuilKivGraphMethods(QObject* parent) : QObject(parent) {}
@@ -27,17 +31,44 @@ void QuilKivGraphMethods::SetTitle(const QString& value)
     emit titleChanged();
 }
 
-int QuilKivGraphMethods::XAxisType() const { return Graph().XAxisType; }
+namespace {
 
-void QuilKivGraphMethods::SetXAxisType(int value)
+// The axis types a graph can show, by the names a window description uses
+// (atUndefined is none of them).
+struct AxisTypeName {
+    TAxisType type;
+    const char* name;
+};
+constexpr AxisTypeName kAxisTypes[] = {{atNumber, "atNumber"},     {atMinutes, "atMinutes"}, {atHours, "atHours"},
+                                       {atDaysWeek, "atDaysWeek"}, {atDaysMonth, "atDaysMonth"}};
+
+} // namespace
+
+QString QuilKivGraphMethods::XAxisType() const
 {
-    if (value < atNumber || value > atDaysMonth || value == atUndefined) {
-        Fail(QStringLiteral("xAxisType: %1 is no axis type (0, 2, 3, 4 or 5)").arg(value));
+    for (const AxisTypeName& t : kAxisTypes)
+        if (t.type == Graph().XAxisType)
+            return QString::fromLatin1(t.name);
+    return {};
+}
+
+// A name that is no axis type is reported as an unknown enumeration name
+// is on the other properties, and changes nothing.
+void QuilKivGraphMethods::SetXAxisType(const QString& name)
+{
+    const auto* found = std::find_if(std::begin(kAxisTypes), std::end(kAxisTypes),
+                                     [&](const AxisTypeName& t) { return name == QLatin1String(t.name); });
+    if (found == std::end(kAxisTypes)) {
+        QStringList names;
+        for (const AxisTypeName& t : kAxisTypes)
+            names << QString::fromLatin1(t.name);
+        qmlWarning(parent()) << QStringLiteral("xAxisType: '%1' is not one of %2; the value stays '%3'")
+                                    .arg(name, names.join(QStringLiteral(", ")), XAxisType());
         return;
     }
-    if (Graph().XAxisType == TAxisType(value))
+    if (Graph().XAxisType == found->type)
         return;
-    Graph().XAxisType = TAxisType(value);
+    Graph().XAxisType = found->type;
     Graph().DrawGraph();
     emit xAxisTypeChanged();
 }

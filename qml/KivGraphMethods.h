@@ -22,8 +22,9 @@ class QuilKivGraphMethods : public QObject {
     Q_OBJECT
     // The graph's title, drawn above the plot.
     Q_PROPERTY(QString title READ Title WRITE SetTitle NOTIFY titleChanged)
-    // What the X values are: 0 numbers, 2 minutes of a day, 3 hours, 4 and 5 days.
-    Q_PROPERTY(int xAxisType READ XAxisType WRITE SetXAxisType NOTIFY xAxisTypeChanged)
+    // What the X values are, by name as the other enumerations: "atNumber",
+    // "atMinutes" (of a day), "atHours", "atDaysWeek", "atDaysMonth".
+    Q_PROPERTY(QString xAxisType READ XAxisType WRITE SetXAxisType NOTIFY xAxisTypeChanged)
     // The view moves with the newest point of appended data.
     Q_PROPERTY(bool follow READ Follow WRITE SetFollow NOTIFY followChanged)
 
@@ -33,8 +34,8 @@ public:
 
     QString Title() const;
     void SetTitle(const QString& value);
-    int XAxisType() const;
-    void SetXAxisType(int value);
+    QString XAxisType() const;
+    void SetXAxisType(const QString& name);
     bool Follow() const;
     void SetFollow(bool value);
 

@@ -1,19 +1,33 @@
 #include "qml/QuilItem.h"
 
 #include "framework/AccessibleControl.h"
+#include "framework/Color.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/Control.h"
 #include "library/RegisterLibrary.h"
+#include "qml/QuilAccessibleApplication.h"
 #include "qml/QuilItemAccessible.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>
 #include <QMetaProperty>
-#include <QPainter>
+#include <QQuickWindow>
+#include <QSGImageNode>
 #include <QWheelEvent>
 #include <QQmlInfo>
+#include <QSet>
 
-QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPaintedItem(parent)
+namespace {
+
+QSet<const QObject*>& ShownComponents()
+{
+    static QSet<const QObject*> components;
+    return components;
+}
+
+} // namespace
+
+QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickItem(parent)
 {
     RegisterLibraryComponents();
     const auto cls = FindComponentClass(className);
@@ -24,10 +38,13 @@ QuilItem::QuilItem(const QString& className, QQuickItem* parent) : QQuickPainted
     // The widget stays a window of its own that is never mapped: Qt then
     // still sends it the paint events that tell when its picture changed.
     component_->setAttribute(Qt::WA_DontShowOnScreen);
+    ShownComponents().insert(component_);
+    QuilAccessibleApplication::Install();
     Watch(component_);
     setImplicitSize(component_->width(), component_->height());
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
     setAcceptHoverEvents(true);
+    setFlag(ItemHasContents);
     if (component_->focusPolicy() != Qt::NoFocus)
         setActiveFocusOnTab(true);
     component_->show();
@@ -40,8 +57,11 @@ QuilItem::~QuilItem()
     for (QWidget* part : parts)
         part->removeEventFilter(this);
     component_->removeEventFilter(this);
+    ShownComponents().remove(component_);
     delete component_;
 }
+
+bool QuilItem::IsShownComponent(const QObject* object) { return ShownComponents().contains(object); }
 
 QString QuilItem::ComponentClass() const { return QString::fromLatin1(component_->metaObject()->className()); }
 
@@ -91,6 +111,21 @@ void QuilItem::WriteEnum(const char* name, const char* qmlName, const QString& k
     Write(name, value);
 }
 
+QColor QuilItem::ReadColor(const char* name) const
+{
+    return ColorToQColor(component_->property(name).toInt());
+}
+
+void QuilItem::WriteColor(const char* name, const char* qmlName, const QColor& color)
+{
+    if (!color.isValid()) {
+        qmlWarning(this) << QStringLiteral("%1: not a colour; the value stays %2")
+                                .arg(QString::fromLatin1(qmlName), ReadColor(name).name());
+        return;
+    }
+    Write(name, QColorToColor(color));
+}
+
 void QuilItem::Write(const char* name, const QVariant& value)
 {
     component_->setProperty(name, value);
@@ -124,7 +159,7 @@ bool QuilItem::eventFilter(QObject* watched, QEvent* event)
         if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
             Watch(child);
     if (event->type() != QEvent::Paint || rendering_ || !watched->isWidgetType())
-        return QQuickPaintedItem::eventFilter(watched, event);
+        return QQuickItem::eventFilter(watched, event);
     // Taken before the next frame, once however often the component asked.
     polish();
     return true;
@@ -135,7 +170,7 @@ void QuilItem::updatePolish() { TakePicture(); }
 // Made once the item is in its QML context, whose Accessible it fills in.
 void QuilItem::componentComplete()
 {
-    QQuickPaintedItem::componentComplete();
+    QQuickItem::componentComplete();
     accessible_ = new QuilItemAccessible(this, dynamic_cast<TAccessibleControl*>(component_));
 }
 
@@ -168,14 +203,17 @@ void QuilItem::TakePicture()
     // picture has no alpha, so it is copied, not blended, onto the screen.
     const bool opaque = component_->testAttribute(Qt::WA_OpaquePaintEvent);
     const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-    if (picture_.size() != component_->size() || picture_.format() != format)
-        picture_ = QImage(component_->size(), format);
+    const int next = 1 - shown_;
+    QImage& picture = pictures_[next];
+    if (picture.size() != component_->size() || picture.format() != format)
+        picture = QImage(component_->size(), format);
     if (!opaque)
-        picture_.fill(Qt::transparent);
-    setOpaquePainting(opaque);
+        picture.fill(Qt::transparent);
     rendering_ = true;
-    component_->render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
+    component_->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     rendering_ = false;
+    shown_ = next;
+    newPicture_ = true;
     ++pictureCount_;
     update();
     NotifyChangedProperties();
@@ -183,18 +221,51 @@ void QuilItem::TakePicture()
         accessible_->Update();
 }
 
-void QuilItem::paint(QPainter* painter) { painter->drawImage(0, 0, picture_); }
+// The texture takes the picture as it is (same format, its pixels shared):
+// an opaque one is drawn without blending, a transparent one blended as
+// premultiplied ARGB, both unscaled.
+QSGNode* QuilItem::updatePaintNode(QSGNode* node, UpdatePaintNodeData*)
+{
+    const QImage& picture = pictures_[shown_];
+    if (picture.isNull()) {
+        delete node;
+        return nullptr;
+    }
+    auto* image = static_cast<QSGImageNode*>(node);
+    if (!image) {
+        image = window()->createImageNode();
+        image->setOwnsTexture(true);
+        image->setFiltering(QSGTexture::Nearest);
+        newPicture_ = true;
+    }
+    if (newPicture_) {
+        const auto options =
+            picture.hasAlphaChannel() ? QQuickWindow::TextureHasAlphaChannel : QQuickWindow::CreateTextureOptions();
+        // Not every scene graph's node lets go of its old texture when given a
+        // new one: the old one goes here.
+        QSGTexture* old = image->texture();
+        image->setOwnsTexture(false);
+        image->setTexture(window()->createTextureFromImage(picture, options));
+        image->setOwnsTexture(true);
+        delete old;
+        newPicture_ = false;
+    }
+    const QRectF whole(QPointF(0, 0), picture.size());
+    image->setRect(whole);
+    image->setSourceRect(whole);
+    return image;
+}
 
 void QuilItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 {
-    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size())
         component_->SetBounds(0, 0, int(newGeometry.width()), int(newGeometry.height()));
 }
 
 void QuilItem::itemChange(ItemChange change, const ItemChangeData& value)
 {
-    QQuickPaintedItem::itemChange(change, value);
+    QQuickItem::itemChange(change, value);
     if (change == ItemEnabledHasChanged)
         component_->SetEnabled(isEnabled());
 }
@@ -270,14 +341,14 @@ void QuilItem::keyReleaseEvent(QKeyEvent* event) { ForwardKey(event); }
 
 void QuilItem::focusInEvent(QFocusEvent* event)
 {
-    QQuickPaintedItem::focusInEvent(event);
+    QQuickItem::focusInEvent(event);
     QFocusEvent in(QEvent::FocusIn, event->reason());
     Deliver(&in);
 }
 
 void QuilItem::focusOutEvent(QFocusEvent* event)
 {
-    QQuickPaintedItem::focusOutEvent(event);
+    QQuickItem::focusOutEvent(event);
     QFocusEvent out(QEvent::FocusOut, event->reason());
     Deliver(&out);
 }

@@ -4,20 +4,24 @@
 // it to the item, forwards input to it as the widget would receive it and
 // shows the component's own pixels: whenever the component asks for a paint,
 // its picture is rendered off screen and the item repaints, and only then.
+// The picture is rendered straight into the image the scene graph takes as
+// the item's texture, in the texture's own format, so a frame copies the
+// component's pixels once (onto the screen) and converts none.
 // The per-class QML types (generated from the meta-objects into QuilTypes.h)
 // add the component's published properties and events.
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QStringList>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
 class QuilItemAccessible;
 class TControl;
 
-class QuilItem : public QQuickPaintedItem {
+class QuilItem : public QQuickItem {
     Q_OBJECT
     QML_ANONYMOUS
     // The library class behind the item ("TLCD99").
@@ -27,9 +31,12 @@ public:
     ~QuilItem() override;
 
     QString ComponentClass() const;
+    // The object is the component of an item (its never-mapped window is
+    // none of the application's windows to assistive technology).
+    static bool IsShownComponent(const QObject* object);
     TControl* Component() const { return component_; }
     // The component's picture as the item shows it.
-    Q_INVOKABLE QImage picture() const { return picture_; }
+    Q_INVOKABLE QImage picture() const { return pictures_[shown_]; }
     // Times the item took a new picture from its component.
     Q_INVOKABLE int pictureCount() const { return pictureCount_; }
     // The component's accessible actions by their names ("Press", "Increase",
@@ -38,8 +45,6 @@ public:
     Q_INVOKABLE void doAccessibleAction(const QString& name);
     // An accessible action changed the component: its properties notify.
     void AfterAccessibleAction() { NotifyChangedProperties(); }
-
-    void paint(QPainter* painter) override;
 
 protected:
     // Creates the registered class of that name.
@@ -55,6 +60,12 @@ protected:
     // A name the enumeration lacks is reported and changes nothing.
     QString ReadEnum(const char* name) const;
     void WriteEnum(const char* name, const char* qmlName, const QString& key);
+    // A colour is a QML color. A library colour reads as the RGB the widget
+    // paints it in (clBtnFace as the window face's); a QML color writes its
+    // RGB, its alpha dropped (the library's colours have none). An invalid
+    // colour is reported and changes nothing.
+    QColor ReadColor(const char* name) const;
+    void WriteColor(const char* name, const char* qmlName, const QColor& color);
 
     // A component event argument as QML receives it.
     template <class T>
@@ -72,6 +83,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updatePolish() override;
+    QSGNode* updatePaintNode(QSGNode* node, UpdatePaintNodeData*) override;
     void componentComplete() override;
     void itemChange(ItemChange change, const ItemChangeData& value) override;
     void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
@@ -102,7 +114,12 @@ private:
 
     TControl* component_ = nullptr;
     QuilItemAccessible* accessible_ = nullptr;
-    QImage picture_;
+    // Two pictures in turn: the scene graph's texture may share the one shown
+    // until the next frame's node replaces it, so the next is drawn into the
+    // other, which nothing shares by then (no copy on write).
+    QImage pictures_[2];
+    int shown_ = 0;
+    bool newPicture_ = false;
     QList<Watched> watched_;
     int pictureCount_ = 0;
     bool rendering_ = false;

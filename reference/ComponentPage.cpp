@@ -49,7 +49,8 @@ QString TComponentPage::Markdown(const TComponentClass& cls, const TDocLibrary& 
             QStringLiteral("\n");
     if (text && !text->QmlExample.isEmpty())
         page += QStringLiteral("\n## In QML\n\nThe QML type of `import Quil` is named without the leading T; "
-                               "properties are spelt in lower camel case and events are signals.\n\n") +
+                               "properties are spelt in lower camel case (enumerations by name, colours as QML colours: "
+                               "\"red\", \"#ff8000\") and events are signals.\n\n") +
                 text->QmlExample + QStringLiteral("\n");
     return page;
 }

@@ -1,9 +1,11 @@
 #include "qml/generator/QmlTypeWriter.h"
 
+#include "framework/StreamProperties.h"
+
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QMetaType>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QWidget>
 
 namespace {
@@ -42,7 +44,7 @@ QString QmlCppType(QMetaType type)
     }
 }
 
-// The members every Quil item has beside those of a painted item.
+// The members every Quil item has beside those of a Qt Quick item.
 const QStringList kQuilItemMembers = {"componentClass", "picture", "pictureCount", "accessibleActions",
                                       "doAccessibleAction"};
 
@@ -50,7 +52,7 @@ bool ItemHasMember(const QString& name)
 {
     if (kQuilItemMembers.contains(name))
         return true;
-    const QMetaObject& item = QQuickPaintedItem::staticMetaObject;
+    const QMetaObject& item = QQuickItem::staticMetaObject;
     if (item.indexOfProperty(name.toLatin1()) >= 0)
         return true;
     for (int i = 0; i < item.methodCount(); ++i)
@@ -111,6 +113,17 @@ QString TQmlTypeWriter::Properties(const QMetaObject& meta, QString& members, QS
             members += QString("    QString read_%1() const { return ReadEnum(\"%1\"); }\n").arg(name);
             if (p.isWritable())
                 members += QString("    void write_%1(const QString& v) { WriteEnum(\"%1\", \"%2\", v); }\n").arg(name, qml);
+            signalList += QString("    void %1();\n").arg(notify);
+            continue;
+        }
+        // A library colour is a QML color: "red", "#ff0000" and other items'
+        // colours bind to it; the component keeps its colour number.
+        if (TPublishedProperties::DeclaredTypeName(p) == "TColor") {
+            props += QString("    Q_PROPERTY(QColor %1 READ read_%2%3 NOTIFY %4)\n")
+                         .arg(qml, name, p.isWritable() ? QString(" WRITE write_%1").arg(name) : QString(), notify);
+            members += QString("    QColor read_%1() const { return ReadColor(\"%1\"); }\n").arg(name);
+            if (p.isWritable())
+                members += QString("    void write_%1(const QColor& v) { WriteColor(\"%1\", \"%2\", v); }\n").arg(name, qml);
             signalList += QString("    void %1();\n").arg(notify);
             continue;
         }

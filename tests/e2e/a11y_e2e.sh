@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# End-to-end test of accessibility: quil-demo and quil-gallery on their own
-# Xvfb display with a private D-Bus session bus and the AT-SPI bus and
-# registry, read and driven by a screen-reader client (a11y_probe.py over
-# pyatspi): names, roles, values and actions of the instruments, a front
-# panel key pressed and the spin control stepped, the displays following.
+# End-to-end test of accessibility: programs on their own Xvfb display with
+# a private D-Bus session bus and the AT-SPI bus and registry, read and
+# driven by a screen-reader client (a11y_probe.py over pyatspi): names,
+# roles, values and actions of the instruments, a front panel key pressed
+# and the spin control stepped, the displays following; in the QML gallery
+# the components of the page in view, and none of the pages out of view.
 #
-#   a11y_e2e.sh <quil-demo> <quil-gallery>
+#   a11y_e2e.sh <target> <program> [<target> <program> ...]
 #
+# target: demo (quil-demo), gallery (quil-gallery), gallery-qml (quil-gallery-qml).
 # Exit code 77 (skipped) when Xvfb, dbus-daemon, the AT-SPI bus launcher or
 # python3-pyatspi are missing.
 set -uo pipefail
 
-DEMO=${1:?quil-demo path}
-GALLERY=${2:?quil-gallery path}
+[ $# -ge 2 ] && [ $(($# % 2)) -eq 0 ] || { echo "usage: $0 <target> <program> [<target> <program> ...]"; exit 2; }
 HERE=$(cd "$(dirname "$0")" && pwd)
 PYTHON=/usr/bin/python3
 LAUNCHER=/usr/libexec/at-spi-bus-launcher
@@ -111,8 +112,10 @@ run_probe() {
   APP_PID=""
 }
 
-run_probe "$DEMO" demo
-run_probe "$GALLERY" gallery
+while [ $# -gt 0 ]; do
+  run_probe "$2" "$1"
+  shift 2
+done
 
 if [ "$FAILURES" -ne 0 ]; then
   echo "--- AT-SPI launcher:"; tail -n 10 "$WORK/launcher.log"

@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """A screen-reader client for the accessibility end-to-end test.
 
-    a11y_probe.py demo|gallery <pid>
+    a11y_probe.py demo|gallery|gallery-qml <pid>
 
 Finds the program with that process id on the AT-SPI registry, reads the
 names, roles, texts, values, states and actions of its instruments and
 drives them through AT-SPI actions and values as an assistive technology
-would. Prints one line per check; the exit code is the number of failures.
+would; in the QML gallery it also chooses another page (a click with
+xdotool) and checks that only the page in view is told. Prints one line per
+check; the exit code is the number of failures.
 """
 
+import subprocess
 import sys
 import time
 
@@ -244,6 +247,72 @@ def probe_gallery(tree):
           wait_for(lambda: "Steps: 1" in Tree(APP).nodes, 5.0))
 
 
+# --------------------------------------------------------------- QML gallery
+
+# The components of each page by their accessible names and roles.
+QML_PAGES = {
+    "Saxel Componenten": {"Diagram": pyatspi.ROLE_CHART, "Temperatuurcurve": pyatspi.ROLE_CHART,
+                          "Spin button": pyatspi.ROLE_SPIN_BUTTON, "Hold me": pyatspi.ROLE_PUSH_BUTTON},
+    "KivGraphics": {"Spin control": pyatspi.ROLE_SPIN_BUTTON, "Fader": pyatspi.ROLE_SLIDER,
+                    "Analog meter": pyatspi.ROLE_PROGRESS_BAR},
+    "Vr": {"Rocker switch": pyatspi.ROLE_PUSH_BUTTON, "Alarm": pyatspi.ROLE_LABEL},
+    "Custom components": {"Seven-segment display": pyatspi.ROLE_LABEL},
+}
+
+
+def fresh_tree():
+    """The tree as it is now, not as the client cached it."""
+    APP.clear_cache()
+    return Tree(APP)
+
+
+def only_page_told(tree, shown):
+    for page, components in QML_PAGES.items():
+        for name, role in components.items():
+            told = any(n.getRole() == role for n in tree.nodes.get(name, []))
+            if page == shown:
+                check(f"{page}: the {name} is told", told, f"(found: {sorted(k for k in tree.nodes if k)})")
+            else:
+                check(f"{page} out of view: no {name} is told", not told)
+
+
+def choose_page(index, name):
+    """Clicks the page's row in the list at the window's left (28 pixels a row)."""
+    subprocess.run(["xdotool", "mousemove", "60", str(28 * index + 14), "click", "1"], check=True)
+    return wait_for(lambda: (lambda t: t if "Fader" in t.nodes else None)(fresh_tree()), 5.0)
+
+
+def probe_gallery_qml(tree):
+    only_page_told(tree, "Saxel Componenten")
+    vent = tree.get("Diagram", pyatspi.ROLE_CHART)
+    hold = tree.get("Hold me", pyatspi.ROLE_PUSH_BUTTON)
+    if vent is not None:
+        check("the ventilation diagram says its operating point",
+              vent.description.startswith("20.3 °C, ventilation position"), f"('{vent.description}')")
+    if hold is not None:
+        check("the timer button is a button to press", "Press" in actions_of(hold), f"({actions_of(hold)})")
+
+    tree = choose_page(1, "KivGraphics")
+    if tree is None:
+        fail("choosing the KivGraphics page brought no fader into view")
+        return
+    only_page_told(tree, "KivGraphics")
+    fader = tree.get("Fader", pyatspi.ROLE_SLIDER)
+    spin = tree.get("Spin control", pyatspi.ROLE_SPIN_BUTTON)
+    meter = tree.get("Analog meter", pyatspi.ROLE_PROGRESS_BAR)
+    if None in (fader, spin, meter):
+        return
+    check("the fader reads 60", fader.queryValue().currentValue == 60, f"({fader.queryValue().currentValue})")
+    check("the spin control reads 100", spin.queryValue().currentValue == 100, f"({spin.queryValue().currentValue})")
+    check("the meter reads its value with the unit", meter.description.endswith("°C"), f"('{meter.description}')")
+    fader.queryValue().currentValue = 75.0
+    check("the fader takes a value", wait_for(lambda: fader.queryValue().currentValue == 75, 3.0),
+          f"({fader.queryValue().currentValue})")
+    act(spin, "Increase")
+    check("the spin control's Increase steps it", wait_for(lambda: spin.queryValue().currentValue == 101, 3.0),
+          f"({spin.queryValue().currentValue})")
+
+
 def main():
     global APP
     target, pid = sys.argv[1], int(sys.argv[2])
@@ -252,13 +321,15 @@ def main():
     if APP is None:
         fail(f"the {target} (pid {pid}) did not appear on the AT-SPI registry within 15 s")
         return FAILURES
-    tree = wait_for(lambda: (lambda t: t if len(t.nodes) > 20 else None)(Tree(APP)), 10.0)
+    # The QML gallery tells the components of one page only.
+    least = 4 if target == "gallery-qml" else 20
+    tree = wait_for(lambda: (lambda t: t if len(t.nodes) > least else None)(Tree(APP)), 10.0)
     if tree is None:
         fail(f"the {target}'s accessible tree stayed empty")
         return FAILURES
     print(f"{target}: {sum(len(v) for v in tree.nodes.values())} accessible objects read "
           f"in {time.monotonic() - started:.1f} s", flush=True)
-    (probe_demo if target == "demo" else probe_gallery)(tree)
+    {"demo": probe_demo, "gallery": probe_gallery, "gallery-qml": probe_gallery_qml}[target](tree)
     print(f"{target}: done in {time.monotonic() - started:.1f} s", flush=True)
     return FAILURES
 

@@ -102,6 +102,12 @@ QStringList TWidgetPictures::typeNames() const
     return names;
 }
 
+QVariant TWidgetPictures::componentProperty(QObject* item, const QString& name) const
+{
+    auto* quil = qobject_cast<QuilItem*>(item);
+    return quil ? quil->Component()->property(name.toLatin1().constData()) : QVariant();
+}
+
 QPoint TWidgetPictures::faderHead(QObject* item) const
 {
     auto* quil = qobject_cast<QuilItem*>(item);

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QVariant>
 
 class TWidgetPictures : public QObject {
     Q_OBJECT
@@ -18,6 +19,9 @@ public:
     // class draws with the item's property values; otherwise the first difference.
     // grab is the result of the item's grabToImage.
     Q_INVOKABLE QString differenceFromWidget(QObject* grab, QObject* item) const;
+    // The value the item's component itself holds for a published property
+    // (a colour's library number).
+    Q_INVOKABLE QVariant componentProperty(QObject* item, const QString& name) const;
     // A point on the head of a fader item (its top left corner inset a little).
     Q_INVOKABLE QPoint faderHead(QObject* item) const;
 };

@@ -4,7 +4,8 @@ import Quil
 
 // The CAN objects and their host in QML: an analog input on a simulated wire
 // drives a thermometer and an LCD by bindings, a second host on the wire
-// hears its PDOs, and a bus that cannot be opened says why.
+// hears its PDOs, a bus that cannot be opened says why, and a network master
+// on a wire of its own configures an object and reads its buffer back.
 Item {
     width: 300
     height: 200
@@ -21,6 +22,15 @@ Item {
     Binding { target: thermometer.value; property: "Value"; value: sensor.value / 10 }
     LCD99 { id: lcd; x: 120; value: String(sensor.value) }
     SignalSpy { id: heard; target: monitor; signalName: "frameReceived" }
+
+    SimulatedCanNetwork { id: masterWire }
+    CanHost {
+        network: masterWire
+        AnaInObj { id: configured; componentFunction: 1 }
+    }
+    CanHost { id: masterBus; network: masterWire }
+    CanMaster { id: master; host: masterBus }
+    SignalSpy { id: requests; target: master; signalName: "sent" }
 
     TestCase {
         name: "QuilCan"
@@ -70,6 +80,33 @@ Item {
             ignoreWarning(new RegExp("at most 8 bytes"))
             verify(!monitor.send(1, [1, 2, 3, 4, 5, 6, 7, 8, 9]))
             verify(monitor.send(0x123, [1, 2]))
+        }
+
+        function test_masterDownloadsAndUploads() {
+            const bytes = "00 00 00 00 03 00 0a 00 d2 00"
+            master.download(configured, bytes)
+            verify(master.busy)
+            master.upload(configured)
+            compare(master.result, "Upload refused: a transfer is running")
+            tryCompare(master, "busy", false, 3000)
+            verify(/^Downloaded 10 bytes to \d+\.\d+\.\d+\.\d+$/.test(master.result), master.result)
+            verify(requests.count > 0)
+            const first = master.describe(requests.signalArguments[0][0], requests.signalArguments[0][1])
+            verify(first.indexOf("SDO request") >= 0, first)
+            master.upload(configured)
+            tryCompare(master, "busy", false, 3000)
+            verify(master.result.startsWith("Uploaded from ") && master.result.indexOf("bytes: " + bytes) > 0,
+                   master.result)
+        }
+
+        function test_masterRefusesWhatItCannotDo() {
+            master.download(configured, "00 2g")
+            compare(master.result, "Download refused: byte 2, '2g', is not a hex byte (00 to ff)")
+            master.download(configured, " ")
+            compare(master.result, "Download refused: no bytes to download")
+            master.upload(null)
+            compare(master.result, "Upload refused: no CAN object to address")
+            verify(!master.busy)
         }
     }
 }

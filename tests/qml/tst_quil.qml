@@ -15,6 +15,9 @@ Item {
     VrBlinkLed { id: led; x: 320; y: 200 }
     VrBlinkLed { id: steadyLed; x: 320; y: 240 }
     AnalogMeter { id: meter; x: 10; y: 320 }
+    // A colour bound to another item's.
+    Rectangle { id: swatch; visible: false; color: "lime" }
+    LCD99 { id: boundLcd; x: 10; y: 560; value: "88"; oncolor: swatch.color }
     KivGraph { id: graph; x: 420; y: 10; width: 520; height: 300 }
     CurveDiagram {
         id: curve
@@ -58,7 +61,7 @@ Item {
         function fillGraph() {
             graph.removeAllSeries()
             graph.title = "Stal 1"
-            graph.xAxisType = 2
+            graph.xAxisType = "atMinutes"
             const temperature = graph.addSerie("Temperatuur", "red", 150, 260, true)
             const ventilation = graph.addSerie("Ventilatie", "blue", 0, 100)
             const band = graph.addFillSerie("Bandbreedte", temperature)
@@ -126,6 +129,36 @@ Item {
             compare(fader.faderKind, "fkVertical")
             fader.faderKind = "fkHorizontal"
             compare(fader.faderKind, "fkHorizontal")
+        }
+
+        function test_trendGraphAxisTypeIsSpeltByName() {
+            graph.xAxisType = "atHours"
+            compare(graph.xAxisType, "atHours")
+            ignoreWarning(/xAxisType: 'hours' is not one of atNumber, atMinutes, atHours, atDaysWeek, atDaysMonth; the value stays 'atHours'/)
+            graph.xAxisType = "hours"
+            compare(graph.xAxisType, "atHours")
+            graph.xAxisType = "atNumber"
+            compare(graph.xAxisType, "atNumber")
+        }
+
+        function test_coloursAreQmlColours() {
+            // A system colour reads as the RGB the widget paints it in.
+            compare(String(rocker.shadowColor), "#a0a0a0")
+            compare(String(meter.foreColor), "#ffffe1")
+            // A colour name reaches the component as its colour number (blue, green, red bytes).
+            lcd.oncolor = "red"
+            compare(String(lcd.oncolor), "#ff0000")
+            compare(WidgetPictures.componentProperty(lcd, "OnColor"), 0x0000ff)
+            lcd.offColor = "#102030"
+            compare(WidgetPictures.componentProperty(lcd, "OffColor"), 0x302010)
+            samePixels(lcd)
+            compare(String(boundLcd.oncolor), "#00ff00")
+            swatch.color = "#ff8000"
+            compare(String(boundLcd.oncolor), "#ff8000")
+            compare(WidgetPictures.componentProperty(boundLcd, "OnColor"), 0x0080ff)
+            samePixels(boundLcd)
+            lcd.oncolor = "lime"
+            lcd.offColor = "black"
         }
 
         function test_picturesAtAnotherSize() {
