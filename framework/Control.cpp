@@ -396,6 +396,13 @@ void TControl::Paint()
     c.FillRect(ClientRect());
 }
 
+const QImage* TControl::ScreenPicture()
+{
+    if (capturing_ || width() <= 0 || height() <= 0 || !window()->mask().isEmpty())
+        return nullptr;
+    return &PaintToImage();
+}
+
 void TControl::paintEvent(QPaintEvent* event)
 {
     if (capturing_ || width() <= 0 || height() <= 0)

@@ -165,6 +165,11 @@ public:
     // Runs Paint() into the off-screen bitmap without touching the screen (for
     // tests and picture export) and returns it.
     const QImage& PaintToImage();
+    // Runs Paint() and returns the picture the paint event would put on the
+    // screen, when that is the off-screen bitmap as it is (a host drawing
+    // the control elsewhere can then show it without a copy); null when the
+    // paint event draws something else or clips to a shaped window.
+    virtual const QImage* ScreenPicture();
 
     QPoint ClientToScreen(QPoint p) const { return mapToGlobal(p); }
     QPoint ScreenToClient(QPoint p) const { return mapFromGlobal(p); }

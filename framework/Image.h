@@ -56,6 +56,8 @@ public:
 protected:
     void Paint() override;
     void paintEvent(QPaintEvent* event) override;
+    // Its paint event draws more than the off-screen bitmap.
+    const QImage* ScreenPicture() override { return nullptr; }
     void Loaded() override;
 
 private:

@@ -192,7 +192,7 @@ void QuilItem::doAccessibleAction(const QString& name)
     NotifyChangedProperties();
 }
 
-// Renders the component as its own paint event draws it, so whatever the
+// Shows the component as its own paint event draws it, so whatever the
 // widget would put on screen (animation frames included) is what the item shows.
 void QuilItem::TakePicture()
 {
@@ -202,15 +202,11 @@ void QuilItem::TakePicture()
     // its shape: the rest shows what lies behind the item. An opaque one's
     // picture has no alpha, so it is copied, not blended, onto the screen.
     const bool opaque = component_->testAttribute(Qt::WA_OpaquePaintEvent);
-    const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
     const int next = 1 - shown_;
     QImage& picture = pictures_[next];
-    if (picture.size() != component_->size() || picture.format() != format)
-        picture = QImage(component_->size(), format);
-    if (!opaque)
-        picture.fill(Qt::transparent);
     rendering_ = true;
-    component_->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    if (!ShareScreenPicture(picture, opaque))
+        RenderPicture(picture, opaque);
     rendering_ = false;
     shown_ = next;
     newPicture_ = true;
@@ -219,6 +215,32 @@ void QuilItem::TakePicture()
     NotifyChangedProperties();
     if (accessible_)
         accessible_->Update();
+}
+
+// An opaque component without children whose screen picture is its own
+// off-screen bitmap is shown as it is, its pixels shared: no copy of the
+// frame. The picture before last is let go first, so a component that draws
+// into its free buffer (the trend graph) finds it unshared.
+bool QuilItem::ShareScreenPicture(QImage& picture, bool opaque)
+{
+    if (!opaque || component_->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        return false;
+    picture = QImage();
+    const QImage* shown = component_->ScreenPicture();
+    if (!shown || shown->format() != QImage::Format_RGB32 || shown->size() != component_->size())
+        return false;
+    picture = *shown;
+    return true;
+}
+
+void QuilItem::RenderPicture(QImage& picture, bool opaque)
+{
+    const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (picture.size() != component_->size() || picture.format() != format || !picture.isDetached())
+        picture = QImage(component_->size(), format);
+    if (!opaque)
+        picture.fill(Qt::transparent);
+    component_->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
 // The texture takes the picture as it is (same format, its pixels shared):

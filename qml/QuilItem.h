@@ -110,13 +110,16 @@ private:
     void ForwardMouse(QMouseEvent* event);
     void ForwardKey(QKeyEvent* event);
     void TakePicture();
+    bool ShareScreenPicture(QImage& picture, bool opaque);
+    void RenderPicture(QImage& picture, bool opaque);
     void NotifyChangedProperties();
 
     TControl* component_ = nullptr;
     QuilItemAccessible* accessible_ = nullptr;
     // Two pictures in turn: the scene graph's texture may share the one shown
     // until the next frame's node replaces it, so the next is drawn into the
-    // other, which nothing shares by then (no copy on write).
+    // other, which nothing shares by then (no copy on write), or is the
+    // component's own bitmap, shared (ShareScreenPicture).
     QImage pictures_[2];
     int shown_ = 0;
     bool newPicture_ = false;

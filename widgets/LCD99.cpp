@@ -209,6 +209,13 @@ void TLCD99::paintEvent(QPaintEvent* event)
     TCustomControl::paintEvent(event);
 }
 
+const QImage* TLCD99::ScreenPicture()
+{
+    if (presentOnly_ || (!painting_ && AnimatesNextPaint()))
+        return nullptr;
+    return TCustomControl::ScreenPicture();
+}
+
 void TLCD99::RunAnimatedPaint()
 {
     animationQueued_ = false;

@@ -138,6 +138,9 @@ signals:
 protected:
     void Paint() override;
     void paintEvent(QPaintEvent* event) override;
+    // Not while an animated paint is due: the paint event shows the last
+    // picture then and starts the animation.
+    const QImage* ScreenPicture() override;
 
 private:
     template <class T> void Store(T& field, T value, void (TLCD99::*changed)());

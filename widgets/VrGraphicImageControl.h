@@ -59,6 +59,8 @@ protected:
     void AfterFontChange() override { UpdateControlCanvas(); }
     void AfterColorChange() override { UpdateControlCanvas(); }
     void paintEvent(QPaintEvent* event) override;
+    // Its paint event draws more than the off-screen bitmap.
+    const QImage* ScreenPicture() override { return nullptr; }
 
 private:
     void ClearBitmapCanvas();
