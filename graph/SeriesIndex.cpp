@@ -53,13 +53,54 @@ void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowes
 
 } // namespace
 
-// Room for blocks up to `end` at once (a whole series indexed in one go),
-// growing geometrically otherwise (a block at a time while appending).
-void TSeriesIndex::Reserve(Level& level, int64_t end)
+void TSeriesIndex::Level::Grow()
 {
-    const size_t need = size_t(std::max<int64_t>(0, end - level.base));
-    if (need > level.entries.capacity())
-        level.entries.reserve(std::max(need, level.entries.capacity() * 5 / 4 + 16));
+    const int64_t start = chunkBase_ << kShift;
+    if (allocatedEnd_ - start < kChunk) { // the first chunk, grown by doubling
+        const int64_t capacity = std::min(kChunk, std::max<int64_t>(16, 2 * (end_ - start)));
+        auto grown = std::make_unique_for_overwrite<Entry[]>(size_t(capacity));
+        if (!chunks_.empty())
+            std::copy(chunks_[0].get() + (begin_ - start), chunks_[0].get() + (end_ - start), grown.get() + (begin_ - start));
+        chunks_.resize(1);
+        chunks_[0] = std::move(grown);
+        allocatedEnd_ = start + capacity;
+        return;
+    }
+    chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(size_t(kChunk)));
+    allocatedEnd_ += kChunk;
+}
+
+void TSeriesIndex::Level::SkipTo(int64_t b)
+{
+    if (b <= end_)
+        return;
+    if (deadSlots_ == chunks_.size()) { // nothing held: start afresh at b
+        chunks_.clear();
+        deadSlots_ = 0;
+        chunkBase_ = b >> kShift;
+        begin_ = end_ = b;
+        allocatedEnd_ = chunkBase_ << kShift;
+        return;
+    }
+    while (end_ < b)
+        Push({0, 0, 0, 0});
+}
+
+void TSeriesIndex::Level::Forget(int64_t gone)
+{
+    while (deadSlots_ < chunks_.size() && (chunkBase_ + int64_t(deadSlots_) + 1) << kShift <= gone)
+        chunks_[deadSlots_++].reset();
+    if (deadSlots_ >= 16 && deadSlots_ * 2 >= chunks_.size()) {
+        chunks_.erase(chunks_.begin(), chunks_.begin() + std::ptrdiff_t(deadSlots_));
+        chunkBase_ += int64_t(deadSlots_);
+        deadSlots_ = 0;
+    }
+}
+
+size_t TSeriesIndex::Level::Bytes() const
+{
+    const int64_t live = allocatedEnd_ - std::max((chunkBase_ + int64_t(deadSlots_)) << kShift, chunkBase_ << kShift);
+    return size_t(std::max<int64_t>(0, live)) * sizeof(Entry) + chunks_.capacity() * sizeof(chunks_[0]);
 }
 
 // Keeps the earlier position on equal values: ranges are merged left to right.
@@ -105,12 +146,11 @@ void TSeriesIndex::ExtendBase(const TPointStore& points)
 {
     Level& level = levels_[0];
     const int64_t blocks = points.EndPosition() / BaseBlock;
-    Reserve(level, blocks);
+    level.SkipTo(std::min(blocks, (points.FirstPosition() + BaseBlock - 1) / BaseBlock)); // else never read (see above)
     for (int64_t b = level.End(); b < blocks; ++b) {
-        Entry e{0, 0, 0, 0};
-        if (b * BaseBlock >= points.FirstPosition()) // else never read (see above)
-            BlockExtremes(points.Run(b * BaseBlock), e.Low, e.High, e.Lowest, e.Highest);
-        level.entries.push_back(e);
+        Entry e;
+        BlockExtremes(points.Run(b * BaseBlock), e.Low, e.High, e.Lowest, e.Highest);
+        level.Push(e);
     }
 }
 
@@ -120,40 +160,28 @@ void TSeriesIndex::ExtendLevel(const TPointStore& points, size_t index)
     Level& level = levels_[index];
     const int64_t blocks = below.End() / Fanout;
     const int64_t size = BlockSize(index), belowSize = BlockSize(index - 1);
-    Reserve(level, blocks);
+    level.SkipTo(std::min(blocks, (points.FirstPosition() + size - 1) / size));
     for (int64_t b = level.End(); b < blocks; ++b) {
-        Entry e{0, 0, 0, 0};
-        if (b * size >= points.FirstPosition()) {
-            Accumulator x;
-            for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
-                const Entry& child = below.Block(c);
-                x.Add(child.Low, c * belowSize + child.Lowest, child.High, c * belowSize + child.Highest);
-            }
-            e = {x.low, x.high, uint32_t(x.lowest - b * size), uint32_t(x.highest - b * size)};
+        Accumulator x;
+        for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
+            const Entry& child = below.Block(c);
+            x.Add(child.Low, c * belowSize + child.Lowest, child.High, c * belowSize + child.Highest);
         }
-        level.entries.push_back(e);
+        level.Push({x.low, x.high, uint32_t(x.lowest - b * size), uint32_t(x.highest - b * size)});
     }
 }
 
 void TSeriesIndex::Forget(const TPointStore& points)
 {
-    for (size_t i = 0; i < levels_.size(); ++i) {
-        Level& level = levels_[i];
-        const int64_t gone = points.FirstPosition() / BlockSize(i); // blocks below lie wholly before the first point
-        level.dead = size_t(std::clamp<int64_t>(gone - level.base, int64_t(level.dead), int64_t(level.entries.size())));
-        if (level.dead >= 64 && level.dead * 8 >= level.entries.size()) {
-            level.entries.erase(level.entries.begin(), level.entries.begin() + std::ptrdiff_t(level.dead));
-            level.base += int64_t(level.dead);
-            level.dead = 0;
-        }
-    }
+    for (size_t i = 0; i < levels_.size(); ++i)
+        levels_[i].Forget(points.FirstPosition() / BlockSize(i)); // blocks below lie wholly before the first point
 }
 
 size_t TSeriesIndex::Bytes() const
 {
     size_t bytes = levels_.capacity() * sizeof(Level);
     for (const auto& level : levels_)
-        bytes += level.entries.capacity() * sizeof(Entry);
+        bytes += level.Bytes();
     return bytes;
 }
 
