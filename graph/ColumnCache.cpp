@@ -1,6 +1,7 @@
 #include "graph/ColumnCache.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -24,17 +25,37 @@ struct Running {
             highest = hiAt;
         }
     }
+    // The values first, then the position only of a value that wins: the
+    // points a column gains seldom hold a new extreme.
     void Scan(const TPointStore& points, int64_t from, int64_t to)
     {
         while (from < to) { // points lie side by side within a chunk
             const int64_t stop = std::min(to, (from / TPointStore::ChunkSize + 1) * TPointStore::ChunkSize);
             const TPoint2D* p = points.Run(from);
-            for (int64_t i = 0; i < stop - from; ++i) {
+            const int64_t n = stop - from;
+            double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+            for (int64_t i = 0; i < n; ++i) {
                 const double y = TSeriesIndex::Key(p[i].Y);
-                Add(y, from + i, y, from + i);
+                lo = y < lo ? y : lo;
+                hi = y > hi ? y : hi;
+            }
+            if (lowest < 0 || lo < low) {
+                low = lo;
+                lowest = from + First(p, lo);
+            }
+            if (highest < 0 || hi > high) {
+                high = hi;
+                highest = from + First(p, hi);
             }
             from = stop;
         }
+    }
+    static int64_t First(const TPoint2D* p, double key)
+    {
+        int64_t i = 0;
+        while (!(TSeriesIndex::Key(p[i].Y) == key))
+            ++i;
+        return i;
     }
 };
 
