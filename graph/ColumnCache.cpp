@@ -1,7 +1,6 @@
 #include "graph/ColumnCache.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -9,55 +8,6 @@ namespace {
 // the index: a few frames' worth of a fast feed, far fewer than a column of
 // a large series holds.
 constexpr int64_t kMostGained = 128;
-
-// Keeps the earlier position on equal values, as the index does.
-struct Running {
-    double low = 0, high = 0;
-    int64_t lowest = -1, highest = -1;
-    void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
-    {
-        if (lowest < 0 || lo < low) {
-            low = lo;
-            lowest = loAt;
-        }
-        if (highest < 0 || hi > high) {
-            high = hi;
-            highest = hiAt;
-        }
-    }
-    // The values first, then the position only of a value that wins: the
-    // points a column gains seldom hold a new extreme.
-    void Scan(const TPointStore& points, int64_t from, int64_t to)
-    {
-        while (from < to) { // points lie side by side within a chunk
-            const int64_t stop = std::min(to, (from / TPointStore::ChunkSize + 1) * TPointStore::ChunkSize);
-            const TPoint2D* p = points.Run(from);
-            const int64_t n = stop - from;
-            double lo = std::numeric_limits<double>::infinity(), hi = -lo;
-            for (int64_t i = 0; i < n; ++i) {
-                const double y = TSeriesIndex::Key(p[i].Y);
-                lo = y < lo ? y : lo;
-                hi = y > hi ? y : hi;
-            }
-            if (lowest < 0 || lo < low) {
-                low = lo;
-                lowest = from + First(p, lo);
-            }
-            if (highest < 0 || hi > high) {
-                high = hi;
-                highest = from + First(p, hi);
-            }
-            from = stop;
-        }
-    }
-    static int64_t First(const TPoint2D* p, double key)
-    {
-        int64_t i = 0;
-        while (!(TSeriesIndex::Key(p[i].Y) == key))
-            ++i;
-        return i;
-    }
-};
 
 } // namespace
 
@@ -111,7 +61,7 @@ bool TColumnCache::Reuse(const TPointStore& points, const Column& kept, Column& 
     const int64_t before = std::max<int64_t>(0, kept.start - c.start), after = std::max<int64_t>(0, c.end - kept.end);
     if (before + after > kMostGained)
         return false;
-    Running r;
+    TSeriesIndex::Accumulator r;
     r.Scan(points, c.start, c.start + before);
     r.Add(kept.low, kept.lowest, kept.high, kept.highest);
     r.Scan(points, c.end - after, c.end);

@@ -103,22 +103,41 @@ size_t TSeriesIndex::Level::Bytes() const
     return size_t(std::max<int64_t>(0, live)) * sizeof(Entry) + chunks_.capacity() * sizeof(chunks_[0]);
 }
 
-// Keeps the earlier position on equal values: ranges are merged left to right.
-struct TSeriesIndex::Accumulator {
-    double low = 0, high = 0;
-    int64_t lowest = -1, highest = -1;
-    void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
-    {
+namespace {
+
+int64_t FirstWithKey(const TPoint2D* p, double key)
+{
+    int64_t i = 0;
+    while (!(TSeriesIndex::Key(p[i].Y) == key))
+        ++i;
+    return i;
+}
+
+} // namespace
+
+void TSeriesIndex::Accumulator::Scan(const TPointStore& points, int64_t from, int64_t to)
+{
+    while (from < to) { // points lie side by side within a chunk
+        const int64_t stop = std::min(to, (from / TPointStore::ChunkSize + 1) * TPointStore::ChunkSize);
+        const TPoint2D* p = points.Run(from);
+        const int64_t n = stop - from;
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (int64_t i = 0; i < n; ++i) {
+            const double y = Key(p[i].Y);
+            lo = y < lo ? y : lo;
+            hi = y > hi ? y : hi;
+        }
         if (lowest < 0 || lo < low) {
             low = lo;
-            lowest = loAt;
+            lowest = from + FirstWithKey(p, lo);
         }
         if (highest < 0 || hi > high) {
             high = hi;
-            highest = hiAt;
+            highest = from + FirstWithKey(p, hi);
         }
+        from = stop;
     }
-};
+}
 
 int64_t TSeriesIndex::BlockSize(size_t level)
 {
@@ -200,15 +219,7 @@ void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int lev
     if (first >= last)
         return;
     if (level < 0) {
-        for (int64_t from = first; from < last;) { // a block's points lie side by side
-            const int64_t to = std::min(last, (from / BaseBlock + 1) * BaseBlock);
-            const TPoint2D* p = points.Run(from);
-            for (int64_t i = 0; i < to - from; ++i) {
-                const double y = Key(p[i].Y);
-                into.Add(y, from + i, y, from + i);
-            }
-            from = to;
-        }
+        into.Scan(points, first, last);
         return;
     }
     const Level& entries = levels_[size_t(level)];

@@ -39,6 +39,27 @@ public:
     // are in one order and the extremes of a range are those of its parts.
     static double Key(double y) { return y == y ? y : std::numeric_limits<double>::infinity(); }
 
+    // The extremes of a range so far (positions, see TPointStore), merged
+    // left to right: on equal values the earlier position is kept.
+    struct Accumulator {
+        double low = 0, high = 0;
+        int64_t lowest = -1, highest = -1;
+        void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
+        {
+            if (lowest < 0 || lo < low) {
+                low = lo;
+                lowest = loAt;
+            }
+            if (highest < 0 || hi > high) {
+                high = hi;
+                highest = hiAt;
+            }
+        }
+        // Adds the points at positions [from, to): their values first, then
+        // the position only of a value that wins, which few do.
+        void Scan(const TPointStore& points, int64_t from, int64_t to);
+    };
+
     TSeriesIndex() = default;
     explicit TSeriesIndex(const TPointStore& points) { Extend(points); }
 
@@ -63,7 +84,6 @@ private:
         uint32_t Lowest; // offsets from the block's first position
         uint32_t Highest;
     };
-    struct Accumulator; // extremes of a range so far, with their values
     // The entries of one level, numbered by block, held in chunks of 256
     // (as the points are): appending never moves what is held, so no append
     // waits for a level to be copied, and dropping frees whole chunks at the
