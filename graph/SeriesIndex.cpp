@@ -66,8 +66,24 @@ void TSeriesIndex::Level::Grow()
         allocatedEnd_ = start + capacity;
         return;
     }
-    chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(size_t(kChunk)));
+    if (spare_.empty()) {
+        chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(size_t(kChunk)));
+    } else {
+        chunks_.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+    }
     allocatedEnd_ += kChunk;
+}
+
+void TSeriesIndex::Level::Clear()
+{
+    const bool firstWhole = allocatedEnd_ - (chunkBase_ << kShift) >= kChunk;
+    for (size_t k = firstWhole ? 0 : 1; k < chunks_.size(); ++k)
+        if (chunks_[k])
+            spare_.push_back(std::move(chunks_[k]));
+    chunks_.clear();
+    chunkBase_ = begin_ = end_ = allocatedEnd_ = 0;
+    deadSlots_ = 0;
 }
 
 void TSeriesIndex::Level::SkipTo(int64_t b)
@@ -100,7 +116,8 @@ void TSeriesIndex::Level::Forget(int64_t gone)
 size_t TSeriesIndex::Level::Bytes() const
 {
     const int64_t live = allocatedEnd_ - std::max((chunkBase_ + int64_t(deadSlots_)) << kShift, chunkBase_ << kShift);
-    return size_t(std::max<int64_t>(0, live)) * sizeof(Entry) + chunks_.capacity() * sizeof(chunks_[0]);
+    return (size_t(std::max<int64_t>(0, live)) + spare_.size() * size_t(kChunk)) * sizeof(Entry)
+        + (chunks_.capacity() + spare_.capacity()) * sizeof(chunks_[0]);
 }
 
 namespace {
@@ -194,6 +211,20 @@ void TSeriesIndex::Forget(const TPointStore& points)
 {
     for (size_t i = 0; i < levels_.size(); ++i)
         levels_[i].Forget(points.FirstPosition() / BlockSize(i)); // blocks below lie wholly before the first point
+}
+
+void TSeriesIndex::Clear()
+{
+    for (Level& level : levels_)
+        level.Clear();
+}
+
+void TSeriesIndex::ReleaseSpare()
+{
+    while (!levels_.empty() && levels_.back().End() == 0)
+        levels_.pop_back();
+    for (Level& level : levels_)
+        level.ReleaseSpare();
 }
 
 size_t TSeriesIndex::Bytes() const

@@ -67,6 +67,11 @@ public:
     void Extend(const TPointStore& points);
     // Lets go of the blocks wholly dropped from the front.
     void Forget(const TPointStore& points);
+    // Empties the index for a build anew, keeping its memory for that build
+    // (a series whose points are changed in place is indexed again and
+    // again); ReleaseSpare frees what the build did not take up.
+    void Clear();
+    void ReleaseSpare();
     // Extremes of points [first, last) (first < last, indices of the store).
     Extremes Range(const TPointStore& points, int64_t first, int64_t last) const;
     // The start of the run of points that ends [first, last) (indices of the
@@ -108,6 +113,9 @@ private:
         void SkipTo(int64_t b);
         // Lets go of the chunks whose blocks all lie below block `gone`.
         void Forget(int64_t gone);
+        // Empties the level; its whole chunks are taken up again by Grow.
+        void Clear();
+        void ReleaseSpare() { spare_.clear(); }
         size_t Bytes() const;
 
     private:
@@ -115,6 +123,7 @@ private:
         static constexpr int64_t kChunk = int64_t(1) << kShift, kMask = kChunk - 1;
         void Grow();
         std::vector<std::unique_ptr<Entry[]>> chunks_; // slot k: chunk chunkBase_ + k (null once dropped)
+        std::vector<std::unique_ptr<Entry[]>> spare_;  // whole chunks, kept by Clear
         int64_t chunkBase_ = 0;
         size_t deadSlots_ = 0;
         int64_t begin_ = 0;        // the first block written since the level (re)started
