@@ -1,7 +1,10 @@
 #include "graph/PointStore.h"
 
+#include "framework/PageMemory.h"
+
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 TPointStore& TPointStore::operator=(const TPointStore& other)
 {
@@ -67,9 +70,17 @@ void TPointStore::Append(const TPoint2D* points, size_t n)
     }
 }
 
+// A whole chunk is filled next: its pages are made present at once. The
+// first chunk, while it grows, is small.
 TPointStore::Chunk TPointStore::NewChunk(int64_t points)
 {
-    return Chunk(static_cast<TPoint2D*>(::operator new(size_t(points) * sizeof(TPoint2D))));
+    const size_t bytes = size_t(points) * sizeof(TPoint2D);
+    if (points == ChunkSize)
+        return Chunk(static_cast<TPoint2D*>(PageMemory::AllocateWritable(bytes)));
+    void* p = std::malloc(bytes);
+    if (!p)
+        throw std::bad_alloc();
+    return Chunk(static_cast<TPoint2D*>(p));
 }
 
 // The first chunk grows by doubling up to a whole chunk; after it, every

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
@@ -115,7 +116,7 @@ private:
     // new chunk is not filled first (TPoint2D's initialisers would zero it)
     // and only written points are ever read.
     struct FreeChunk {
-        void operator()(TPoint2D* p) const { ::operator delete(p); }
+        void operator()(TPoint2D* p) const { std::free(p); }
     };
     using Chunk = std::unique_ptr<TPoint2D[], FreeChunk>;
     static Chunk NewChunk(int64_t points);
