@@ -13,7 +13,9 @@
 // TColumnCache). Lines of a column between them are vertical and cover the
 // same pixels as all the column's points would; in a column where the line
 // ends (before a gap or at the series' end) the extremes are those of the
-// points before the last, which is kept as a node (see AddColumn).
+// points before the run of points on the last point's pixel that ends it,
+// found by whole index blocks (see AddColumn). So no column costs more than
+// a few index look-ups, however many points it holds.
 //
 // The caller sets the canvas pen (colour, width), the brush for the markers
 // and the clip; both draw with pmCopy in one colour, so only the set of
