@@ -250,7 +250,15 @@ void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int lev
     if (first >= last)
         return;
     if (level < 0) {
-        into.Scan(points, first, last);
+        for (int64_t from = first; from < last;) { // a block's points lie side by side
+            const int64_t to = std::min(last, (from / BaseBlock + 1) * BaseBlock);
+            const TPoint2D* p = points.Run(from);
+            for (int64_t i = 0; i < to - from; ++i) {
+                const double y = Key(p[i].Y);
+                into.Add(y, from + i, y, from + i);
+            }
+            from = to;
+        }
         return;
     }
     const Level& entries = levels_[size_t(level)];

@@ -56,7 +56,10 @@ public:
             }
         }
         // Adds the points at positions [from, to): their values first, then
-        // the position only of a value that wins, which few do.
+        // the position only of a value that wins. For the few points a kept
+        // pixel column gains, which seldom win; the ragged ends of a range
+        // start empty, where every first point wins, and are added point by
+        // point.
         void Scan(const TPointStore& points, int64_t from, int64_t to);
     };
 
