@@ -9,35 +9,6 @@ namespace {
 // a large series holds.
 constexpr int64_t kMostGained = 128;
 
-// Keeps the earlier position on equal values, as the index does.
-struct Running {
-    double low = 0, high = 0;
-    int64_t lowest = -1, highest = -1;
-    void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
-    {
-        if (lowest < 0 || lo < low) {
-            low = lo;
-            lowest = loAt;
-        }
-        if (highest < 0 || hi > high) {
-            high = hi;
-            highest = hiAt;
-        }
-    }
-    void Scan(const TPointStore& points, int64_t from, int64_t to)
-    {
-        while (from < to) { // points lie side by side within a chunk
-            const int64_t stop = std::min(to, (from / TPointStore::ChunkSize + 1) * TPointStore::ChunkSize);
-            const TPoint2D* p = points.Run(from);
-            for (int64_t i = 0; i < stop - from; ++i) {
-                const double y = TSeriesIndex::Key(p[i].Y);
-                Add(y, from + i, y, from + i);
-            }
-            from = stop;
-        }
-    }
-};
-
 } // namespace
 
 void TColumnCache::Begin(const TPointStore& points)
@@ -90,7 +61,7 @@ bool TColumnCache::Reuse(const TPointStore& points, const Column& kept, Column& 
     const int64_t before = std::max<int64_t>(0, kept.start - c.start), after = std::max<int64_t>(0, c.end - kept.end);
     if (before + after > kMostGained)
         return false;
-    Running r;
+    TSeriesIndex::Accumulator r;
     r.Scan(points, c.start, c.start + before);
     r.Add(kept.low, kept.lowest, kept.high, kept.highest);
     r.Scan(points, c.end - after, c.end);

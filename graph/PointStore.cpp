@@ -1,7 +1,10 @@
 #include "graph/PointStore.h"
 
+#include "framework/PageMemory.h"
+
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 TPointStore& TPointStore::operator=(const TPointStore& other)
 {
@@ -48,9 +51,36 @@ TPointStore& TPointStore::operator=(const std::vector<TPoint2D>& points)
 void TPointStore::Assign(const TPoint2D* points, size_t n)
 {
     clear();
-    reserve(n);
-    for (size_t i = 0; i < n; ++i)
-        push_back(points[i]);
+    Append(points, n);
+}
+
+void TPointStore::Append(const TPoint2D* points, size_t n)
+{
+    reserve(size_ + n);
+    while (n > 0) {
+        const int64_t a = EndPosition();
+        if (a == allocatedEnd_)
+            Grow();
+        const size_t run = std::min(n, size_t(allocatedEnd_ - a));
+        // TPoint2D is trivially copyable: copying its bytes creates the points.
+        std::memcpy(static_cast<void*>(&At(a)), points, run * sizeof(TPoint2D));
+        size_ += run;
+        points += run;
+        n -= run;
+    }
+}
+
+// A whole chunk is filled next: its pages are made present at once. The
+// first chunk, while it grows, is small.
+TPointStore::Chunk TPointStore::NewChunk(int64_t points)
+{
+    const size_t bytes = size_t(points) * sizeof(TPoint2D);
+    if (points == ChunkSize)
+        return Chunk(static_cast<TPoint2D*>(PageMemory::AllocateWritable(bytes)));
+    void* p = std::malloc(bytes);
+    if (!p)
+        throw std::bad_alloc();
+    return Chunk(static_cast<TPoint2D*>(p));
 }
 
 // The first chunk grows by doubling up to a whole chunk; after it, every
@@ -58,31 +88,28 @@ void TPointStore::Assign(const TPoint2D* points, size_t n)
 void TPointStore::Grow()
 {
     if (allocatedEnd_ < ChunkSize) {
-        const int64_t capacity = std::min(ChunkSize, std::max<int64_t>(32, allocatedEnd_ * 2));
-        auto grown = std::make_unique_for_overwrite<TPoint2D[]>(size_t(capacity));
-        if (!chunks_.empty())
-            std::memcpy(grown.get(), chunks_[0].get(), size_t(allocatedEnd_) * sizeof(TPoint2D));
-        chunks_.resize(1);
-        chunks_[0] = std::move(grown);
-        allocatedEnd_ = capacity;
+        GrowFirst(std::min(ChunkSize, std::max<int64_t>(32, allocatedEnd_ * 2)));
         return;
     }
-    chunks_.push_back(std::make_unique_for_overwrite<TPoint2D[]>(size_t(ChunkSize)));
+    chunks_.push_back(NewChunk(ChunkSize));
     allocatedEnd_ += ChunkSize;
+}
+
+void TPointStore::GrowFirst(int64_t capacity)
+{
+    Chunk grown = NewChunk(capacity);
+    if (!chunks_.empty())
+        std::memcpy(static_cast<void*>(grown.get()), chunks_[0].get(), size_t(EndPosition()) * sizeof(TPoint2D));
+    chunks_.resize(1);
+    chunks_[0] = std::move(grown);
+    allocatedEnd_ = capacity;
 }
 
 void TPointStore::reserve(size_t n)
 {
     const int64_t want = first_ + int64_t(n);
-    if (allocatedEnd_ < ChunkSize && want > allocatedEnd_) {
-        const int64_t capacity = std::min(ChunkSize, std::max<int64_t>(32, want));
-        auto grown = std::make_unique_for_overwrite<TPoint2D[]>(size_t(capacity));
-        if (!chunks_.empty())
-            std::memcpy(grown.get(), chunks_[0].get(), size_t(allocatedEnd_) * sizeof(TPoint2D));
-        chunks_.resize(1);
-        chunks_[0] = std::move(grown);
-        allocatedEnd_ = capacity;
-    }
+    if (allocatedEnd_ < ChunkSize && want > allocatedEnd_)
+        GrowFirst(std::min(ChunkSize, std::max<int64_t>(32, want)));
     chunks_.reserve(size_t((want >> ChunkShift) - chunkBase_ + 1));
 }
 

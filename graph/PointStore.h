@@ -15,9 +15,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <vector>
 
 class TPointStore {
@@ -88,9 +90,11 @@ public:
         const int64_t a = first_ + int64_t(size_);
         if (a == allocatedEnd_)
             Grow();
-        At(a) = p;
+        new (&At(a)) TPoint2D(p);
         ++size_;
     }
+    // Appends n points, a chunk's run at a time.
+    void Append(const TPoint2D* points, size_t n);
     void reserve(size_t n);
     void resize(size_t n);
     void clear();
@@ -108,12 +112,22 @@ public:
     size_t Bytes() const;
 
 private:
+    // Chunks are raw storage: a point is constructed when it is written, so a
+    // new chunk is not filled first (TPoint2D's initialisers would zero it)
+    // and only written points are ever read.
+    struct FreeChunk {
+        void operator()(TPoint2D* p) const { std::free(p); }
+    };
+    using Chunk = std::unique_ptr<TPoint2D[], FreeChunk>;
+    static Chunk NewChunk(int64_t points);
+
     TPoint2D& At(int64_t a) const { return chunks_[size_t((a >> ChunkShift) - chunkBase_)][size_t(a & (ChunkSize - 1))]; }
     void Grow();
+    void GrowFirst(int64_t capacity);
     void Assign(const TPoint2D* points, size_t n);
     void FreeChunksFrom(size_t slot);
 
-    std::vector<std::unique_ptr<TPoint2D[]>> chunks_; // slot k: chunk number chunkBase_ + k (null once dropped)
+    std::vector<Chunk> chunks_; // slot k: chunk number chunkBase_ + k (null once dropped)
     int64_t chunkBase_ = 0;
     size_t deadSlots_ = 0;     // freed slots at the front of chunks_
     int64_t allocatedEnd_ = 0; // position past the last allocated point

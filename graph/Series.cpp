@@ -10,9 +10,10 @@ bool TSeries::Append(const TPoint2D& p)
     Points.push_back(p);
     // Indexing each block as it fills keeps the index current at a bounded
     // cost per point, instead of a catch-up at the next paint.
-    if (index_ && indexedGeneration_ == Points.Generation() && Points.EndPosition() % TSeriesIndex::BaseBlock == 0)
+    if (Points.EndPosition() % TSeriesIndex::BaseBlock == 0 && IndexCurrent())
         index_->Extend(Points);
-    Retain();
+    if (RetainCount > 0 || RetainSpan > 0)
+        Retain();
     return true;
 }
 
@@ -24,10 +25,8 @@ bool TSeries::Append(const TPoint2D* points, size_t count)
             return false; // also NaN
         previous = points[i].X;
     }
-    Points.reserve(Points.size() + count);
-    for (size_t i = 0; i < count; ++i)
-        Points.push_back(points[i]);
-    if (index_ && indexedGeneration_ == Points.Generation())
+    Points.Append(points, count);
+    if (IndexCurrent())
         index_->Extend(Points);
     Retain();
     return true;
@@ -48,13 +47,15 @@ void TSeries::Retain()
 void TSeries::DropFront(size_t n)
 {
     Points.DropFront(n);
-    if (index_ && indexedGeneration_ == Points.Generation())
+    if (IndexCurrent())
         index_->Forget(Points);
 }
 
 void TSeries::Invalidate() const
 {
-    index_.reset();
+    if (index_)
+        index_->Clear(); // its memory is taken up again by the next build
+    indexBuilt_ = false;
     columns_.Clear();
     gaps_.clear();
     gaps_.shrink_to_fit();
@@ -65,14 +66,16 @@ void TSeries::Invalidate() const
 
 const TSeriesIndex& TSeries::Index() const
 {
-    if (index_ && indexedGeneration_ != Points.Generation())
+    if (indexBuilt_ && indexedGeneration_ != Points.Generation())
         Invalidate();
-    if (!index_) {
-        index_ = std::make_unique<TSeriesIndex>(Points);
+    if (!index_)
+        index_ = std::make_unique<TSeriesIndex>();
+    index_->Forget(Points);
+    index_->Extend(Points);
+    if (!indexBuilt_) {
+        index_->ReleaseSpare();
+        indexBuilt_ = true;
         indexedGeneration_ = Points.Generation();
-    } else {
-        index_->Forget(Points);
-        index_->Extend(Points);
     }
     return *index_;
 }

@@ -73,8 +73,10 @@ public:
 
 private:
     void Retain();
+    bool IndexCurrent() const { return indexBuilt_ && indexedGeneration_ == Points.Generation(); }
 
     mutable std::unique_ptr<TSeriesIndex> index_;
+    mutable bool indexBuilt_ = false; // index_ covers the points (of indexedGeneration_)
     mutable uint64_t indexedGeneration_ = 0;
     mutable TColumnCache columns_;
     mutable std::vector<int64_t> gaps_;

@@ -53,31 +53,108 @@ void BlockExtremes(const TPoint2D* p, double& low, double& high, uint32_t& lowes
 
 } // namespace
 
-// Room for blocks up to `end` at once (a whole series indexed in one go),
-// growing geometrically otherwise (a block at a time while appending).
-void TSeriesIndex::Reserve(Level& level, int64_t end)
+void TSeriesIndex::Level::Grow()
 {
-    const size_t need = size_t(std::max<int64_t>(0, end - level.base));
-    if (need > level.entries.capacity())
-        level.entries.reserve(std::max(need, level.entries.capacity() * 5 / 4 + 16));
+    const int64_t start = chunkBase_ << kShift;
+    if (allocatedEnd_ - start < kChunk) { // the first chunk, grown by doubling
+        const int64_t capacity = std::min(kChunk, std::max<int64_t>(16, 2 * (end_ - start)));
+        auto grown = std::make_unique_for_overwrite<Entry[]>(size_t(capacity));
+        if (!chunks_.empty())
+            std::copy(chunks_[0].get() + (begin_ - start), chunks_[0].get() + (end_ - start), grown.get() + (begin_ - start));
+        chunks_.resize(1);
+        chunks_[0] = std::move(grown);
+        allocatedEnd_ = start + capacity;
+        return;
+    }
+    if (spare_.empty()) {
+        chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(size_t(kChunk)));
+    } else {
+        chunks_.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+    }
+    allocatedEnd_ += kChunk;
 }
 
-// Keeps the earlier position on equal values: ranges are merged left to right.
-struct TSeriesIndex::Accumulator {
-    double low = 0, high = 0;
-    int64_t lowest = -1, highest = -1;
-    void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
-    {
+void TSeriesIndex::Level::Clear()
+{
+    const bool firstWhole = allocatedEnd_ - (chunkBase_ << kShift) >= kChunk;
+    for (size_t k = firstWhole ? 0 : 1; k < chunks_.size(); ++k)
+        if (chunks_[k])
+            spare_.push_back(std::move(chunks_[k]));
+    chunks_.clear();
+    chunkBase_ = begin_ = end_ = allocatedEnd_ = 0;
+    deadSlots_ = 0;
+}
+
+void TSeriesIndex::Level::SkipTo(int64_t b)
+{
+    if (b <= end_)
+        return;
+    if (deadSlots_ == chunks_.size()) { // nothing held: start afresh at b
+        chunks_.clear();
+        deadSlots_ = 0;
+        chunkBase_ = b >> kShift;
+        begin_ = end_ = b;
+        allocatedEnd_ = chunkBase_ << kShift;
+        return;
+    }
+    while (end_ < b)
+        Push({0, 0, 0, 0});
+}
+
+void TSeriesIndex::Level::Forget(int64_t gone)
+{
+    while (deadSlots_ < chunks_.size() && (chunkBase_ + int64_t(deadSlots_) + 1) << kShift <= gone)
+        chunks_[deadSlots_++].reset();
+    if (deadSlots_ >= 16 && deadSlots_ * 2 >= chunks_.size()) {
+        chunks_.erase(chunks_.begin(), chunks_.begin() + std::ptrdiff_t(deadSlots_));
+        chunkBase_ += int64_t(deadSlots_);
+        deadSlots_ = 0;
+    }
+}
+
+size_t TSeriesIndex::Level::Bytes() const
+{
+    const int64_t live = allocatedEnd_ - std::max((chunkBase_ + int64_t(deadSlots_)) << kShift, chunkBase_ << kShift);
+    return (size_t(std::max<int64_t>(0, live)) + spare_.size() * size_t(kChunk)) * sizeof(Entry)
+        + (chunks_.capacity() + spare_.capacity()) * sizeof(chunks_[0]);
+}
+
+namespace {
+
+int64_t FirstWithKey(const TPoint2D* p, double key)
+{
+    int64_t i = 0;
+    while (!(TSeriesIndex::Key(p[i].Y) == key))
+        ++i;
+    return i;
+}
+
+} // namespace
+
+void TSeriesIndex::Accumulator::Scan(const TPointStore& points, int64_t from, int64_t to)
+{
+    while (from < to) { // points lie side by side within a chunk
+        const int64_t stop = std::min(to, (from / TPointStore::ChunkSize + 1) * TPointStore::ChunkSize);
+        const TPoint2D* p = points.Run(from);
+        const int64_t n = stop - from;
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (int64_t i = 0; i < n; ++i) {
+            const double y = Key(p[i].Y);
+            lo = y < lo ? y : lo;
+            hi = y > hi ? y : hi;
+        }
         if (lowest < 0 || lo < low) {
             low = lo;
-            lowest = loAt;
+            lowest = from + FirstWithKey(p, lo);
         }
         if (highest < 0 || hi > high) {
             high = hi;
-            highest = hiAt;
+            highest = from + FirstWithKey(p, hi);
         }
+        from = stop;
     }
-};
+}
 
 int64_t TSeriesIndex::BlockSize(size_t level)
 {
@@ -105,12 +182,11 @@ void TSeriesIndex::ExtendBase(const TPointStore& points)
 {
     Level& level = levels_[0];
     const int64_t blocks = points.EndPosition() / BaseBlock;
-    Reserve(level, blocks);
+    level.SkipTo(std::min(blocks, (points.FirstPosition() + BaseBlock - 1) / BaseBlock)); // else never read (see above)
     for (int64_t b = level.End(); b < blocks; ++b) {
-        Entry e{0, 0, 0, 0};
-        if (b * BaseBlock >= points.FirstPosition()) // else never read (see above)
-            BlockExtremes(points.Run(b * BaseBlock), e.Low, e.High, e.Lowest, e.Highest);
-        level.entries.push_back(e);
+        Entry e;
+        BlockExtremes(points.Run(b * BaseBlock), e.Low, e.High, e.Lowest, e.Highest);
+        level.Push(e);
     }
 }
 
@@ -120,40 +196,42 @@ void TSeriesIndex::ExtendLevel(const TPointStore& points, size_t index)
     Level& level = levels_[index];
     const int64_t blocks = below.End() / Fanout;
     const int64_t size = BlockSize(index), belowSize = BlockSize(index - 1);
-    Reserve(level, blocks);
+    level.SkipTo(std::min(blocks, (points.FirstPosition() + size - 1) / size));
     for (int64_t b = level.End(); b < blocks; ++b) {
-        Entry e{0, 0, 0, 0};
-        if (b * size >= points.FirstPosition()) {
-            Accumulator x;
-            for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
-                const Entry& child = below.Block(c);
-                x.Add(child.Low, c * belowSize + child.Lowest, child.High, c * belowSize + child.Highest);
-            }
-            e = {x.low, x.high, uint32_t(x.lowest - b * size), uint32_t(x.highest - b * size)};
+        Accumulator x;
+        for (int64_t c = b * Fanout; c < (b + 1) * Fanout; ++c) {
+            const Entry& child = below.Block(c);
+            x.Add(child.Low, c * belowSize + child.Lowest, child.High, c * belowSize + child.Highest);
         }
-        level.entries.push_back(e);
+        level.Push({x.low, x.high, uint32_t(x.lowest - b * size), uint32_t(x.highest - b * size)});
     }
 }
 
 void TSeriesIndex::Forget(const TPointStore& points)
 {
-    for (size_t i = 0; i < levels_.size(); ++i) {
-        Level& level = levels_[i];
-        const int64_t gone = points.FirstPosition() / BlockSize(i); // blocks below lie wholly before the first point
-        level.dead = size_t(std::clamp<int64_t>(gone - level.base, int64_t(level.dead), int64_t(level.entries.size())));
-        if (level.dead >= 64 && level.dead * 8 >= level.entries.size()) {
-            level.entries.erase(level.entries.begin(), level.entries.begin() + std::ptrdiff_t(level.dead));
-            level.base += int64_t(level.dead);
-            level.dead = 0;
-        }
-    }
+    for (size_t i = 0; i < levels_.size(); ++i)
+        levels_[i].Forget(points.FirstPosition() / BlockSize(i)); // blocks below lie wholly before the first point
+}
+
+void TSeriesIndex::Clear()
+{
+    for (Level& level : levels_)
+        level.Clear();
+}
+
+void TSeriesIndex::ReleaseSpare()
+{
+    while (!levels_.empty() && levels_.back().End() == 0)
+        levels_.pop_back();
+    for (Level& level : levels_)
+        level.ReleaseSpare();
 }
 
 size_t TSeriesIndex::Bytes() const
 {
     size_t bytes = levels_.capacity() * sizeof(Level);
     for (const auto& level : levels_)
-        bytes += level.entries.capacity() * sizeof(Entry);
+        bytes += level.Bytes();
     return bytes;
 }
 

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <vector>
 
 class TSeriesIndex {
@@ -38,6 +39,30 @@ public:
     // are in one order and the extremes of a range are those of its parts.
     static double Key(double y) { return y == y ? y : std::numeric_limits<double>::infinity(); }
 
+    // The extremes of a range so far (positions, see TPointStore), merged
+    // left to right: on equal values the earlier position is kept.
+    struct Accumulator {
+        double low = 0, high = 0;
+        int64_t lowest = -1, highest = -1;
+        void Add(double lo, int64_t loAt, double hi, int64_t hiAt)
+        {
+            if (lowest < 0 || lo < low) {
+                low = lo;
+                lowest = loAt;
+            }
+            if (highest < 0 || hi > high) {
+                high = hi;
+                highest = hiAt;
+            }
+        }
+        // Adds the points at positions [from, to): their values first, then
+        // the position only of a value that wins. For the few points a kept
+        // pixel column gains, which seldom win; the ragged ends of a range
+        // start empty, where every first point wins, and are added point by
+        // point.
+        void Scan(const TPointStore& points, int64_t from, int64_t to);
+    };
+
     TSeriesIndex() = default;
     explicit TSeriesIndex(const TPointStore& points) { Extend(points); }
 
@@ -45,8 +70,20 @@ public:
     void Extend(const TPointStore& points);
     // Lets go of the blocks wholly dropped from the front.
     void Forget(const TPointStore& points);
+    // Empties the index for a build anew, keeping its memory for that build
+    // (a series whose points are changed in place is indexed again and
+    // again); ReleaseSpare frees what the build did not take up.
+    void Clear();
+    void ReleaseSpare();
     // Extremes of points [first, last) (first < last, indices of the store).
     Extremes Range(const TPointStore& points, int64_t first, int64_t last) const;
+    // The start of the run of points that ends [first, last) (indices of the
+    // store) and whose Keys all satisfy `inside`: at least `first`, at most
+    // `last`. `inside` must hold on an interval of Keys, so a block whose
+    // lowest and highest Key satisfy it lies wholly in the run; such blocks
+    // are passed over whole, the coarsest first.
+    template <class Inside>
+    int64_t TrailingRun(const TPointStore& points, int64_t first, int64_t last, Inside inside) const;
     size_t Bytes() const;
 
 private:
@@ -55,19 +92,77 @@ private:
         uint32_t Lowest; // offsets from the block's first position
         uint32_t Highest;
     };
-    struct Accumulator; // extremes of a range so far, with their values
-    struct Level {
-        std::vector<Entry> entries; // entries[k]: block base + k
-        int64_t base = 0;
-        size_t dead = 0; // entries at the front whose points are all dropped
-        int64_t End() const { return base + int64_t(entries.size()); }
-        const Entry& Block(int64_t b) const { return entries[size_t(b - base)]; }
+    // The entries of one level, numbered by block, held in chunks of 256
+    // (as the points are): appending never moves what is held, so no append
+    // waits for a level to be copied, and dropping frees whole chunks at the
+    // front. Only the first chunk grows, as a vector does, so a small series'
+    // index costs what its entries cost.
+    class Level {
+    public:
+        Level() = default;
+        Level(Level&&) noexcept = default;
+        Level& operator=(Level&&) noexcept = default;
+        int64_t End() const { return end_; }
+        const Entry& Block(int64_t b) const { return chunks_[size_t((b >> kShift) - chunkBase_)][b & kMask]; }
+        void Push(const Entry& e)
+        {
+            if (end_ >= allocatedEnd_)
+                Grow();
+            chunks_[size_t((end_ >> kShift) - chunkBase_)][end_ & kMask] = e;
+            ++end_;
+        }
+        // Continues at block b, which is at least End(); the blocks passed
+        // over lie before the first point held and are never read.
+        void SkipTo(int64_t b);
+        // Lets go of the chunks whose blocks all lie below block `gone`.
+        void Forget(int64_t gone);
+        // Empties the level; its whole chunks are taken up again by Grow.
+        void Clear();
+        void ReleaseSpare() { spare_.clear(); }
+        size_t Bytes() const;
+
+    private:
+        static constexpr int kShift = 8;
+        static constexpr int64_t kChunk = int64_t(1) << kShift, kMask = kChunk - 1;
+        void Grow();
+        std::vector<std::unique_ptr<Entry[]>> chunks_; // slot k: chunk chunkBase_ + k (null once dropped)
+        std::vector<std::unique_ptr<Entry[]>> spare_;  // whole chunks, kept by Clear
+        int64_t chunkBase_ = 0;
+        size_t deadSlots_ = 0;
+        int64_t begin_ = 0;        // the first block written since the level (re)started
+        int64_t end_ = 0;          // the block past the last one written
+        int64_t allocatedEnd_ = 0; // the block past the last one with room
     };
     static int64_t BlockSize(size_t level);
-    static void Reserve(Level& level, int64_t end);
     void ExtendBase(const TPointStore& points);
     void ExtendLevel(const TPointStore& points, size_t level);
     void Collect(const TPointStore& points, Accumulator& into, int level, int64_t first, int64_t last) const;
 
     std::vector<Level> levels_;
 };
+
+template <class Inside>
+int64_t TSeriesIndex::TrailingRun(const TPointStore& points, int64_t first, int64_t last, Inside inside) const
+{
+    const int64_t offset = points.FirstPosition(), begin = first + offset;
+    int64_t p = last + offset; // [p, last) is known to be in the run
+    while (p > begin) {
+        bool passed = false;
+        for (size_t level = levels_.size(); level-- > 0 && !passed;) {
+            const int64_t size = BlockSize(level);
+            if (p % size != 0 || p - size < begin || p / size > levels_[level].End())
+                continue;
+            const Entry& e = levels_[level].Block(p / size - 1);
+            if (inside(e.Low) && inside(e.High)) {
+                p -= size;
+                passed = true;
+            }
+        }
+        if (passed)
+            continue;
+        if (!inside(Key(points.AtPosition(p - 1).Y)))
+            break;
+        --p;
+    }
+    return p - offset;
+}

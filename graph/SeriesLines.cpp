@@ -150,34 +150,51 @@ int64_t TSeriesLines::ColumnEnd(const TSeries& series, int64_t from, int64_t las
         - pts.begin();
 }
 
-void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes)
+// A one-pixel segment paints its start, not its end, and a segment between
+// two points on one pixel paints nothing. So where the line ends in a column,
+// the pixel of its last point is painted only if a point before the run of
+// points on that pixel which ends the line lies there too (or the line
+// crosses it): the extremes are taken over the points before that run, and
+// the point before the run and the last point are nodes of their own. Then
+// the nodes paint what the points do: the run of pixels between the
+// extremes before the final run, and the segment into it.
+void TSeriesLines::AddColumn(const TSeries& series, int64_t first, int64_t last, bool lineEnds, std::vector<QPoint>& nodes)
 {
     const TPointStore& pts = series.Points;
-    if (exact || last - first <= 4) {
-        for (int64_t i = first; i < last; ++i)
-            AddNode(nodes, Pixel(pts[size_t(i)]));
-        return;
-    }
-    if (!index_)
+    if (last - first > 4 && !index_)
         index_ = &series.Index();
-    const TColumnCache::Column& c = series.Columns().Extremes(pts, *index_, first + base_, last + base_);
-    // Every point of the column lies on its pixel column: the extremes need only their values.
-    const QPoint start = Pixel(pts[size_t(first)]);
-    const QPoint low(start.x(), PixelY(c.low)), high(start.x(), PixelY(c.high));
-    AddNode(nodes, start);
-    AddNode(nodes, c.lowest <= c.highest ? low : high);
-    AddNode(nodes, c.lowest <= c.highest ? high : low);
-    AddNode(nodes, Pixel(pts[size_t(last - 1)]));
+    int64_t reduced = last; // the points [first, reduced) are reduced to their extremes
+    if (lineEnds && last - first > 4) {
+        const int y = PixelY(pts[size_t(last - 1)].Y);
+        reduced = index_->TrailingRun(pts, first, last, [&](double key) { return PixelY(key) == y; });
+    }
+    if (reduced - first <= 4) {
+        for (int64_t i = first; i < reduced; ++i)
+            AddNode(nodes, Pixel(pts[size_t(i)]));
+    } else {
+        const TColumnCache::Column& c = series.Columns().Extremes(pts, *index_, first + base_, reduced + base_);
+        // Every point of the column lies on its pixel column: the extremes need only their values.
+        const QPoint start = Pixel(pts[size_t(first)]);
+        const QPoint low(start.x(), PixelY(c.low)), high(start.x(), PixelY(c.high));
+        AddNode(nodes, start);
+        AddNode(nodes, c.lowest <= c.highest ? low : high);
+        AddNode(nodes, c.lowest <= c.highest ? high : low);
+        AddNode(nodes, Pixel(pts[size_t(reduced - 1)]));
+    }
+    if (reduced < last)
+        AddNode(nodes, Pixel(pts[size_t(last - 1)]));
 }
 
-void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes)
+// lineEnds: the line ends at the run's last point (a gap follows, or the
+// series ends there and nothing past the view is drawn to).
+void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, bool lineEnds, std::vector<QPoint>& nodes)
 {
     int64_t width = 1;
     for (int64_t i = first; i < last;) {
         const int column = PixelX(series.Points[size_t(i)].X);
         const int64_t kept = series.Columns().GuessEnd(i + base_);
         const int64_t end = ColumnEnd(series, i, last, column, kept >= 0 ? kept - base_ - i : width);
-        AddColumn(series, i, end, end == last && !hasExit, nodes);
+        AddColumn(series, i, end, end == last && lineEnds, nodes);
         width = end - i;
         i = end;
     }
@@ -214,10 +231,6 @@ void TSeriesLines::Draw(const TSeries& series)
     series.Columns().Begin(pts);
     const std::span<const int64_t> gaps = divisor_ > 0 ? series.Gaps(divisor_) : std::span<const int64_t>();
     auto gap = std::lower_bound(gaps.begin(), gaps.end(), w.first + base);
-    // The line leaves the last visible column only if the point after the
-    // view lies in another; else it ends in that column, drawn whole.
-    const bool exitsColumn = w.postLined && w.last > w.first
-        && PixelX(pts[size_t(w.last)].X) != PixelX(pts[size_t(w.last - 1)].X);
     TSegmentPainter segments(canvas_);
     std::vector<QPoint> nodes;
     int64_t runPoints = 0;
@@ -233,7 +246,7 @@ void TSeriesLines::Draw(const TSeries& series)
             ++gap;
         }
         const int64_t end = (gap != gaps.end() && *gap - base < w.last) ? *gap - base : w.last;
-        DrawRun(series, start, end, end == w.last && exitsColumn, nodes);
+        DrawRun(series, start, end, end < w.last || !w.postLined, nodes);
         runPoints += end - start;
         start = end;
     }

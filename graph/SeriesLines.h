@@ -11,11 +11,11 @@
 // column's first, lowest, highest and last point, found through the series'
 // min/max index (or from the columns it was drawn with last, see
 // TColumnCache). Lines of a column between them are vertical and cover the
-// same pixels as all the column's points would, except that a column whose
-// line ends there (before a gap, at the very end, or at the point past the
-// view when that point shares the column) may owe a pixel to a
-// point that only shares the lowest or highest pixel; such a column is drawn
-// from all its points.
+// same pixels as all the column's points would; in a column where the line
+// ends (before a gap or at the series' end) the extremes are those of the
+// points before the run of points on the last point's pixel that ends it,
+// found by whole index blocks (see AddColumn). So no column costs more than
+// a few index look-ups, however many points it holds.
 //
 // The caller sets the canvas pen (colour, width), the brush for the markers
 // and the clip; both draw with pmCopy in one colour, so only the set of
@@ -50,8 +50,8 @@ private:
     bool GapBefore(const TSeries& series, int64_t i) const;
     void Marker(QPoint p);
     void SinglePixel(QPoint p);
-    void DrawRun(const TSeries& series, int64_t first, int64_t last, bool hasExit, std::vector<QPoint>& nodes);
-    void AddColumn(const TSeries& series, int64_t first, int64_t last, bool exact, std::vector<QPoint>& nodes);
+    void DrawRun(const TSeries& series, int64_t first, int64_t last, bool lineEnds, std::vector<QPoint>& nodes);
+    void AddColumn(const TSeries& series, int64_t first, int64_t last, bool lineEnds, std::vector<QPoint>& nodes);
     int64_t ColumnEnd(const TSeries& series, int64_t from, int64_t last, int column, int64_t guess) const;
     void DrawMarkers(const TSeries& series, int64_t first, int64_t last);
     static void AddNode(std::vector<QPoint>& nodes, QPoint p);

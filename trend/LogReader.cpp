@@ -12,7 +12,7 @@ namespace {
 
 constexpr int64_t kChunk = 4 << 20;    // bytes read at a time
 constexpr int64_t kHeaderLimit = 1 << 20; // a header row longer than this is no header
-constexpr size_t kBlock = 1 << 16;     // points handed to a series at a time
+constexpr size_t kBlock = 1 << 10;     // points handed to a series at a time (while still in cache)
 
 } // namespace
 

@@ -223,6 +223,43 @@ TEST(LiveSeries, TheIndexFindsTheExtremesOfAnyRangeAfterAppendsAndDrops)
     }
 }
 
+// Where a line ends in a pixel column, the fast renderer passes over the
+// points that end it on one pixel by whole index blocks: long plateaus (and
+// failed readings, +infinity to the index) across chunks and drops.
+TEST(LiveSeries, TheIndexFindsTheRunOfValuesThatEndsARange)
+{
+    TSeries s;
+    s.Index();
+    std::mt19937 rng(6);
+    std::uniform_int_distribution<int> hold(1, 3000), level(0, 10), widen(0, 2), drop(0, 20000);
+    double x = 0;
+    for (int round = 0; round < 40; ++round) {
+        for (int plateau = 0; plateau < 6; ++plateau) {
+            const int l = level(rng);
+            const double y = l == 10 ? std::nan("") : double(l);
+            for (int n = hold(rng); n > 0; --n)
+                s.Append({x++, y});
+        }
+        s.DropFront(size_t(drop(rng)));
+        if (s.Points.empty())
+            continue;
+        const TSeriesIndex& index = s.Index();
+        std::uniform_int_distribution<int64_t> pos(0, int64_t(s.Points.size()) - 1);
+        for (int t = 0; t < 20; ++t) {
+            int64_t a = pos(rng), b = pos(rng) + 1;
+            if (a >= b)
+                std::swap(a, b), ++b;
+            const double end = TSeriesIndex::Key(s.Points[size_t(b - 1)].Y);
+            const double lo = end - widen(rng), hi = end + widen(rng); // an interval of Keys
+            const auto inside = [&](double key) { return key >= lo && key <= hi; };
+            int64_t run = b;
+            while (run > a && inside(TSeriesIndex::Key(s.Points[size_t(run - 1)].Y)))
+                --run;
+            ASSERT_EQ(index.TrailingRun(s.Points, a, b, inside), run) << "round " << round << ", " << a << ".." << b;
+        }
+    }
+}
+
 TEST(LiveSeries, RetentionBoundsTheMemoryOfAnEndlessFeed)
 {
     TSeries s;

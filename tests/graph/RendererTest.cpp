@@ -40,11 +40,34 @@ TSeries* WalkWithFailures()
     return s;
 }
 
+// Plateaus of up to a few columns, ending on a new lowest value, a step up
+// and a last run a hair lower still: where the line ends, the last pixel is
+// then painted only by the points before the step.
+TSeries* Plateaus()
+{
+    auto* s = new TSeries;
+    std::mt19937 rng(13);
+    std::uniform_int_distribution<int> hold(1, 600);
+    std::normal_distribution<double> step(0, 3);
+    double y = 50, lowest = y;
+    int i = 0;
+    while (i < 150000) {
+        y += step(rng);
+        lowest = std::min(lowest, y);
+        for (int n = hold(rng); n > 0; --n)
+            s->Points.push_back({double(i++), y});
+    }
+    for (const auto& [count, value] : {std::pair{20, lowest - 5}, {20, lowest + 5}, {30, lowest - 5.001}})
+        for (int n = 0; n < count; ++n)
+            s->Points.push_back({double(i++), value});
+    return s;
+}
+
 const Case kCases[] = {
     {"random walk", Walk, atNumber},        {"sparse walk", SparseWalk, atNumber},
     {"noisy sine", Sine, atNumber},         {"walk on a minutes axis", Walk, atMinutes},
     {"minutes with holes", Minutes, atMinutes}, {"sparse minutes with holes", SparseMinutes, atMinutes},
-    {"walk with failed readings", WalkWithFailures, atNumber},
+    {"walk with failed readings", WalkWithFailures, atNumber}, {"plateaus", Plateaus, atNumber},
 };
 
 const View kViews[] = {
