@@ -15,7 +15,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -25,15 +24,6 @@ TColor Lightened(TColor color)
     const TColor c = ColorToRGB(color);
     const auto lift = [](int v) { return v + ((51000 - 200 * v) >> 8); };
     return RGB(lift(GetRValue(c)), lift(GetGValue(c)), lift(GetBValue(c)));
-}
-
-// Into memory already held when it can (see UseFreeBuffer).
-void CopyPixels(QImage& into, const QImage& from)
-{
-    if (into.size() == from.size() && into.format() == from.format() && into.isDetached())
-        std::memcpy(into.bits(), from.constBits(), size_t(from.sizeInBytes()));
-    else
-        into = from.copy();
 }
 
 double MinimumXSpan(TAxisType type)
@@ -411,13 +401,15 @@ void TKivGraph::Render()
     if (RightAxis)
         AdjustZoom(visRight_);
     LayerKey key = CurrentLayerKey();
+    if (NeedsBackground || key != keptKey_)
+        keptLayer_.Drop();
     UseFreeBuffer();
-    if (NeedsBackground || keptLayer_.isNull() || key != keptKey_) {
+    if (!keptLayer_.Kept(bitmap_.Width(), bitmap_.Height())) {
         DrawLayer(c, outer);
-        CopyPixels(keptLayer_, bitmap_.Image());
+        keptLayer_.KeepCopyOf(bitmap_.Image());
         keptKey_ = std::move(key);
     } else {
-        CopyPixels(bitmap_.Image(), keptLayer_);
+        keptLayer_.CopyTo(bitmap_.Image());
     }
     for (const auto& s : series_)
         if (s->Visible)

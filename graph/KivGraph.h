@@ -9,6 +9,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
+#include "framework/KeptLayer.h"
 #include "framework/Notify.h"
 #include "graph/AxisType.h"
 #include "graph/GraphInteraction.h"
@@ -262,7 +263,7 @@ private:
     int depth_ = 0;
 
     TGraphInteraction interaction_{*this};
-    QImage keptLayer_;
+    TKeptLayer keptLayer_;
     QImage spare_; // the picture shown before the last, drawn into next (UseFreeBuffer)
     LayerKey keptKey_;
     uint64_t layerSerial_ = 0; // bumped where the key cannot see a change (fill series replaced or edited)

@@ -29,18 +29,19 @@ struct TSeriesLines::Walk {
 
 TSeriesLines::TSeriesLines(TCanvas& canvas, const TRect& plot, const TRect2D& view, int divisor, bool markers)
     : canvas_(canvas), plot_(plot), view_(view), divisor_(divisor), markers_(markers),
-      xScale_(plot.Width()), yScale_(plot.Height())
+      xMap_(TScaleMap::WithExtent(view.XMin, view.XMax, 0, plot.Width())),
+      yMap_(TScaleMap::WithExtent(view.YMin, view.YMax, 0, plot.Height()))
 {
 }
 
 int TSeriesLines::PixelX(double x) const
 {
-    return ClampPixel(plot_.Left + std::floor((x - view_.XMin) * xScale_ / (view_.XMax - view_.XMin) + 0.5));
+    return ClampPixel(plot_.Left + std::floor(xMap_.Offset(x) + 0.5));
 }
 
 int TSeriesLines::PixelY(double y) const
 {
-    return ClampPixel(plot_.Bottom - std::floor((y - view_.YMin) * yScale_ / (view_.YMax - view_.YMin) + 0.5));
+    return ClampPixel(plot_.Bottom - std::floor(yMap_.Offset(y) + 0.5));
 }
 
 bool TSeriesLines::GapBefore(const TSeries& series, int64_t i) const

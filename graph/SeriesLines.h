@@ -25,6 +25,7 @@
 #include "framework/Rect.h"
 #include "graph/Rect2D.h"
 #include "graph/Series.h"
+#include "scale/ScaleMap.h"
 
 #include <QPoint>
 #include <vector>
@@ -62,7 +63,9 @@ private:
     TRect2D view_;
     int divisor_;
     bool markers_;
-    double xScale_, yScale_;
+    // Distances from the plot's left and bottom edges; rounded half up and
+    // held within the pixel limit here, the curves' own rule.
+    TScaleMap xMap_, yMap_;
     // While Draw runs: the series' index once asked for, and the position of its first point.
     const TSeriesIndex* index_ = nullptr;
     int64_t base_ = 0;

@@ -21,7 +21,7 @@ ctest --preset release -j2 --timeout 600
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end|gallery_qml_end_to_end|panel_end_to_end|a11y_end_to_end|trend_end_to_end|^qml"
+ctest --preset asan -j2 --timeout 600 -E "demo_end_to_end|gallery_end_to_end|gallery_qml_end_to_end|panel_end_to_end|a11y_end_to_end|a11y_gallery_qml_end_to_end|trend_end_to_end|^qml"
 
 cmake --preset tsan >/dev/null
 cmake --build --preset tsan --target quil_tests_framework quil_tests_app quil_tests_graph quil_tests_trend
