@@ -165,3 +165,12 @@ void TSdoTransfer::Succeed()
     state_ = State::Done;
     emit Finished(this);
 }
+
+QString TSdoTransfer::Outcome(const QString& what) const
+{
+    if (state_ != State::Done)
+        return QStringLiteral("Failed: ") + error_;
+    if (data_.isEmpty())
+        return what;
+    return QStringLiteral("%1: %2 bytes: %3").arg(what).arg(data_.size()).arg(QString::fromLatin1(data_.toHex(' ')));
+}

@@ -42,6 +42,9 @@ public:
     QString ErrorString() const { return error_; }
     // What an upload returned.
     QByteArray Data() const { return data_; }
+    // How the transfer ended, as a person reads it: "Failed: " and why,
+    // `what` alone, or `what` with the bytes an upload returned.
+    QString Outcome(const QString& what) const;
     TTimer* Timer() const { return timer_; }
 
 signals:

@@ -116,15 +116,7 @@ void TCanMasterPanel::Finish(const QString& what)
     TSdoTransfer* transfer = transfer_;
     if (!transfer)
         return;
-    if (transfer->CurrentState() != TSdoTransfer::State::Done)
-        result_->setText(QStringLiteral("Failed: ") + transfer->ErrorString());
-    else if (transfer->Data().isEmpty())
-        result_->setText(what);
-    else
-        result_->setText(QStringLiteral("%1: %2 bytes: %3")
-                             .arg(what)
-                             .arg(transfer->Data().size())
-                             .arg(QString::fromLatin1(transfer->Data().toHex(' '))));
+    result_->setText(transfer->Outcome(what));
     transfer_ = nullptr;
     // Finished is raised from inside the transfer's own calls.
     transfer->deleteLater();

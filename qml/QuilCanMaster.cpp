@@ -110,15 +110,7 @@ void QuilCanMaster::Finish(const QString& what)
     TSdoTransfer* transfer = transfer_;
     if (!transfer)
         return;
-    if (transfer->CurrentState() != TSdoTransfer::State::Done)
-        SetResult(QStringLiteral("Failed: ") + transfer->ErrorString());
-    else if (transfer->Data().isEmpty())
-        SetResult(what);
-    else
-        SetResult(QStringLiteral("%1: %2 bytes: %3")
-                      .arg(what)
-                      .arg(transfer->Data().size())
-                      .arg(QString::fromLatin1(transfer->Data().toHex(' '))));
+    SetResult(transfer->Outcome(what));
     transfer_ = nullptr;
     // Finished is raised from inside the transfer's own calls.
     transfer->deleteLater();

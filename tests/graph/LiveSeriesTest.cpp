@@ -10,6 +10,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -95,6 +96,16 @@ const Sequence kSequences[] = {
     {"minutes, markers, width 3", atMinutes, 3, true, 0, 3000},
     {"retained span, width 1", atMinutes, 1, false, 0, 6000},
 };
+
+// A random non-empty range [a, b) of the positions of `size` points.
+std::pair<int64_t, int64_t> RandomRange(std::mt19937& rng, int64_t size)
+{
+    std::uniform_int_distribution<int64_t> pos(0, size - 1);
+    int64_t a = pos(rng), b = pos(rng) + 1;
+    if (a >= b)
+        std::swap(a, b), ++b;
+    return {a, b};
+}
 
 } // namespace
 
@@ -206,11 +217,8 @@ TEST(LiveSeries, TheIndexFindsTheExtremesOfAnyRangeAfterAppendsAndDrops)
             s.Append(source.Next());
         s.DropFront(size_t(std::uniform_int_distribution<int>(0, 9000)(rng)));
         const TSeriesIndex& index = s.Index();
-        std::uniform_int_distribution<int64_t> pos(0, int64_t(s.Points.size()) - 1);
         for (int t = 0; t < 20; ++t) {
-            int64_t a = pos(rng), b = pos(rng) + 1;
-            if (a >= b)
-                std::swap(a, b), ++b;
+            const auto [a, b] = RandomRange(rng, int64_t(s.Points.size()));
             int64_t lo = a, hi = a;
             for (int64_t i = a; i < b; ++i) {
                 lo = s.Points[size_t(i)].Y < s.Points[size_t(lo)].Y ? i : lo;
@@ -244,11 +252,8 @@ TEST(LiveSeries, TheIndexFindsTheRunOfValuesThatEndsARange)
         if (s.Points.empty())
             continue;
         const TSeriesIndex& index = s.Index();
-        std::uniform_int_distribution<int64_t> pos(0, int64_t(s.Points.size()) - 1);
         for (int t = 0; t < 20; ++t) {
-            int64_t a = pos(rng), b = pos(rng) + 1;
-            if (a >= b)
-                std::swap(a, b), ++b;
+            const auto [a, b] = RandomRange(rng, int64_t(s.Points.size()));
             const double end = TSeriesIndex::Key(s.Points[size_t(b - 1)].Y);
             const double lo = end - widen(rng), hi = end + widen(rng); // an interval of Keys
             const auto inside = [&](double key) { return key >= lo && key <= hi; };
