@@ -5,6 +5,7 @@
 // at 1 kHz each, following the newest point.
 
 #include "BenchMain.h"
+#include "WalkSeries.h"
 #include "graph/KivGraph.h"
 
 #include <benchmark/benchmark.h>
@@ -15,21 +16,6 @@
 #include <vector>
 
 namespace {
-
-TSeries* WalkWithDailySine(int n)
-{
-    auto* s = new TSeries;
-    s->Color = clBlue;
-    s->Points.resize(size_t(n));
-    std::mt19937 rng(42);
-    std::normal_distribution<double> step(0.0, 0.5);
-    double v = 50;
-    for (int i = 0; i < n; ++i) {
-        v = std::clamp(v + step(rng), 0.0, 100.0);
-        s->Points[size_t(i)] = {double(i), v + 10 * std::sin(i * 2 * M_PI / 1440.0)};
-    }
-    return s;
-}
 
 struct Graph {
     TKivGraph g;

@@ -8,6 +8,7 @@
 // taken) and per move with a frame.
 
 #include "BenchMain.h"
+#include "WalkSeries.h"
 #include "graph/KivGraph.h"
 #include "qml/QuilItem.h"
 #include "widgets/GFader.h"
@@ -21,10 +22,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <benchmark/benchmark.h>
-#include <algorithm>
-#include <cmath>
 #include <memory>
-#include <random>
 
 namespace {
 
@@ -33,17 +31,7 @@ constexpr int kHeight = 400;
 
 void FillWalk(TKivGraph& g, int n)
 {
-    auto* s = new TSeries;
-    s->Color = clBlue;
-    s->Points.resize(size_t(n));
-    std::mt19937 rng(42);
-    std::normal_distribution<double> step(0.0, 0.5);
-    double v = 50;
-    for (int i = 0; i < n; ++i) {
-        v = std::clamp(v + step(rng), 0.0, 100.0);
-        s->Points[size_t(i)] = {double(i), v + 10 * std::sin(i * 2 * M_PI / 1440.0)};
-    }
-    g.AddSerie(s);
+    g.AddSerie(WalkWithDailySine(n));
     g.LimitXMin = 0;
     g.LimitXMax = n;
     g.LimitLeftMin = 0;

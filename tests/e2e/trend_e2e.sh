@@ -35,21 +35,7 @@ WINDOW="900x520+0+0"
 GRAPH_RECT="10 40 700 400"
 BAND_FROM="200 340"; BAND_TO="330 455"
 
-SHOT="$WORK/shot.png"
-shot() { import -window root "$SHOT"; }
-keep() { convert "$SHOT" -crop "$WINDOW" +repage "$ART/$1.png"; }
-count() { "$PROBE" count "$@"; }
-more_than() { [ "$(count "$SHOT" $2 $3 5)" -gt "$1" ]; }  # more_than <n> "<x y w h>" <colour>
-changed_since() { [ "$("$PROBE" differs "$1" "$SHOT" $2)" -gt "$3" ]; }
-eventually() { # eventually <seconds> <predicate...>, on fresh screenshots
-  local tries=$(($1 * 5)); shift
-  for _ in $(seq "$tries"); do
-    shot
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/screen_probe.sh"
 dialog_up() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 wait_dialog() { # wait_dialog <title>
   for _ in $(seq 50); do dialog_up "$1" && return 0; sleep 0.1; done
@@ -90,7 +76,7 @@ keep 3-band
 xdotool mouseup 1
 check "dragging a band zooms in" eventually 3 changed_since "$WORK/loaded.png" "$GRAPH_RECT" 5000
 check "the zoomed view shows the temperature, close up" more_than 300 "$GRAPH_RECT" FF0000
-check "... and not the humidity above it" test "$(count "$SHOT" $GRAPH_RECT 0000FF 5)" -lt 100
+check "... and not the humidity above it" test "$(count $GRAPH_RECT 0000FF 5)" -lt 100
 keep 4-zoomed
 cp "$SHOT" "$WORK/zoomed.png"
 
@@ -106,7 +92,7 @@ check "the view is exported" test -s "$PNG"
 size=$(identify -format "%w %h" "$PNG" 2>/dev/null)
 echo "exported picture: $size"
 check "the exported picture is the graph and its legend" test "${size%% *}" -gt 800 -a "${size##* }" -gt 380
-check "the exported picture shows the zoomed temperature" test "$(count "$PNG" 0 0 ${size% *} ${size#* } FF0000 5)" -gt 500
+check "the exported picture shows the zoomed temperature" test "$(probe count "$PNG" 0 0 ${size% *} ${size#* } FF0000 5)" -gt 500
 kill "$APP_PID" 2>/dev/null; wait "$APP_PID" 2>/dev/null; APP_PID=""
 
 # ---- scripted export, off screen ------------------------------------------------------
