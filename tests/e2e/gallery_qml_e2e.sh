@@ -62,13 +62,7 @@ lcd_shows() { [ "$(probe lcd "$SHOT" $LCD)" = "$1" ]; }
 # =============================================================================
 start_xvfb 141 190 1600x900x24
 echo "display $DISPLAY, artefacts in $ART"
-"$GALLERY" >"$WORK/gallery.log" 2>&1 &
-APP_PID=$!
-WINDOW_ID=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quil QML gallery - " | head -n 1)
-if [ -z "$WINDOW_ID" ]; then
-  echo "the gallery's window did not appear"; cat "$WORK/gallery.log"; exit 1
-fi
-sleep 1
+launch_gallery "$GALLERY" "Quil QML gallery"
 
 # ---- "Saxel Componenten": diagrams, trend graph ------------------------------
 visit 0 "Saxel Componenten"

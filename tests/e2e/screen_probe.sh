@@ -21,3 +21,13 @@ eventually() { # eventually <seconds> <predicate...>, on fresh screenshots
 changed_since() { # changed_since <earlier shot> "<x y w h>" <more than n pixels>
   [ "$(probe differs "$1" "$SHOT" $2)" -gt "$3" ]
 }
+launch_gallery() { # launch_gallery <program> <title before " - ">: starts it on
+  # the display, logging to $WORK/gallery.log; sets APP_PID and WINDOW_ID
+  "$1" >"$WORK/gallery.log" 2>&1 &
+  APP_PID=$!
+  WINDOW_ID=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2 - " | head -n 1)
+  if [ -z "$WINDOW_ID" ]; then
+    echo "the gallery's window did not appear"; cat "$WORK/gallery.log"; exit 1
+  fi
+  sleep 1.5
+}
