@@ -124,8 +124,6 @@ void LiveFrame(benchmark::State& state)
     g.resize(800, 400);
     g.LimitXMin = 0;
     g.LimitXMax = 2000000000;
-    g.LimitLeftMin = 0;
-    g.LimitLeftMax = 120;
     std::mt19937 rng(42);
     std::normal_distribution<double> step(0.0, 0.5);
     std::vector<double> level(kSeries, 50);
@@ -134,6 +132,7 @@ void LiveFrame(benchmark::State& state)
         auto* s = new TSeries;
         s->Color = TColor(0x3030C0 + k * 0x101808);
         s->RetainCount = size_t(perSeries);
+        s->MaxY = 120; // adding a series sets the graph's value limits to its own
         s->Points.reserve(size_t(perSeries));
         for (int64_t i = 0; i < perSeries; ++i) {
             level[size_t(k)] = std::clamp(level[size_t(k)] + step(rng), 0.0, 100.0);

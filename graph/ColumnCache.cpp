@@ -9,6 +9,10 @@ namespace {
 // a large series holds.
 constexpr int64_t kMostGained = 128;
 
+// How many columns ahead PrefetchAhead reads: enough for the memory's
+// latency to pass while the columns before it are worked on.
+constexpr size_t kAhead = 4;
+
 } // namespace
 
 void TColumnCache::Begin(const TPointStore& points)
@@ -20,6 +24,7 @@ void TColumnCache::Begin(const TPointStore& points)
     kept_.swap(drawn_);
     drawn_.clear();
     guessCursor_ = keptCursor_ = 0;
+    drift_ = kMostGained + 1; // unknown until a kept column is found
 }
 
 void TColumnCache::Clear()
@@ -38,7 +43,21 @@ int64_t TColumnCache::GuessEnd(int64_t start)
     if (guessCursor_ == kept_.size() || kept_[guessCursor_].start > start)
         return -1;
     const Column& k = kept_[guessCursor_];
+    drift_ = start - k.start;
     return start + (k.end - k.start);
+}
+
+void TColumnCache::PrefetchAhead(const TPointStore& points, const TSeriesIndex* index) const
+{
+    const size_t k = guessCursor_ + kAhead;
+    if (k >= kept_.size() || drift_ > kMostGained || -drift_ > kMostGained)
+        return;
+    const Column& c = kept_[k];
+    const int64_t start = c.start + drift_, end = c.end + drift_;
+    // The column's end is found and its gained points read around there.
+    points.Prefetch(std::min(c.end, end) - 1, std::max(c.end, end) + 1);
+    if (index && (c.lowest < start || c.highest < start))
+        index->Prefetch(points, start, end);
 }
 
 // The kept column holding a position, if any.

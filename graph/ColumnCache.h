@@ -33,6 +33,12 @@ public:
     // Where the column starting at `start` probably ends: as far from its
     // start as the kept column holding that position reached; -1 if none.
     int64_t GuessEnd(int64_t start);
+    // While the view moves by less than a column: asks the memory for what
+    // a column a few ahead of the last guessed one will read (the points
+    // around its end, and the index's entries if it lost an extreme), so
+    // that the reads of several columns, far apart in a large series,
+    // overlap instead of waiting one after another.
+    void PrefetchAhead(const TPointStore& points, const TSeriesIndex* index) const;
     // The extremes of the points at positions [start, end), kept for the
     // next drawing. Within a drawing, columns come in ascending order.
     const Column& Extremes(const TPointStore& points, const TSeriesIndex& index, int64_t start, int64_t end);
@@ -45,5 +51,6 @@ private:
 
     std::vector<Column> kept_, drawn_;
     size_t guessCursor_ = 0, keptCursor_ = 0;
+    int64_t drift_ = 0; // how far the columns moved since the last drawing, in positions
     uint64_t generation_ = 0;
 };

@@ -12,7 +12,9 @@
 // the points are replaced otherwise (assigned, cleared, cut from the back).
 
 #include "graph/Point2D.h"
+#include "graph/Prefetch.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -108,6 +110,17 @@ public:
     // positions of one block of 32 (aligned) always lie in one chunk.
     const TPoint2D* Run(int64_t position) const { return &At(position); }
     uint64_t Generation() const { return generation_; }
+    // Asks the memory for the points at positions [from, to), those held,
+    // ahead of their reads (see TColumnCache::PrefetchAhead).
+    void Prefetch(int64_t from, int64_t to) const
+    {
+        from = std::max(from, first_);
+        to = std::min(to, EndPosition());
+        for (int64_t a = from; a < to; a += 4) // 64-byte lines: each step reaches the next
+            PrefetchLine(&At(a));
+        if (from < to)
+            PrefetchLine(&At(to - 1));
+    }
     // Bytes held for points, held or allocated ahead.
     size_t Bytes() const;
 

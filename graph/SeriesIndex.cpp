@@ -227,6 +227,21 @@ void TSeriesIndex::ReleaseSpare()
         level.ReleaseSpare();
 }
 
+void TSeriesIndex::Prefetch(const TPointStore& points, int64_t from, int64_t to) const
+{
+    from = std::max(from, points.FirstPosition());
+    to = std::min(to, points.EndPosition());
+    for (size_t level = 0; level < std::min<size_t>(levels_.size(), 2); ++level) {
+        const int64_t size = BlockSize(level);
+        // From the first block wholly held: one partly dropped may be gone.
+        const int64_t a = (from + size - 1) / size, b = std::min(to / size, levels_[level].End());
+        for (int64_t k = a; k < b; k += 2) // 24-byte entries: every other one reaches the next line
+            PrefetchLine(&levels_[level].Block(k));
+        if (a < b)
+            PrefetchLine(&levels_[level].Block(b - 1));
+    }
+}
+
 size_t TSeriesIndex::Bytes() const
 {
     size_t bytes = levels_.capacity() * sizeof(Level);
@@ -250,15 +265,7 @@ void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int lev
     if (first >= last)
         return;
     if (level < 0) {
-        for (int64_t from = first; from < last;) { // a block's points lie side by side
-            const int64_t to = std::min(last, (from / BaseBlock + 1) * BaseBlock);
-            const TPoint2D* p = points.Run(from);
-            for (int64_t i = 0; i < to - from; ++i) {
-                const double y = Key(p[i].Y);
-                into.Add(y, from + i, y, from + i);
-            }
-            from = to;
-        }
+        into.Scan(points, first, last);
         return;
     }
     const Level& entries = levels_[size_t(level)];

@@ -55,11 +55,10 @@ public:
                 highest = hiAt;
             }
         }
-        // Adds the points at positions [from, to): their values first, then
-        // the position only of a value that wins. For the few points a kept
-        // pixel column gains, which seldom win; the ragged ends of a range
-        // start empty, where every first point wins, and are added point by
-        // point.
+        // Adds the points at positions [from, to): their values first, in a
+        // loop without branches, then the position only of a value that
+        // wins (the few points a kept pixel column gains, or the ragged ends
+        // of a range).
         void Scan(const TPointStore& points, int64_t from, int64_t to);
     };
 
@@ -84,6 +83,10 @@ public:
     // are passed over whole, the coarsest first.
     template <class Inside>
     int64_t TrailingRun(const TPointStore& points, int64_t first, int64_t last, Inside inside) const;
+    // Asks the memory for the entries a Range over the positions [from,
+    // to) reads, as far as they lie within the points held: those of the
+    // two finest levels, where the range is reduced block by block.
+    void Prefetch(const TPointStore& points, int64_t from, int64_t to) const;
     size_t Bytes() const;
 
 private:

@@ -5,21 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Pixel coordinates are held within +-2^24: far enough outside any plot that
-// the visible part of a line keeps its slope, near enough for 64-bit steps.
-constexpr double kPixelLimit = 16777216.0;
-
-int ClampPixel(double v)
-{
-    if (!(v > -kPixelLimit)) // also NaN
-        return int(-kPixelLimit);
-    return int(std::min(v, kPixelLimit));
-}
-
-} // namespace
-
 struct TSeriesLines::Walk {
     int64_t first = 0;      // first point with X >= XMin
     int64_t last = 0;       // first point with X > XMax (end of the visible points)
@@ -32,16 +17,6 @@ TSeriesLines::TSeriesLines(TCanvas& canvas, const TRect& plot, const TRect2D& vi
       xMap_(TScaleMap::WithExtent(view.XMin, view.XMax, 0, plot.Width())),
       yMap_(TScaleMap::WithExtent(view.YMin, view.YMax, 0, plot.Height()))
 {
-}
-
-int TSeriesLines::PixelX(double x) const
-{
-    return ClampPixel(plot_.Left + std::floor(xMap_.Offset(x) + 0.5));
-}
-
-int TSeriesLines::PixelY(double y) const
-{
-    return ClampPixel(plot_.Bottom - std::floor(yMap_.Offset(y) + 0.5));
 }
 
 bool TSeriesLines::GapBefore(const TSeries& series, int64_t i) const
@@ -194,6 +169,7 @@ void TSeriesLines::DrawRun(const TSeries& series, int64_t first, int64_t last, b
     for (int64_t i = first; i < last;) {
         const int column = PixelX(series.Points[size_t(i)].X);
         const int64_t kept = series.Columns().GuessEnd(i + base_);
+        series.Columns().PrefetchAhead(series.Points, index_);
         const int64_t end = ColumnEnd(series, i, last, column, kept >= 0 ? kept - base_ - i : width);
         AddColumn(series, i, end, end == last && lineEnds, nodes);
         width = end - i;

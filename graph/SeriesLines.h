@@ -28,6 +28,8 @@
 #include "scale/ScaleMap.h"
 
 #include <QPoint>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 class TSegmentPainter;
@@ -41,11 +43,23 @@ public:
     void DrawReference(const TSeries& series);
     void Draw(const TSeries& series);
 
-    int PixelX(double x) const;
-    int PixelY(double y) const;
+    // Rounded half up and held within the pixel limit, the curves' own rule;
+    // inline, since a dense series maps several points per pixel column.
+    int PixelX(double x) const { return ClampPixel(plot_.Left + std::floor(xMap_.Offset(x) + 0.5)); }
+    int PixelY(double y) const { return ClampPixel(plot_.Bottom - std::floor(yMap_.Offset(y) + 0.5)); }
     QPoint Pixel(const TPoint2D& p) const { return QPoint(PixelX(p.X), PixelY(p.Y)); }
 
 private:
+    // Pixel coordinates are held within +-2^24: far enough outside any plot
+    // that the visible part of a line keeps its slope, near enough for 64-bit steps.
+    static constexpr double kPixelLimit = 16777216.0;
+    static int ClampPixel(double v)
+    {
+        if (!(v > -kPixelLimit)) // also NaN
+            return int(-kPixelLimit);
+        return int(std::min(v, kPixelLimit));
+    }
+
     struct Walk; // the visible range of one series and how its ends are drawn
     Walk Locate(const TSeries& series) const;
     bool GapBefore(const TSeries& series, int64_t i) const;
@@ -63,8 +77,7 @@ private:
     TRect2D view_;
     int divisor_;
     bool markers_;
-    // Distances from the plot's left and bottom edges; rounded half up and
-    // held within the pixel limit here, the curves' own rule.
+    // Distances from the plot's left and bottom edges.
     TScaleMap xMap_, yMap_;
     // While Draw runs: the series' index once asked for, and the position of its first point.
     const TSeriesIndex* index_ = nullptr;
