@@ -227,19 +227,38 @@ void TSeriesIndex::ReleaseSpare()
         level.ReleaseSpare();
 }
 
+template <class Blocks, class Points>
+void TSeriesIndex::Split(int level, int64_t first, int64_t last, Blocks& blocks, Points& points) const
+{
+    if (first >= last)
+        return;
+    if (level < 0) {
+        points(first, last);
+        return;
+    }
+    const Level& entries = levels_[size_t(level)];
+    const int64_t size = BlockSize(size_t(level));
+    const int64_t a = (first + size - 1) / size;
+    const int64_t b = std::min(last / size, entries.End());
+    if (a >= b) {
+        Split(level - 1, first, last, blocks, points);
+        return;
+    }
+    Split(level - 1, first, a * size, blocks, points);
+    blocks(entries, size, a, b);
+    Split(level - 1, b * size, last, blocks, points);
+}
+
 void TSeriesIndex::Prefetch(const TPointStore& points, int64_t from, int64_t to) const
 {
-    from = std::max(from, points.FirstPosition());
-    to = std::min(to, points.EndPosition());
-    for (size_t level = 0; level < std::min<size_t>(levels_.size(), 2); ++level) {
-        const int64_t size = BlockSize(level);
-        // From the first block wholly held: one partly dropped may be gone.
-        const int64_t a = (from + size - 1) / size, b = std::min(to / size, levels_[level].End());
+    auto blocks = [&](const Level& entries, int64_t, int64_t a, int64_t b) {
         for (int64_t k = a; k < b; k += 2) // 24-byte entries: every other one reaches the next line
-            PrefetchLine(&levels_[level].Block(k));
-        if (a < b)
-            PrefetchLine(&levels_[level].Block(b - 1));
-    }
+            PrefetchLine(&entries.Block(k));
+        PrefetchLine(&entries.Block(b - 1));
+    };
+    auto ends = [](int64_t, int64_t) {}; // near the column's ends, which are asked for themselves
+    Split(int(levels_.size()) - 1, std::max(from, points.FirstPosition()), std::min(to, points.EndPosition()), blocks,
+          ends);
 }
 
 size_t TSeriesIndex::Bytes() const
@@ -253,33 +272,15 @@ size_t TSeriesIndex::Bytes() const
 TSeriesIndex::Extremes TSeriesIndex::Range(const TPointStore& points, int64_t first, int64_t last) const
 {
     const int64_t offset = points.FirstPosition();
-    Accumulator a;
-    Collect(points, a, int(levels_.size()) - 1, first + offset, last + offset);
-    return {a.lowest - offset, a.highest - offset, a.low, a.high};
+    Accumulator r;
+    auto blocks = [&](const Level& entries, int64_t size, int64_t a, int64_t b) {
+        for (int64_t k = a; k < b; ++k) {
+            const Entry& e = entries.Block(k);
+            r.Add(e.Low, k * size + e.Lowest, e.High, k * size + e.Highest);
+        }
+    };
+    auto ends = [&](int64_t from, int64_t to) { r.Scan(points, from, to); };
+    Split(int(levels_.size()) - 1, first + offset, last + offset, blocks, ends);
+    return {r.lowest - offset, r.highest - offset, r.low, r.high};
 }
 
-// Whole blocks of this level inside the range [first, last) of positions,
-// the ragged ends from the finer levels.
-void TSeriesIndex::Collect(const TPointStore& points, Accumulator& into, int level, int64_t first, int64_t last) const
-{
-    if (first >= last)
-        return;
-    if (level < 0) {
-        into.Scan(points, first, last);
-        return;
-    }
-    const Level& entries = levels_[size_t(level)];
-    const int64_t size = BlockSize(size_t(level));
-    const int64_t a = (first + size - 1) / size;
-    const int64_t b = std::min(last / size, entries.End());
-    if (a >= b) {
-        Collect(points, into, level - 1, first, last);
-        return;
-    }
-    Collect(points, into, level - 1, first, a * size);
-    for (int64_t k = a; k < b; ++k) {
-        const Entry& e = entries.Block(k);
-        into.Add(e.Low, k * size + e.Lowest, e.High, k * size + e.Highest);
-    }
-    Collect(points, into, level - 1, b * size, last);
-}

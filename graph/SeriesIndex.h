@@ -84,8 +84,7 @@ public:
     template <class Inside>
     int64_t TrailingRun(const TPointStore& points, int64_t first, int64_t last, Inside inside) const;
     // Asks the memory for the entries a Range over the positions [from,
-    // to) reads, as far as they lie within the points held: those of the
-    // two finest levels, where the range is reduced block by block.
+    // to) reads, as far as they lie within the points held.
     void Prefetch(const TPointStore& points, int64_t from, int64_t to) const;
     size_t Bytes() const;
 
@@ -139,7 +138,12 @@ private:
     static int64_t BlockSize(size_t level);
     void ExtendBase(const TPointStore& points);
     void ExtendLevel(const TPointStore& points, size_t level);
-    void Collect(const TPointStore& points, Accumulator& into, int level, int64_t first, int64_t last) const;
+    // Splits the positions [first, last) into the whole blocks of the
+    // coarsest levels that fit and the ragged ends from the finer ones, in
+    // order of position: blocks(entries, level, a, b) for the blocks [a, b)
+    // of a level, points(from, to) for what no block of level 0 covers.
+    template <class Blocks, class Points>
+    void Split(int level, int64_t first, int64_t last, Blocks& blocks, Points& points) const;
 
     std::vector<Level> levels_;
 };
